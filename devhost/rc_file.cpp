@@ -1,0 +1,2 @@
+// placeholder until the rc format lands
+#include "devhost/rc_file.h"

@@ -1,0 +1,24 @@
+// Connects the engine's launcher to the host: status texts to the host window, launches to VTExecute.
+#include "host/host_launcher.h"
+
+#include "host/vantrel.h"
+
+static void sendStatus(void* context, const char* text) {
+    HWND hostWindow = *static_cast<HWND*>(context);
+    SendMessageA(hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
+}
+
+static intptr_t execute(void*, uintptr_t owner, const char* operation, const char* command,
+                        const char* arguments, const char* directory, int32_t show, int32_t flag) {
+    HINSTANCE result = VTExecute(reinterpret_cast<HWND>(owner), operation, command, arguments,
+                                 directory, show, flag);
+    return reinterpret_cast<intptr_t>(result);
+}
+
+LauncherHost hostLauncher(HWND* hostWindow) {
+    LauncherHost host;
+    host.setStatus = sendStatus;
+    host.execute = execute;
+    host.context = hostWindow;
+    return host;
+}
