@@ -21,15 +21,17 @@ static uint64_t magnitude(int64_t value) {
 }
 
 int64_t truncatedDistance(ScreenPoint a, ScreenPoint b) {
-    // Differences of 32-bit coordinates need 33 bits and their squares 65, so a plain
-    // int product would overflow for far-apart points. Squares fit unsigned 64 bits;
-    // their sum saturates, which is still far above any threshold.
+    // Differences of 32-bit coordinates need 33 bits and their squares up to 64, so a plain
+    // int product overflows beyond 46340 pixels. The squares are exact in unsigned 64 bits;
+    // only a sum past 2^64, which no screen produces, is added in floating point instead.
     uint64_t dx = magnitude(static_cast<int64_t>(b.x) - a.x);
     uint64_t dy = magnitude(static_cast<int64_t>(b.y) - a.y);
     uint64_t squareX = dx * dx;
     uint64_t squareY = dy * dy;
-    uint64_t squared = squareX > UINT64_MAX - squareY ? UINT64_MAX : squareX + squareY;
-    return static_cast<int64_t>(std::sqrt(static_cast<double>(squared)));
+    double squared = squareX > UINT64_MAX - squareY
+                         ? static_cast<double>(squareX) + static_cast<double>(squareY)
+                         : static_cast<double>(squareX + squareY);
+    return static_cast<int64_t>(std::sqrt(squared));
 }
 
 static void emit(const StrokeSink& sink, DrawKind kind, ScreenPoint from, ScreenPoint to,

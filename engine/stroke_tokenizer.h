@@ -73,5 +73,6 @@ void addStrokeSample(CaptureState& state, ScreenPoint sample, const StrokeSink& 
 // Finishes the GestureText (drops the blank after the last token) and returns it.
 const char* endStroke(CaptureState& state);
 
-// Distance from a to b in whole pixels, truncated toward zero; exact for any two 32-bit points.
+// Distance from a to b in whole pixels, truncated toward zero. Exact for any distance a screen
+// can show; across the whole 32-bit range it may be a pixel off, but never wraps.
 int64_t truncatedDistance(ScreenPoint a, ScreenPoint b);
