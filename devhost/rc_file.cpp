@@ -1,2 +1,224 @@
-// placeholder until the rc format lands
+// The host's rc settings files: finding a key's value, and rewriting one value atomically.
 #include "devhost/rc_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <process.h>
+#include <windows.h>
+static unsigned long processId() { return static_cast<unsigned long>(_getpid()); }
+// rename() refuses to replace an existing file on Windows; MoveFileEx does it in one step.
+static bool replaceFile(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+#else
+#include <unistd.h>
+static unsigned long processId() { return static_cast<unsigned long>(getpid()); }
+static bool replaceFile(const char* from, const char* to) { return std::rename(from, to) == 0; }
+#endif
+
+namespace {
+
+enum class Load { Ok, Missing, Failed };
+
+// The whole file at once: lines may be of any length, and a rewrite needs every byte anyway.
+Load loadFile(const char* path, std::string& text) {
+    text.clear();
+    errno = 0;
+    FILE* file = std::fopen(path, "rb");
+    if (!file) return errno == ENOENT ? Load::Missing : Load::Failed;
+    char chunk[16384];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+    // A directory opens fine on POSIX and only fails here; a rewrite must never treat an
+    // unreadable file as an empty one.
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? Load::Failed : Load::Ok;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameLetters(const char* a, const char* b, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+// Where the first line holding a key keeps its value, as offsets into the file text.
+struct Setting {
+    size_t valueStart;  // after the key and the blanks that follow it
+    size_t valueEnd;    // before the value's trailing blanks
+    size_t bodyEnd;     // before the line's "\r\n" or "\n" (or the end of the file)
+};
+
+bool findSetting(const std::string& text, const char* key, Setting& found) {
+    size_t keyLength = std::strlen(key);
+    if (keyLength == 0) return false;
+    bool keyHasColon = key[keyLength - 1] == ':';
+    size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        size_t newline = text.find('\n', lineStart);
+        size_t lineEnd = newline == std::string::npos ? text.size() : newline;
+        size_t bodyEnd = lineEnd;
+        if (bodyEnd > lineStart && text[bodyEnd - 1] == '\r') --bodyEnd;
+
+        size_t k = lineStart;
+        while (k < bodyEnd && isBlank(text[k])) ++k;
+        bool comment = k == bodyEnd || text[k] == '#' || text[k] == '!';
+        if (!comment && bodyEnd - k >= keyLength && sameLetters(text.data() + k, key, keyLength)) {
+            size_t afterKey = k + keyLength;
+            if (keyHasColon || afterKey == bodyEnd || isBlank(text[afterKey])) {
+                size_t start = afterKey;
+                while (start < bodyEnd && isBlank(text[start])) ++start;
+                size_t end = bodyEnd;
+                while (end > start && isBlank(text[end - 1])) --end;
+                found = {start, end, bodyEnd};
+                return true;
+            }
+        }
+        if (newline == std::string::npos) break;
+        lineStart = newline + 1;
+    }
+    return false;
+}
+
+// The raw value text of `key`; false for a missing file, an unreadable one or a missing key.
+bool readValue(const char* path, const char* key, std::string& value) {
+    if (!path || !key) return false;
+    std::string text;
+    if (loadFile(path, text) != Load::Ok) return false;
+    Setting found;
+    if (!findSetting(text, key, found)) return false;
+    value.assign(text, found.valueStart, found.valueEnd - found.valueStart);
+    return true;
+}
+
+void copyCut(const char* from, size_t length, char* out, size_t outSize) {
+    if (!out || outSize == 0) return;
+    if (length > outSize - 1) length = outSize - 1;
+    std::memcpy(out, from, length);
+    out[length] = '\0';
+}
+
+bool equalsIgnoringCase(const std::string& a, const char* b) {
+    return a.size() == std::strlen(b) && sameLetters(a.data(), b, a.size());
+}
+
+bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
+
+// Writes `text` beside `path` and renames it over `path`. Readers see the old file or the new
+// one, never half of either, and a failed write leaves the old file as it was.
+bool replaceContents(const char* path, const std::string& text) {
+    // The pid keeps two hosts apart, the counter two writes of one host.
+    static std::atomic<unsigned> counter{0};
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".tmp%lu-%u", processId(), counter++);
+    std::string tmp = std::string(path) + suffix;
+
+    FILE* file = std::fopen(tmp.c_str(), "wb");
+    if (!file) return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    if (ok) ok = replaceFile(tmp.c_str(), path);
+    if (!ok) std::remove(tmp.c_str());
+    return ok;
+}
+
+}  // namespace
+
+bool rcReadString(const char* path, const char* key, const char* defaultValue, char* out,
+                  size_t outSize) {
+    std::string value;
+    if (readValue(path, key, value)) {
+        copyCut(value.data(), value.size(), out, outSize);
+        return true;
+    }
+    if (!defaultValue) defaultValue = "";
+    copyCut(defaultValue, std::strlen(defaultValue), out, outSize);
+    return false;
+}
+
+bool rcReadBool(const char* path, const char* key, bool defaultValue) {
+    std::string value;
+    if (!readValue(path, key, value)) return defaultValue;
+    static const char* const kTrue[] = {"true", "yes", "on", "1"};
+    static const char* const kFalse[] = {"false", "no", "off", "0"};
+    for (const char* word : kTrue)
+        if (equalsIgnoringCase(value, word)) return true;
+    for (const char* word : kFalse)
+        if (equalsIgnoringCase(value, word)) return false;
+    return defaultValue;
+}
+
+int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
+    std::string value;
+    if (!readValue(path, key, value)) return defaultValue;
+    size_t i = 0;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
+    if (i == value.size()) return defaultValue;
+    // Accumulate the magnitude in 64 bits and give up as soon as it leaves the 32-bit range,
+    // so no number of digits can overflow.
+    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    int64_t magnitude = 0;
+    for (; i < value.size(); ++i) {
+        char c = value[i];
+        if (c < '0' || c > '9') return defaultValue;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit) return defaultValue;
+    }
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+bool rcWriteString(const char* path, const char* key, const char* value) {
+    if (!path || !key || !value || key[0] == '\0') return false;
+    if (hasLineBreak(key) || hasLineBreak(value)) return false;
+    // A key that a read would take for a comment, or skip past as leading blanks, could never
+    // be found again: every write would append one more line.
+    if (isBlank(key[0]) || key[0] == '#' || key[0] == '!') return false;
+
+    std::string text;
+    Load load = loadFile(path, text);
+    if (load == Load::Failed) return false;
+
+    Setting found;
+    if (load == Load::Ok && findSetting(text, key, found)) {
+        // "key:" with nothing after it still needs a blank between key and value.
+        bool blankBefore = found.valueStart > 0 && isBlank(text[found.valueStart - 1]);
+        std::string replacement = (found.valueStart == found.bodyEnd && !blankBefore)
+                                      ? std::string(" ") + value
+                                      : std::string(value);
+        // The value's trailing blanks go with it; the line ending stays.
+        text.replace(found.valueStart, found.bodyEnd - found.valueStart, replacement);
+    } else {
+        size_t firstNewline = text.find('\n');
+        bool crlf = firstNewline != std::string::npos && firstNewline > 0 &&
+                    text[firstNewline - 1] == '\r';
+        const char* ending = crlf ? "\r\n" : "\n";
+        if (!text.empty() && text.back() != '\n') text += ending;
+        text += key;
+        text += ' ';
+        text += value;
+        text += ending;
+    }
+    return replaceContents(path, text);
+}
+
+bool rcWriteBool(const char* path, const char* key, bool value) {
+    return rcWriteString(path, key, value ? "true" : "false");
+}
+
+bool rcWriteInt(const char* path, const char* key, int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
+    return rcWriteString(path, key, text);
+}

@@ -26,7 +26,11 @@ int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue);
 // Replaces the value of the first line holding `key`, or appends "key value" when no line
 // does, or creates the file. Every other byte of the file is kept. The new file is written
 // beside the old one and renamed over it, so a crash leaves one or the other, never a mix.
-// Refuses (returns false, file untouched) an empty key or a key or value holding a line break.
+// The replaced line keeps its key text, the blanks before the value and its line ending (the
+// old value's trailing blanks go with it); an appended line ends like the file's first line
+// (CRLF or LF). Refuses (returns false, file untouched) an empty key, a key or value holding
+// a line break, and a key beginning with a blank, '#' or '!', which no read could find again.
+// A value's surrounding blanks do not survive a read.
 bool rcWriteString(const char* path, const char* key, const char* value);
 bool rcWriteBool(const char* path, const char* key, bool value);  // writes "true" or "false"
 bool rcWriteInt(const char* path, const char* key, int32_t value);
