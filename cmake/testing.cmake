@@ -15,6 +15,11 @@ function(trazzle_use_gtest)
   # Our -Wall -Wextra is for our code, not theirs.
   target_compile_options(gtest PRIVATE -w)
   target_compile_options(gtest_main PRIVATE -w)
+  if(WIN32)
+    # GoogleTest 1.12 builds its thread start signal on std::mutex, which the win32-thread
+    # MinGW lacks; every file that includes gtest gets a replacement first.
+    target_compile_options(gtest PUBLIC -include ${PROJECT_SOURCE_DIR}/cmake/gtest_win32_notification.h)
+  endif()
 endfunction()
 
 # trazzle_add_gtest(NAME SOURCES ... LIBRARIES ... [LOCK])
