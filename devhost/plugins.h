@@ -1,0 +1,14 @@
+// Loading plugins, starting them with beginPlugin and stopping them with endPlugin.
+#pragma once
+
+constexpr int kMaxPlugins = 32;
+
+// Loads and starts each plugin in order. A plugin that cannot be loaded, lacks one of the
+// three exports or whose beginPlugin returns nonzero is reported on stderr and in the log,
+// and the others still start. False when any failed.
+bool pluginsStart(const char* const* paths, int count);
+
+// Ends the running plugins, the last started first, and unloads them.
+void pluginsEnd();
+
+int pluginCount();

@@ -1,0 +1,50 @@
+// The host's script language: one command a line, checked as a whole before anything runs.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+constexpr int kMaxScriptCommands = 500;
+constexpr int kScriptLineSize = 512;
+
+enum ScriptOp {
+    kOpKeyDown,
+    kOpKeyUp,
+    kOpButtonDown,
+    kOpButtonUp,
+    kOpMove,
+    kOpWait,
+    kOpBroadcast,
+    kOpReconfigure,
+    kOpMenu,
+    kOpCapture,
+    kOpQuit,
+};
+
+struct ScriptCommand {
+    int line;                     // 1 for the file's first line
+    ScriptOp op;
+    char text[kScriptLineSize];   // the line as written, without surrounding blanks
+    int a, b;                     // key: code; button: MOUSEEVENTF down/up flag; move: x, y;
+                                  // wait: milliseconds; menu: the value (with hasValue)
+    bool hasValue;
+    char argument[kScriptLineSize];  // broadcast text, menu title, capture window class
+    char file[MAX_PATH];             // capture: the .bmp file
+    char error[256];                 // why the command failed when it ran
+};
+
+struct Script {
+    char fileName[MAX_PATH];
+    int count;
+    ScriptCommand commands[kMaxScriptCommands];
+};
+
+// Parses one line (no line break) into `command`. Returns 1 for a command, 0 for a blank or
+// comment line, -1 for a malformed line with the reason in `error`.
+int scriptParseLine(const char* text, int lineNumber, ScriptCommand& command, char* error,
+                    size_t errorSize);
+
+// Reads and parses a whole script file. False with "FILE:LINE: reason" (or "FILE: reason"
+// when the file cannot be read) in `error`.
+bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize);
