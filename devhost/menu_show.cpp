@@ -160,7 +160,7 @@ static bool findEntry(int index, const char* title, int depth, int* foundMenu, i
 
 bool menuChoose(const char* title, bool hasValue, int value, char* error, size_t errorSize) {
     int menuIndex, entryIndex;
-    if (shownMenu < 0) {
+    if (shownMenu < 0 || !hostMenus[shownMenu].used) {
         std::snprintf(error, errorSize, "no menu is shown");
         return false;
     }
