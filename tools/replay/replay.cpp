@@ -1,0 +1,276 @@
+// trazzle-replay: replays a recorded stroke or a gesture text through the engine and reports the outcome.
+#include "tools/replay/replay.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "devhost/rc_file.h"
+#include "engine/command_launcher.h"
+#include "engine/gesture_matcher.h"
+#include "engine/stroke_tokenizer.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: trazzle-replay [--trace] [--rc RCFILE] (--text GESTURETEXT | STROKEFILE | -)\n"
+    "\n"
+    "Shows what trazzle makes of a stroke: the gesture text, and with --rc the slot it\n"
+    "chooses and the command it would launch.\n"
+    "\n"
+    "  STROKEFILE      one point a line, \"x y\" in screen pixels (blanks, tabs or one comma\n"
+    "                  between); blank lines and lines starting with # are skipped. The first\n"
+    "                  point is where the hotkey was pressed. - reads standard input.\n"
+    "  --text TEXT     take a finished gesture text, such as \"tr bl\", instead of a stroke\n"
+    "  --trace         list every drawing request: segment X1 Y1 X2 Y2, dot X Y LABEL\n"
+    "  --rc RCFILE     read the 25 gesture slots from RCFILE and report the chosen one\n"
+    "  --help          show this text\n"
+    "\n"
+    "A corner token is appended each time the stroke turns back on one axis while it keeps\n"
+    "its sense on the other (steps of more than 12 pixels count):\n"
+    "  tr  top, passed moving right        tl  top, passed moving left\n"
+    "  br  bottom, passed moving right     bl  bottom, passed moving left\n"
+    "  rd  right edge, passed moving down  ru  right edge, passed moving up\n"
+    "  ld  left edge, passed moving down   lu  left edge, passed moving up\n"
+    "A V drawn left to right is \"br\", a peak \"tr\", a W \"br tr br\".\n";
+
+struct Options {
+    bool trace = false;
+    const char* rcPath = nullptr;
+    const char* text = nullptr;
+    const char* strokePath = nullptr;
+    bool help = false;
+};
+
+void fail(FILE* err, const char* format, ...) {
+    std::fprintf(err, "trazzle-replay: error: ");
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(err, format, args);
+    va_end(args);
+    std::fprintf(err, "\n");
+}
+
+bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        bool needsValue = std::strcmp(arg, "--rc") == 0 || std::strcmp(arg, "--text") == 0;
+        if (needsValue && i + 1 >= argc) {
+            fail(err, "%s needs a value (see --help)", arg);
+            return false;
+        }
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options.help = true;
+        } else if (std::strcmp(arg, "--trace") == 0) {
+            options.trace = true;
+        } else if (std::strcmp(arg, "--rc") == 0) {
+            options.rcPath = argv[++i];
+        } else if (std::strcmp(arg, "--text") == 0) {
+            if (options.text || options.strokePath) {
+                fail(err, "give one input: --text, a stroke file or -");
+                return false;
+            }
+            options.text = argv[++i];
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            fail(err, "unknown option \"%s\" (see --help)", arg);
+            return false;
+        } else {
+            if (options.text || options.strokePath) {
+                fail(err, "give one input: --text, a stroke file or -");
+                return false;
+            }
+            options.strokePath = arg;
+        }
+    }
+    if (!options.help && !options.text && !options.strokePath) {
+        fail(err, "no input: give --text GESTURETEXT, a stroke file or - (see --help)");
+        return false;
+    }
+    return true;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+const char* skipBlanks(const char* p) {
+    while (isBlank(*p)) ++p;
+    return p;
+}
+
+enum NumberResult { kNumberOk, kNotANumber, kOutOfRange };
+
+// A decimal integer with an optional sign; *end is left after its last digit.
+NumberResult parseCoordinate(const char* p, const char** end, int32_t& value) {
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    if (*p < '0' || *p > '9') return kNotANumber;
+    errno = 0;
+    char* after = nullptr;
+    long long parsed = std::strtoll(start, &after, 10);
+    *end = after;
+    if (errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX) return kOutOfRange;
+    value = static_cast<int32_t>(parsed);
+    return kNumberOk;
+}
+
+// One stroke line: "x y", "x,y", "x, y" or with tabs; blanks around it are allowed.
+NumberResult parsePointLine(const char* line, ScreenPoint& point) {
+    const char* p = skipBlanks(line);
+    const char* end = nullptr;
+    NumberResult result = parseCoordinate(p, &end, point.x);
+    if (result != kNumberOk) return result;
+    p = end;
+    const char* separator = skipBlanks(p);
+    bool comma = *separator == ',';
+    if (!comma && separator == p) return kNotANumber;
+    p = comma ? skipBlanks(separator + 1) : separator;
+    result = parseCoordinate(p, &end, point.y);
+    if (result != kNumberOk) return result;
+    return *skipBlanks(end) == '\0' ? kNumberOk : kNotANumber;
+}
+
+bool readLine(FILE* file, std::string& line) {
+    line.clear();
+    int c;
+    while ((c = std::fgetc(file)) != EOF) {
+        if (c == '\n') return true;
+        line.push_back(static_cast<char>(c));
+    }
+    return !line.empty();
+}
+
+bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FILE* err) {
+    bool fromStdin = std::strcmp(path, "-") == 0;
+    const char* name = fromStdin ? "<stdin>" : path;
+    FILE* file = fromStdin ? in : std::fopen(path, "rb");
+    if (!file) {
+        fail(err, "cannot read stroke file \"%s\": %s", path, std::strerror(errno));
+        return false;
+    }
+    std::string line;
+    bool ok = true;
+    for (long number = 1; ok && readLine(file, line); ++number) {
+        if (line.find('\0') != std::string::npos) {
+            fail(err, "%s:%ld: not a text line", name, number);
+            ok = false;
+            break;
+        }
+        const char* text = skipBlanks(line.c_str());
+        if (*text == '\0' || *text == '#') continue;
+        ScreenPoint point;
+        NumberResult result = parsePointLine(line.c_str(), point);
+        if (result == kOutOfRange) {
+            fail(err, "%s:%ld: number outside the signed 32-bit range in \"%s\"", name, number, line.c_str());
+            ok = false;
+        } else if (result == kNotANumber) {
+            fail(err, "%s:%ld: expected two integers \"x y\", got \"%s\"", name, number, line.c_str());
+            ok = false;
+        } else {
+            points.push_back(point);
+        }
+    }
+    if (ok && std::ferror(file)) {
+        fail(err, "cannot read stroke file \"%s\"", name);
+        ok = false;
+    }
+    if (!fromStdin) std::fclose(file);
+    if (ok && points.empty()) {
+        fail(err, "%s: no points: the stroke needs at least its start point", name);
+        ok = false;
+    }
+    return ok;
+}
+
+bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
+    FILE* probe = std::fopen(rcPath, "rb");
+    if (!probe) {
+        fail(err, "cannot read rc file \"%s\": %s", rcPath, std::strerror(errno));
+        return false;
+    }
+    std::fclose(probe);
+    clearGestureTable(table);
+    char key[64];
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        std::snprintf(key, sizeof key, "trazzle.plugin.gesture%d:", slot);
+        rcReadString(rcPath, key, "", table.gestures[slot], kSlotTextSize);
+        std::snprintf(key, sizeof key, "trazzle.plugin.command%d:", slot);
+        rcReadString(rcPath, key, "", table.commands[slot], kSlotTextSize);
+        std::snprintf(key, sizeof key, "trazzle.plugin.argument%d:", slot);
+        rcReadString(rcPath, key, "", table.arguments[slot], kSlotTextSize);
+    }
+    return true;
+}
+
+void printRequest(void* context, const DrawRequest& request) {
+    auto* trace = static_cast<std::string*>(context);
+    char line[128];
+    if (request.kind == kCornerDot)
+        std::snprintf(line, sizeof line, "dot %ld %ld %s\n", static_cast<long>(request.from.x),
+                      static_cast<long>(request.from.y), request.label);
+    else
+        std::snprintf(line, sizeof line, "segment %ld %ld %ld %ld\n", static_cast<long>(request.from.x),
+                      static_cast<long>(request.from.y), static_cast<long>(request.to.x),
+                      static_cast<long>(request.to.y));
+    trace->append(line);
+}
+
+}  // namespace
+
+int runReplay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
+    Options options;
+    if (!parseOptions(argc, argv, options, err)) return 2;
+    if (options.help) {
+        std::fputs(kUsage, out);
+        return 0;
+    }
+
+    // Everything is read and checked before the first line of output, so a refused input
+    // prints nothing on standard output.
+    std::vector<ScreenPoint> points;
+    if (options.text && std::strlen(options.text) >= kGestureTextSize) {
+        fail(err, "gesture text longer than %d characters", kGestureTextSize - 1);
+        return 2;
+    }
+    if (options.text && std::strpbrk(options.text, "\r\n")) {
+        fail(err, "gesture text must be a single line");
+        return 2;
+    }
+    if (options.strokePath && !readStroke(options.strokePath, in, points, err)) return 2;
+    GestureTable table;
+    if (options.rcPath && !readSlots(options.rcPath, table, err)) return 2;
+
+    std::string trace;
+    CaptureState state = {};
+    if (options.text) {
+        std::snprintf(state.gestureText, sizeof state.gestureText, "%s", options.text);
+    } else {
+        StrokeSink sink = {options.trace ? printRequest : nullptr, &trace};
+        state.capturing = true;
+        beginStroke(state, points[0]);
+        for (size_t i = 1; i < points.size(); ++i) addStrokeSample(state, points[i], sink);
+        endStroke(state);
+    }
+    std::fputs(trace.c_str(), out);
+    std::fprintf(out, "gesture: %s\n", state.gestureText);
+
+    if (options.rcPath) {
+        int slot = findBestSlot(table, state.gestureText);
+        if (slot == kNoSlot) {
+            std::fprintf(out, "slot: none\n");
+        } else {
+            char directory[kLaunchTextSize];
+            char file[kLaunchTextSize];
+            char status[kLaunchTextSize];
+            splitCommand(table.commands[slot], directory, file);
+            formatLaunchStatus(file, status);
+            std::fprintf(out, "slot: %d\ndirectory: %s\nfile: %s\nargument: %s\nstatus: %s\n", slot,
+                         directory, file, table.arguments[slot], status);
+        }
+    }
+    return std::fflush(out) == 0 ? 0 : 2;
+}
