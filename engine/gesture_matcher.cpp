@@ -14,22 +14,46 @@ static float roundToSingle(double value) {
     return rounded;
 }
 
+static float lengthRatio(size_t gestureLength, size_t inputLength) {
+    return roundToSingle(static_cast<double>(gestureLength) / static_cast<double>(inputLength));
+}
+
+// Plain byte search; with both lengths known only the n - g + 1 possible starts are tried.
+static bool occursIn(const char* input, size_t inputLength, const char* gesture, size_t gestureLength) {
+    if (gestureLength == 0) return true;
+    if (gestureLength > inputLength) return false;
+    const char* last = input + (inputLength - gestureLength);
+    for (const char* at = input; at <= last; ++at) {
+        at = static_cast<const char*>(std::memchr(at, gesture[0], static_cast<size_t>(last - at) + 1));
+        if (!at) return false;
+        if (std::memcmp(at, gesture, gestureLength) == 0) return true;
+    }
+    return false;
+}
+
 float gestureScore(const char* input, const char* gesture) {
-    if (!std::strstr(input, gesture)) return 0.0f;
-    return roundToSingle(static_cast<double>(std::strlen(gesture)) /
-                         static_cast<double>(std::strlen(input)));
+    size_t inputLength = std::strlen(input);
+    size_t gestureLength = std::strlen(gesture);
+    if (!occursIn(input, inputLength, gesture, gestureLength)) return 0.0f;
+    return lengthRatio(gestureLength, inputLength);
 }
 
 int findBestSlot(const GestureTable& table, const char* input) {
-    if (input[0] == '\0') return kNoSlot;
+    size_t inputLength = std::strlen(input);
+    if (inputLength == 0) return kNoSlot;
     int chosen = kNoSlot;
     float best = 0.0f;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        float score = gestureScore(input, table.gestures[slot]);
-        if (static_cast<double>(score) < kAcceptanceThreshold) continue;
-        if (!(score > best)) continue;  // ties keep the lower slot
+        const char* gesture = table.gestures[slot];
+        // A slot's score is its length ratio when its text occurs, else 0, which never passes.
+        // Judging the ratio first leaves the substring search to the few slots that could win.
+        size_t gestureLength = std::strlen(gesture);
+        float ratio = lengthRatio(gestureLength, inputLength);
+        if (static_cast<double>(ratio) < kAcceptanceThreshold) continue;
+        if (!(ratio > best)) continue;  // ties keep the lower slot
+        if (!occursIn(input, inputLength, gesture, gestureLength)) continue;
         chosen = slot;
-        best = score;
+        best = ratio;
     }
     return chosen;
 }

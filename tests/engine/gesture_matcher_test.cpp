@@ -77,7 +77,13 @@ INSTANTIATE_TEST_SUITE_P(Matcher, Score,
                                            ScoreCase{"tr bl rd", "lu", 0.0f},
                                            ScoreCase{"tr bl", "r b", 0.6f},
                                            ScoreCase{"tr br ld r", "r b", 0.3f},
-                                           ScoreCase{"tr bl rd", "tr bl rd lu", 0.0f}));
+                                           ScoreCase{"tr bl rd", "tr bl rd lu", 0.0f},
+                                           // Occurrences after a false start, and at the very end.
+                                           ScoreCase{"tr tr br", "tr br", 0.625f},
+                                           ScoreCase{"r rd", "rd", 0.5f},
+                                           ScoreCase{"ld ld", "d l", 0.6f},
+                                           ScoreCase{"ld ld", "d ld", 0.8f},
+                                           ScoreCase{"ld ld", "ld lu", 0.0f}));
 
 TEST(Matcher, ThresholdIsTheIntegerRuleForEveryLength) {
     // Acceptance of gesture length g in input length n is exactly 10 g >= 3 n for all texts
