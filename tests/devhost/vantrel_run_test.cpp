@@ -7,59 +7,9 @@
 #include <vector>
 
 #include "tests/devhost/devhost_support.h"
+#include "tests/devhost/expected_log.h"
 
 namespace {
-
-using Lines = std::vector<std::string>;
-
-std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
-
-void append(Lines& to, const Lines& more) { to.insert(to.end(), more.begin(), more.end()); }
-
-std::string plugin(const char* name) { return binFolder() + name; }
-
-// What the host and the test plugin log from loading it to its successful start.
-Lines pluginStart(const std::string& path) {
-    Lines lines = {"plugin-load " + inQuotes(path)};
-    const char* info[] = {"devhost test plugin 1.0", "testplugin", "1.0", "trazzle developers",
-                          "2026-12-07", "https://example.org/trazzle", "trazzle@example.org"};
-    for (int i = 0; i < 7; ++i)
-        lines.push_back("pluginInfo " + inQuotes(path) + " " + std::to_string(i) + " " + inQuotes(info[i]));
-    append(lines, {"beginPlugin " + inQuotes(path),
-                   "GetVTWnd -> [VantrelHost]",
-                   "register [devhostTestPlugin] 10103 10901",
-                   "MakeSticky [devhostTestPlugin]",
-                   "sticky-set [devhostTestPlugin]",
-                   "SetTransparency [devhostTestPlugin] 255 -> 255"});
-    return lines;
-}
-
-Lines pluginStarted(const std::string& path) {
-    Lines lines = pluginStart(path);
-    append(lines, {"status \"testplugin started\"", "beginPlugin " + inQuotes(path) + " -> 0"});
-    return lines;
-}
-
-Lines pluginEnd(const std::string& path, const char* stickyLeft = "sticky-set") {
-    return {"endPlugin " + inQuotes(path),
-            "RemoveSticky [devhostTestPlugin]",
-            stickyLeft,
-            "unregister [devhostTestPlugin] 10103 10901",
-            "plugin-unload " + inQuotes(path)};
-}
-
-Lines broadcastTo(const std::string& text) {
-    return {"broadcast " + inQuotes(text), "deliver [devhostTestPlugin] HOST_BROADCAST " + inQuotes(text)};
-}
-
-// A script line as the host logs it when it runs, and the broadcast it sends.
-Lines scriptBroadcast(int line, const std::string& text) {
-    Lines lines = {"script " + std::to_string(line) + " \"broadcast " + text + "\""};
-    append(lines, broadcastTo(text));
-    return lines;
-}
-
-const char* const kHostSettings = "settings \"host.rc\" missing";
 
 TEST(VantrelRun, ScriptMovesPointerPressesKeyAndBroadcastsWithEveryCallLogged) {
     std::string folder = testFolder();
@@ -75,7 +25,7 @@ TEST(VantrelRun, ScriptMovesPointerPressesKeyAndBroadcastsWithEveryCallLogged) {
     std::string path = plugin("testplugin.dll");
     HostRun run = runHost(folder, "--no-launch --rc host.rc --log log.txt --script s.txt \"" + path + "\"");
 
-    Lines expected = {kHostSettings};
+    Lines expected = {kHostSettingsMissing};
     append(expected, pluginStarted(path));
     append(expected, {"script 2 \"move 100 200\"", "status \"mouse move 100,200\"",
                       "script 3 \"key down 91\"", "status \"key down 91\"",
@@ -117,7 +67,7 @@ TEST(VantrelRun, LauncherAnnouncesAndLaunchesTheChosenSlotOnly) {
     auto read = [](const std::string& key, const std::string& value) {
         return "ReadString \"slots.rc\" \"trazzle.plugin." + key + ":\" \"\" -> " + inQuotes(value);
     };
-    Lines expected = {kHostSettings};
+    Lines expected = {kHostSettingsMissing};
     append(expected, pluginStarted(path));
     append(expected, scriptBroadcast(1, "@testplugin slots slots.rc"));
     append(expected, {read("gesture0", "br"), read("command0", "C:\\Tools\\edit.exe"),
@@ -166,7 +116,7 @@ TEST(VantrelRun, BrokenPluginsAreReportedAndTheOthersStillRun) {
               run.err);
     EXPECT_EQ(2, run.exitCode);
 
-    Lines expected = {kHostSettings, "plugin-load \"missing.dll\"",
+    Lines expected = {kHostSettingsMissing, "plugin-load \"missing.dll\"",
                       "plugin-error \"missing.dll\" " + inQuotes("could not be loaded: " + notFound),
                       "plugin-load " + inQuotes(noEnd),
                       "plugin-error " + inQuotes(noEnd) + " \"lacks the export endPlugin\"",
@@ -200,7 +150,7 @@ TEST(VantrelRun, FailingScriptCommandEndsTheRunWithItsLineAndTheLogGoesToStandar
     std::string path = plugin("testplugin.dll");
     HostRun run = runHost(folder, "--rc host.rc --script s.txt \"" + path + "\"");
     EXPECT_EQ("vantrel: error: s.txt:2: no menu is shown\n", run.err);
-    Lines expected = {kHostSettings};
+    Lines expected = {kHostSettingsMissing};
     append(expected, pluginStarted(path));
     append(expected, scriptBroadcast(1, "@testplugin hello"));
     append(expected, {"status \"hello from testplugin\"", "script 2 \"menu About testplugin\"",
