@@ -34,6 +34,11 @@ void menuFree(const bool* keep) {
     }
 }
 
+void menuReset() {
+    menuFree(nullptr);
+    menusMade = 0;
+}
+
 static void copyTitle(char (&to)[kMenuTitleSize], const char* from) {
     std::snprintf(to, sizeof to, "%s", from ? from : "");
 }

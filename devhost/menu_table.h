@@ -38,3 +38,6 @@ int menuIndexOf(HMENU handle);
 
 // Destroys every menu for which keep[index] is false (all of them for a null `keep`).
 void menuFree(const bool* keep);
+
+// Destroys every menu and numbers the next one menu1 again, as at the host's start.
+void menuReset();
