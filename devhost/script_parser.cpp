@@ -115,7 +115,7 @@ bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     const char* equals = std::strrchr(rest, '=');
     c.op = kOpMenu;
     c.hasValue = false;
-    if (equals && equals > rest && isBlank(equals[-1])) {
+    if (equals && (equals == rest || isBlank(equals[-1]))) {
         char value[32];
         copyTrimmed(value, sizeof value, equals + 1, std::strlen(equals + 1));
         copyTrimmed(c.argument, sizeof c.argument, rest, static_cast<size_t>(equals - rest));

@@ -1,0 +1,202 @@
+// Tests of the host's text handling: log escapes, the script language and the command line.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "devhost/log_format.h"
+#include "devhost/options.h"
+#include "devhost/script_parser.h"
+#include "tests/devhost/devhost_support.h"
+
+namespace {
+
+TEST(LogFormat, TextsAreQuotedWithUnambiguousEscapes) {
+    const struct {
+        const char* text;
+        const char* logged;
+    } cases[] = {
+        {"C:\\Tools\\edit.exe", "\"C:\\Tools\\edit.exe\""},
+        {"", "\"\""},
+        {"say \"hi\"", "\"say %22hi%22\""},
+        {"100%", "\"100%25\""},
+        {"%22", "\"%2522\""},
+        {"a\tb\r\nc\x7f", "\"a%09b%0D%0Ac%7F\""},
+        {"caf\xe9", "\"caf\xe9\""},
+        {nullptr, "null"},
+    };
+    for (const auto& c : cases) {
+        char out[64] = "";
+        appendLogText(out, sizeof out, c.text);
+        EXPECT_STREQ(c.logged, out);
+    }
+}
+
+TEST(LogFormat, ATextTooLongIsCutWithoutHalfAnEscapeAndStillClosed) {
+    char out[8] = "";
+    appendLogText(out, sizeof out, "abcdefgh");
+    EXPECT_STREQ("\"abcde\"", out);
+    char escaped[8] = "";
+    appendLogText(escaped, sizeof escaped, "abc\"d");
+    EXPECT_STREQ("\"abc\"", escaped);
+    char windowName[16] = "";
+    appendLogWindow(windowName, sizeof windowName, nullptr);
+    EXPECT_STREQ("0", windowName);
+}
+
+struct GoodLine {
+    const char* text;
+    ScriptOp op;
+    int a, b;
+    bool hasValue;
+    const char* argument;
+    const char* file;
+};
+
+TEST(ScriptParser, CommandsAndTheirArguments) {
+    const GoodLine cases[] = {
+        {"key down 91", kOpKeyDown, 91, 0, false, "", ""},
+        {"  key up 0x5B  ", kOpKeyUp, 91, 0, false, "", ""},
+        {"button down left", kOpButtonDown, MOUSEEVENTF_LEFTDOWN, 0, false, "", ""},
+        {"button up right", kOpButtonUp, MOUSEEVENTF_RIGHTUP, 0, false, "", ""},
+        {"move 0 767", kOpMove, 0, 767, false, "", ""},
+        {"move\t100\t200", kOpMove, 100, 200, false, "", ""},
+        {"wait 250", kOpWait, 250, 0, false, "", ""},
+        {"broadcast @trazzleInternal  AlwaysOnTop", kOpBroadcast, 0, 0, false,
+         "@trazzleInternal  AlwaysOnTop", ""},
+        {"reconfigure", kOpReconfigure, 0, 0, false, "", ""},
+        {"menu Always On Top", kOpMenu, 0, 0, false, "Always On Top", ""},
+        {"menu Alpha Value = 128", kOpMenu, 0, 128, true, "Alpha Value", ""},
+        {"menu Alpha Value =-5", kOpMenu, 0, -5, true, "Alpha Value", ""},
+        {"menu a=b", kOpMenu, 0, 0, false, "a=b", ""},
+        {"capture trazzle C:\\shots\\tool square.bmp", kOpCapture, 0, 0, false, "trazzle",
+         "C:\\shots\\tool square.bmp"},
+        {"quit", kOpQuit, 0, 0, false, "", ""},
+    };
+    for (const GoodLine& c : cases) {
+        ScriptCommand command;
+        char error[200] = "";
+        ASSERT_EQ(1, scriptParseLine(c.text, 7, command, error, sizeof error)) << c.text << ": " << error;
+        EXPECT_EQ(c.op, command.op) << c.text;
+        EXPECT_EQ(7, command.line);
+        EXPECT_EQ(c.a, command.a) << c.text;
+        if (c.op == kOpMove || c.op == kOpMenu) {
+            EXPECT_EQ(c.b, command.b) << c.text;
+        }
+        EXPECT_EQ(c.hasValue, command.hasValue) << c.text;
+        EXPECT_STREQ(c.argument, command.argument) << c.text;
+        EXPECT_STREQ(c.file, command.file) << c.text;
+    }
+}
+
+TEST(ScriptParser, BlankAndCommentLinesAreSkipped) {
+    for (const char* text : {"", "   ", "\t\r", "# a comment", "   # indented comment"}) {
+        ScriptCommand command;
+        char error[200] = "";
+        EXPECT_EQ(0, scriptParseLine(text, 1, command, error, sizeof error)) << "[" << text << "]";
+    }
+}
+
+TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"jump 3", "unknown command \"jump\""},
+        {"Move 1 2", "unknown command \"Move\""},
+        {"key down", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
+        {"key press 91", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
+        {"key down 255", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
+        {"key down 91 92", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
+        {"button down back", "\"button\" needs down or up and left, right or middle"},
+        {"move 10", "\"move\" needs two screen coordinates from 0 to 65535"},
+        {"move -1 5", "\"move\" needs two screen coordinates from 0 to 65535"},
+        {"move 1x 5", "\"move\" needs two screen coordinates from 0 to 65535"},
+        {"wait", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"wait 600001", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"broadcast", "\"broadcast\" needs a text"},
+        {"broadcast    ", "\"broadcast\" needs a text"},
+        {"reconfigure now", "\"reconfigure\" takes nothing more"},
+        {"quit 0", "\"quit\" takes nothing more"},
+        {"menu", "\"menu\" needs the title of an item"},
+        {"menu Alpha Value = lots", "\"menu TITLE = VALUE\" needs a title and a whole number"},
+        {"menu = 5", "\"menu TITLE = VALUE\" needs a title and a whole number"},
+        {"capture trazzle", "\"capture\" needs a window class and a .bmp file"},
+        {"capture trazzle shot.png", "\"capture\" needs a window class and a .bmp file"},
+    };
+    for (const auto& c : cases) {
+        ScriptCommand command;
+        char error[200] = "";
+        EXPECT_EQ(-1, scriptParseLine(c.text, 1, command, error, sizeof error)) << c.text;
+        EXPECT_STREQ(c.error, error) << c.text;
+    }
+}
+
+TEST(ScriptParser, AWholeFileIsReadWithLineNumbersAndTheFirstBadLineNamed) {
+    std::string folder = testFolder();
+    static Script script;
+    char error[600] = "";
+    writeFile(folder + "good.txt", "# start\r\nmove 1 2\r\n\r\nquit");
+    ASSERT_TRUE(scriptLoad((folder + "good.txt").c_str(), script, error, sizeof error)) << error;
+    ASSERT_EQ(2, script.count);
+    EXPECT_EQ(2, script.commands[0].line);
+    EXPECT_STREQ("move 1 2", script.commands[0].text);
+    EXPECT_EQ(4, script.commands[1].line);
+    EXPECT_EQ(kOpQuit, script.commands[1].op);
+
+    writeFile(folder + "bad.txt", "move 1 2\nwait 5\nkey down 91 now\njump\n");
+    EXPECT_FALSE(scriptLoad((folder + "bad.txt").c_str(), script, error, sizeof error));
+    EXPECT_EQ(folder + "bad.txt:3: \"key\" needs down or up and a virtual-key code from 1 to 254",
+              std::string(error));
+
+    writeFile(folder + "long.txt", "move 1 2\nbroadcast " + std::string(600, 'x') + "\n");
+    EXPECT_FALSE(scriptLoad((folder + "long.txt").c_str(), script, error, sizeof error));
+    EXPECT_EQ(folder + "long.txt:2: line longer than 511 characters", std::string(error));
+
+    EXPECT_FALSE(scriptLoad((folder + "none.txt").c_str(), script, error, sizeof error));
+    EXPECT_EQ(0u, std::string(error).find(folder + "none.txt: cannot read the script: "));
+}
+
+TEST(Options, OptionsAndPluginsAreTakenInOrder) {
+    char arg0[] = "vantrel.exe", a1[] = "--log", a2[] = "out.log", a3[] = "--no-launch",
+         a4[] = "one.dll", a5[] = "--log-omit", a6[] = "MakeStyleGradient", a7[] = "--",
+         a8[] = "--two.dll";
+    char* argv[] = {arg0, a1, a2, a3, a4, a5, a6, a7, a8};
+    HostOptions options;
+    char error[200] = "";
+    ASSERT_TRUE(parseOptions(9, argv, options, error, sizeof error)) << error;
+    EXPECT_STREQ("out.log", options.logPath);
+    EXPECT_TRUE(options.noLaunch);
+    EXPECT_EQ(nullptr, options.scriptPath);
+    ASSERT_EQ(1, options.omittedCount);
+    EXPECT_STREQ("MakeStyleGradient", options.omitted[0]);
+    ASSERT_EQ(2, options.pluginCount);
+    EXPECT_STREQ("one.dll", options.plugins[0]);
+    EXPECT_STREQ("--two.dll", options.plugins[1]);
+}
+
+TEST(Options, BadCommandLinesAreRefusedWithOneClearReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {{"--fast"}, "unknown option \"--fast\""},
+        {{"-x", "a.dll"}, "unknown option \"-x\""},
+        {{"a.dll", "--script"}, "option --script needs a value"},
+        {{"--log", "a", "--log", "b"}, "option --log given twice"},
+        {{"--rc"}, "option --rc needs a value"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> storage = {"vantrel.exe"};
+        storage.insert(storage.end(), c.args.begin(), c.args.end());
+        std::vector<char*> argv;
+        for (std::string& arg : storage) argv.push_back(&arg[0]);
+        HostOptions options;
+        char error[200] = "";
+        EXPECT_FALSE(parseOptions(static_cast<int>(argv.size()), argv.data(), options, error, sizeof error));
+        EXPECT_STREQ(c.error, error);
+    }
+}
+
+}  // namespace
