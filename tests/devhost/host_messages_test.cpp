@@ -55,6 +55,37 @@ TEST_F(Registration, BroadcastsAndReconfigureReachOnlyTheWindowsRegisteredForThe
     EXPECT_FALSE(registryHas(broadcasts, HOST_BROADCAST));
 }
 
+// A window whose broadcast handler unregisters another window, as a plugin closing its
+// companion window would.
+HWND unregisteredByHandler = nullptr;
+
+LRESULT CALLBACK unregisteringProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == HOST_BROADCAST)
+        sendToHost(HOST_UNREGISTER_MESSAGES, unregisteredByHandler, kBroadcastOnly);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(Registration, AWindowUnregisteredDuringABroadcastGetsNoMoreOfIt) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = unregisteringProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "unregistering";
+    RegisterClassA(&windowClass);
+    HWND first = CreateWindowExA(0, "unregistering", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    unregisteredByHandler = makeRecorder("recorderB", "B");
+    sendToHost(HOST_REGISTER_MESSAGES, first, kBroadcastOnly);
+    sendToHost(HOST_REGISTER_MESSAGES, unregisteredByHandler, kBroadcastOnly);
+    skipLog();
+    hostBroadcast("bye");
+    EXPECT_EQ((Lines{}), recorded());
+    EXPECT_EQ((Lines{"broadcast \"bye\"", "deliver [unregistering] HOST_BROADCAST \"bye\"",
+                     "unregister [recorderB] 10901"}),
+              newLog());
+    DestroyWindow(first);
+    UnregisterClassA("unregistering", GetModuleHandleA(nullptr));
+}
+
 TEST_F(Registration, RepeatedNumbersAreKeptOnceAndUnregisteringAllDropsTheWindow) {
     HWND window = makeRecorder("recorderA", "A");
     const uint32_t twice[] = {HOST_BROADCAST, HOST_BROADCAST, 0};
