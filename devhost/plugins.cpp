@@ -106,7 +106,6 @@ bool startOne(const char* path) {
         unload(path, module, nullptr);
         return false;
     }
-    logInfo(path, info);
     logPluginEvent("beginPlugin", path);
     int result = begin(module);
     LogLine line;
@@ -114,6 +113,7 @@ bool startOne(const char* path) {
     logAddText(line, path);
     logAdd(line, " -> %d", result);
     logEnd(line);
+    logInfo(path, info);
     if (result != 0) {
         char reason[64];
         std::snprintf(reason, sizeof reason, "did not start: beginPlugin returned %d", result);

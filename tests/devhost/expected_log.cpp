@@ -10,23 +10,28 @@ void append(Lines& to, const Lines& more) { to.insert(to.end(), more.begin(), mo
 std::string plugin(const char* name) { return binFolder() + name; }
 
 Lines pluginStart(const std::string& path) {
-    Lines lines = {"plugin-load " + inQuotes(path)};
+    return {"plugin-load " + inQuotes(path),
+            "beginPlugin " + inQuotes(path),
+            "GetVTWnd -> [VantrelHost]",
+            "register [devhostTestPlugin] 10103 10901",
+            "MakeSticky [devhostTestPlugin]",
+            "sticky-set [devhostTestPlugin]",
+            "SetTransparency [devhostTestPlugin] 255 -> 255"};
+}
+
+Lines pluginInfoLines(const std::string& path) {
+    Lines lines;
     const char* info[] = {"devhost test plugin 1.0", "testplugin", "1.0", "trazzle developers",
                           "2026-12-07", "https://example.org/trazzle", "trazzle@example.org"};
     for (int i = 0; i < 7; ++i)
         lines.push_back("pluginInfo " + inQuotes(path) + " " + std::to_string(i) + " " + inQuotes(info[i]));
-    append(lines, {"beginPlugin " + inQuotes(path),
-                   "GetVTWnd -> [VantrelHost]",
-                   "register [devhostTestPlugin] 10103 10901",
-                   "MakeSticky [devhostTestPlugin]",
-                   "sticky-set [devhostTestPlugin]",
-                   "SetTransparency [devhostTestPlugin] 255 -> 255"});
     return lines;
 }
 
 Lines pluginStarted(const std::string& path) {
     Lines lines = pluginStart(path);
     append(lines, {"status \"testplugin started\"", "beginPlugin " + inQuotes(path) + " -> 0"});
+    append(lines, pluginInfoLines(path));
     return lines;
 }
 

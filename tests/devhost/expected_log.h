@@ -16,7 +16,9 @@ std::string plugin(const char* name);
 
 // From loading the test plugin up to the moment its beginPlugin decides to succeed or fail.
 Lines pluginStart(const std::string& path);
-// The same, followed by its successful start.
+// What pluginInfo(0) to pluginInfo(6) answered, as logged after beginPlugin returned.
+Lines pluginInfoLines(const std::string& path);
+// The same, followed by its successful start and its identity.
 Lines pluginStarted(const std::string& path);
 // endPlugin and the test plugin's cleanup, to the unload.
 Lines pluginEnd(const std::string& path);

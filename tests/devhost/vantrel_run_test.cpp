@@ -123,9 +123,9 @@ TEST(VantrelRun, BrokenPluginsAreReportedAndTheOthersStillRun) {
                       "plugin-unload " + inQuotes(noEnd)};
     // The failing plugin set everything up before it failed; endPlugin takes it away again.
     append(expected, pluginStart(failBegin));
-    append(expected, {"status \"testplugin refuses to start\"",
-                      "beginPlugin " + inQuotes(failBegin) + " -> 1",
-                      "plugin-error " + inQuotes(failBegin) + " \"did not start: beginPlugin returned 1\""});
+    append(expected, {"status \"testplugin refuses to start\"", "beginPlugin " + inQuotes(failBegin) + " -> 1"});
+    append(expected, pluginInfoLines(failBegin));
+    append(expected, {"plugin-error " + inQuotes(failBegin) + " \"did not start: beginPlugin returned 1\""});
     append(expected, pluginEnd(failBegin));
     append(expected, pluginStarted(good));
     append(expected, scriptBroadcast(1, "@testplugin hello"));
