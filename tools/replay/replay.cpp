@@ -69,13 +69,7 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
             options.trace = true;
         } else if (std::strcmp(arg, "--rc") == 0) {
             options.rcPath = argv[++i];
-        } else if (std::strcmp(arg, "--text") == 0) {
-            if (options.text || options.strokePath) {
-                fail(err, "give one input: --text, a stroke file or -");
-                return false;
-            }
-            options.text = argv[++i];
-        } else if (arg[0] == '-' && arg[1] != '\0') {
+        } else if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--text") != 0) {
             fail(err, "unknown option \"%s\" (see --help)", arg);
             return false;
         } else {
@@ -83,7 +77,10 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
                 fail(err, "give one input: --text, a stroke file or -");
                 return false;
             }
-            options.strokePath = arg;
+            if (std::strcmp(arg, "--text") == 0)
+                options.text = argv[++i];
+            else
+                options.strokePath = arg;
         }
     }
     if (!options.help && !options.text && !options.strokePath) {
