@@ -28,7 +28,7 @@ void deliver(UINT message, const char* text) {
         logBegin(line, "deliver");
         logAddWindow(line, recipients[i]);
         logAdd(line, " %s", messageName(message));
-        if (text) logAddText(line, text);
+        if (text) logAddLongText(line, text);
         logEnd(line);
         SendMessageA(recipients[i], message, 0, reinterpret_cast<LPARAM>(text));
     }
@@ -40,11 +40,15 @@ void hostBroadcast(const char* text) {
     // Each broadcast keeps its own copy: a handler may broadcast again before this one ends.
     char copy[kBroadcastTextSize];
     std::snprintf(copy, sizeof copy, "%s", text ? text : "");
+    hostBroadcastWhole(copy);
+}
+
+void hostBroadcastWhole(const char* text) {
     LogLine line;
     logBegin(line, "broadcast");
-    logAddText(line, copy);
+    logAddLongText(line, text);
     logEnd(line);
-    deliver(HOST_BROADCAST, copy);
+    deliver(HOST_BROADCAST, text);
 }
 
 void hostReconfigure() {

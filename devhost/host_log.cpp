@@ -18,6 +18,8 @@ CRITICAL_SECTION logLock;
 bool logLockReady = false;
 char omitted[kMaxOmitted][kOmitNameSize];
 int omittedCount = 0;
+bool logTimes = false;
+LARGE_INTEGER timesStart, timesFrequency;
 
 void ensureLock() {
     // The host opens its log on the window thread before any second thread exists.
@@ -65,10 +67,22 @@ void logOmit(const char* name) {
     ++omittedCount;
 }
 
+void logEnableTimes() {
+    QueryPerformanceFrequency(&timesFrequency);
+    QueryPerformanceCounter(&timesStart);
+    logTimes = true;
+}
+
 void logWrite(const char* line) {
     ensureLock();
     EnterCriticalSection(&logLock);
     if (logFile && !isOmitted(line)) {
+        if (logTimes) {
+            LARGE_INTEGER now;
+            QueryPerformanceCounter(&now);
+            long long micros = (now.QuadPart - timesStart.QuadPart) * 1000000LL / timesFrequency.QuadPart;
+            std::fprintf(logFile, "%lld ", micros);
+        }
         std::fputs(line, logFile);
         std::fputc('\n', logFile);
         // A host that crashes inside a plugin must still leave every line before the crash.
@@ -122,3 +136,9 @@ void logAdd(LogLine& line, const char* format, ...) {
 }
 
 void logEnd(const LogLine& line) { logWrite(line.text); }
+
+void logAddLongText(LogLine& line, const char* text) {
+    size_t used = std::strlen(line.text);
+    if (!text || used + 1 + logTextLength(text) < sizeof line.text) logAddText(line, text);
+    else logAdd(line, " <%u bytes>", static_cast<unsigned>(std::strlen(text)));
+}

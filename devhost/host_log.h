@@ -16,6 +16,10 @@ void logClose();
 // moment depends on when the system asks for a repaint).
 void logOmit(const char* name);
 
+// From now on every line starts with the microseconds since this call and a blank
+// (QueryPerformanceCounter), taken under the log's lock so the times never decrease.
+void logEnableTimes();
+
 // Writes one finished line (without its line break). Callable from any thread; lines never
 // interleave.
 void logWrite(const char* line);
@@ -34,3 +38,7 @@ void logAddWindow(LogLine& line, HWND window);  // a blank and [ClassName] (or 0
 void logAddNamedWindow(LogLine& line, const char* name, HWND window);  // name=[ClassName]
 void logAdd(LogLine& line, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void logEnd(const LogLine& line);
+
+// A blank and the quoted text when it fits the line whole, else " <N bytes>": a long
+// broadcast must not look like a shorter one cut silently.
+void logAddLongText(LogLine& line, const char* text);

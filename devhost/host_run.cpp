@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "devhost/hook_timing.h"
 #include "devhost/host_log.h"
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
@@ -45,6 +46,7 @@ int runHost(const HostOptions& options) {
     hostState.noLaunch = options.noLaunch;
     hostState.unattended = options.scriptPath != nullptr;
 
+    if (options.logTimes) logEnableTimes();
     if (!logOpen(options.logPath)) {
         std::fprintf(stderr, "vantrel: error: cannot write the log \"%s\"\n", options.logPath);
         return 2;
@@ -71,17 +73,21 @@ int runHost(const HostOptions& options) {
         return finish(1);
     }
 
-    bool pluginsOk = pluginsStart(options.plugins, options.pluginCount);
+    // The script starts first, so that its "dialog" lines can answer message boxes a plugin
+    // shows while it starts; its other lines wait for the plugins.
     bool scriptOk = true;
     if (options.scriptPath && !scriptStart(&script)) {
         std::fprintf(stderr, "vantrel: error: cannot start the script thread\n");
         scriptOk = false;
-    } else {
-        runMessageLoop();
     }
+    bool pluginsOk = pluginsStart(options.plugins, options.pluginCount);
+    if (options.timeHooks) hookTimingStart();
+    scriptPluginsStarted();
+    if (scriptOk) runMessageLoop();
     scriptStop();
     if (scriptFailed()) scriptOk = false;
 
+    hookTimingReport();
     pluginsEnd();
     menuFree(nullptr);
     hostWindowDestroy();

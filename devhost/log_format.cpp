@@ -48,6 +48,14 @@ void appendLogText(char* out, size_t outSize, const char* text) {
     appendChars(out, outSize, "\"", 1);
 }
 
+size_t logTextLength(const char* text) {
+    if (!text) return 4;
+    size_t length = 2;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p)
+        length += needsEscape(*p) ? 3 : 1;
+    return length;
+}
+
 void appendLogWindow(char* out, size_t outSize, HWND window) {
     if (!window) {
         appendChars(out, outSize, "0", 1);

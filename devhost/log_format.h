@@ -11,6 +11,9 @@
 // fit is cut and still closed with its quote.
 void appendLogText(char* out, size_t outSize, const char* text);
 
+// The length of `text` written by appendLogText with room enough: quotes and escapes included.
+size_t logTextLength(const char* text);
+
 // Appends a window as [ClassName]: null gives 0, a handle that is no window gives [?].
 // Class names are stable across runs, handles are not.
 void appendLogWindow(char* out, size_t outSize, HWND window);

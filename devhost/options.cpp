@@ -42,6 +42,8 @@ bool parseOptions(int argc, char** argv, HostOptions& options, char* error, size
         else if (std::strcmp(arg, "--script") == 0) ok = takeValue(argc, argv, &i, &options.scriptPath, error, errorSize);
         else if (std::strcmp(arg, "--rc") == 0) ok = takeValue(argc, argv, &i, &options.settingsPath, error, errorSize);
         else if (std::strcmp(arg, "--no-launch") == 0) options.noLaunch = true;
+        else if (std::strcmp(arg, "--log-times") == 0) options.logTimes = true;
+        else if (std::strcmp(arg, "--time-hooks") == 0) options.timeHooks = true;
         else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) options.help = true;
         else if (std::strcmp(arg, "--log-omit") == 0) {
             if (options.omittedCount == kMaxOmittedLogWords) {
@@ -64,10 +66,12 @@ void printUsage(FILE* to) {
     std::fputs(
         "usage: vantrel.exe [options] [--] PLUGIN.dll...\n"
         "  --log FILE        write the log to FILE (default: standard output)\n"
-        "  --script FILE     run FILE's commands once the plugins have started, then quit\n"
+        "  --script FILE     run FILE's commands, then quit\n"
         "  --no-launch       VTExecute only logs what it would start\n"
         "  --rc FILE         read the host's settings from FILE instead of vantrel.rc\n"
         "  --log-omit WORD   leave out log lines beginning with WORD (may be repeated)\n"
+        "  --log-times       start every log line with the microseconds since the start\n"
+        "  --time-hooks      time the plugins' keyboard and mouse hooks; log the times at exit\n"
         "  --help            show this text\n",
         to);
 }

@@ -13,6 +13,8 @@ struct HostOptions {
     const char* scriptPath;    // --script FILE
     const char* settingsPath;  // --rc FILE; null: vantrel.rc beside vantrel.exe
     bool noLaunch;             // --no-launch
+    bool logTimes;             // --log-times
+    bool timeHooks;            // --time-hooks
     bool help;                 // --help
     const char* omitted[kMaxOmittedLogWords];  // --log-omit WORD
     int omittedCount;

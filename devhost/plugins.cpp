@@ -25,6 +25,9 @@ struct Plugin {
 
 Plugin plugins[kMaxPlugins];
 int runningCount = 0;
+// The list pluginsStart was given (the command line's, alive for the whole run), for restarts.
+const char* const* startPaths = nullptr;
+int startCount = 0;
 
 void logPluginEvent(const char* event, const char* path) {
     LogLine line;
@@ -134,6 +137,8 @@ bool startOne(const char* path) {
 }  // namespace
 
 bool pluginsStart(const char* const* paths, int count) {
+    startPaths = paths;
+    startCount = count;
     bool allStarted = true;
     for (int i = 0; i < count; ++i)
         if (!startOne(paths[i])) allStarted = false;
@@ -145,6 +150,11 @@ void pluginsEnd() {
         Plugin& plugin = plugins[--runningCount];
         unload(plugin.path, plugin.module, plugin.end);
     }
+}
+
+bool pluginsRestart() {
+    pluginsEnd();
+    return pluginsStart(startPaths, startCount);
 }
 
 int pluginCount() { return runningCount; }

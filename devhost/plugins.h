@@ -11,4 +11,8 @@ bool pluginsStart(const char* const* paths, int count);
 // Ends the running plugins, the last started first, and unloads them.
 void pluginsEnd();
 
+// Ends the running plugins, then loads and starts the ones pluginsStart was given again, in
+// the same order and logged the same way. False when any failed to start.
+bool pluginsRestart();
+
 int pluginCount();

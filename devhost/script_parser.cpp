@@ -88,11 +88,17 @@ bool parseMove(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     nextWord(&rest, x, sizeof x);
     nextWord(&rest, y, sizeof y);
     nextWord(&rest, extra, sizeof extra);
-    if (!extra[0] && parseNumber(x, 0, 65535, false, &c.a) && parseNumber(y, 0, 65535, false, &c.b)) {
+    // Off the screen, injected moves arrive unclipped or wrapped round; no test should rely
+    // on either.
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    if (!extra[0] && parseNumber(x, 0, width - 1, false, &c.a) &&
+        parseNumber(y, 0, height - 1, false, &c.b)) {
         c.op = kOpMove;
         return true;
     }
-    std::snprintf(error, errorSize, "\"move\" needs two screen coordinates from 0 to 65535");
+    std::snprintf(error, errorSize, "\"move\" needs a point on the screen: x from 0 to %d, y from 0 to %d",
+                  width - 1, height - 1);
     return false;
 }
 
@@ -144,6 +150,87 @@ bool parseCapture(const char* rest, ScriptCommand& c, char* error, size_t errorS
     return false;
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The broadcast text with each %XX replaced by its byte, so texts can end in blanks or hold
+// control characters. The decoded text is never longer than the written one.
+bool parseBroadcast(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    char written[kScriptLineSize];
+    copyTrimmed(written, sizeof written, rest, std::strlen(rest));
+    if (!written[0]) {
+        std::snprintf(error, errorSize, "\"broadcast\" needs a text");
+        return false;
+    }
+    size_t length = 0;
+    for (const char* p = written; *p; ++p) {
+        if (*p != '%') {
+            c.argument[length++] = *p;
+            continue;
+        }
+        int high = hexDigit(p[1]);
+        int low = high < 0 ? -1 : hexDigit(p[2]);
+        if (low < 0) {
+            std::snprintf(error, errorSize, "\"broadcast\" text has a bad escape: %% needs two hex digits (%%25 for %% itself)");
+            return false;
+        }
+        if (high == 0 && low == 0) {
+            std::snprintf(error, errorSize, "\"broadcast\" text cannot hold %%00");
+            return false;
+        }
+        c.argument[length++] = static_cast<char>(high * 16 + low);
+        p += 2;
+    }
+    c.argument[length] = '\0';
+    c.op = kOpBroadcast;
+    return true;
+}
+
+bool parseBroadcastFile(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    // Checked here too, so a missing or unfit file refuses the script before anything runs.
+    static char text[kMaxBroadcastFileSize + 1];
+    copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest));
+    if (!c.file[0]) {
+        std::snprintf(error, errorSize, "\"broadcast-file\" needs a file");
+        return false;
+    }
+    char reason[200];
+    if (!readBroadcastFile(c.file, text, reason, sizeof reason)) {
+        std::snprintf(error, errorSize, "\"broadcast-file\": %s", reason);
+        return false;
+    }
+    c.op = kOpBroadcastFile;
+    return true;
+}
+
+bool parseWindow(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    char extra[16];
+    nextWord(&rest, c.argument, sizeof c.argument);
+    nextWord(&rest, extra, sizeof extra);
+    if (c.argument[0] && !extra[0]) {
+        c.op = kOpWindow;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"window\" needs a window class");
+    return false;
+}
+
+bool parseRepeat(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    char count[32], extra[16];
+    nextWord(&rest, count, sizeof count);
+    nextWord(&rest, extra, sizeof extra);
+    if (!extra[0] && parseNumber(count, 1, kMaxRepeatCount, false, &c.a)) {
+        c.op = kOpRepeat;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"repeat\" needs a count from 1 to %d", kMaxRepeatCount);
+    return false;
+}
+
 bool parseAlone(const char* name, ScriptOp op, const char* rest, ScriptCommand& c, char* error,
                 size_t errorSize) {
     if (!*skipBlanks(rest)) {
@@ -176,18 +263,80 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "reconfigure") == 0)
         ok = parseAlone(word, kOpReconfigure, rest, c, error, errorSize);
     else if (std::strcmp(word, "quit") == 0) ok = parseAlone(word, kOpQuit, rest, c, error, errorSize);
-    else if (std::strcmp(word, "broadcast") == 0) {
-        // The text is the rest of the line after one blank, as written.
-        copyTrimmed(c.argument, sizeof c.argument, rest, std::strlen(rest));
-        c.op = kOpBroadcast;
-        ok = c.argument[0] != '\0';
-        if (!ok) std::snprintf(error, errorSize, "\"broadcast\" needs a text");
-    } else {
+    else if (std::strcmp(word, "broadcast") == 0) ok = parseBroadcast(rest, c, error, errorSize);
+    else if (std::strcmp(word, "broadcast-file") == 0) ok = parseBroadcastFile(rest, c, error, errorSize);
+    else if (std::strcmp(word, "window") == 0) ok = parseWindow(rest, c, error, errorSize);
+    else if (std::strcmp(word, "repeat") == 0) ok = parseRepeat(rest, c, error, errorSize);
+    else if (std::strcmp(word, "end") == 0) ok = parseAlone(word, kOpEnd, rest, c, error, errorSize);
+    else if (std::strcmp(word, "dialog") == 0) ok = parseAlone(word, kOpDialog, rest, c, error, errorSize);
+    else if (std::strcmp(word, "restart") == 0) ok = parseAlone(word, kOpRestart, rest, c, error, errorSize);
+    else if (std::strcmp(word, "memory") == 0) ok = parseAlone(word, kOpMemory, rest, c, error, errorSize);
+    else {
         std::snprintf(error, errorSize, "unknown command \"%s\"", word);
         ok = false;
     }
     return ok ? 1 : -1;
 }
+
+bool readBroadcastFile(const char* path, char* out, char* error, size_t errorSize) {
+    out[0] = '\0';
+    FILE* file = std::fopen(path, "rb");
+    if (!file) {
+        std::snprintf(error, errorSize, "cannot read \"%s\": %s", path, std::strerror(errno));
+        return false;
+    }
+    size_t length = std::fread(out, 1, kMaxBroadcastFileSize + 1, file);
+    std::fclose(file);
+    if (length > static_cast<size_t>(kMaxBroadcastFileSize)) {
+        std::snprintf(error, errorSize, "\"%s\" is larger than %d bytes", path, kMaxBroadcastFileSize);
+        out[0] = '\0';
+        return false;
+    }
+    out[length] = '\0';
+    if (std::strlen(out) != length) {
+        std::snprintf(error, errorSize, "\"%s\" holds a zero byte", path);
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Pairs each repeat with its end (indexes into the commands). False with the reason and
+// the line it concerns.
+bool matchRepeats(Script& script, int* badLine, char* error, size_t errorSize) {
+    int open[kMaxRepeatDepth];
+    int depth = 0;
+    for (int i = 0; i < script.count; ++i) {
+        ScriptCommand& c = script.commands[i];
+        if (c.op == kOpRepeat) {
+            if (depth == kMaxRepeatDepth) {
+                *badLine = c.line;
+                std::snprintf(error, errorSize, "\"repeat\" nested more than %d deep", kMaxRepeatDepth);
+                return false;
+            }
+            open[depth++] = i;
+        } else if (c.op == kOpEnd) {
+            if (depth == 0) {
+                *badLine = c.line;
+                std::snprintf(error, errorSize, "\"end\" without \"repeat\"");
+                return false;
+            }
+            int start = open[--depth];
+            c.b = start;
+            script.commands[start].b = i;
+        }
+    }
+    if (depth > 0) {
+        *badLine = script.commands[open[depth - 1]].line;
+        std::snprintf(error, errorSize, "\"repeat\" without \"end\"");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize) {
     script.count = 0;
@@ -228,5 +377,10 @@ bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize)
         }
     }
     std::fclose(file);
+    int badLine = 0;
+    if (ok && !matchRepeats(script, &badLine, reason, sizeof reason)) {
+        std::snprintf(error, errorSize, "%s:%d: %s", path, badLine, reason);
+        ok = false;
+    }
     return ok;
 }

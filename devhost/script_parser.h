@@ -7,6 +7,9 @@
 
 constexpr int kMaxScriptCommands = 500;
 constexpr int kScriptLineSize = 512;
+constexpr int kMaxRepeatDepth = 8;
+constexpr int kMaxRepeatCount = 100000;
+constexpr int kMaxBroadcastFileSize = 65536;
 
 enum ScriptOp {
     kOpKeyDown,
@@ -16,10 +19,17 @@ enum ScriptOp {
     kOpMove,
     kOpWait,
     kOpBroadcast,
+    kOpBroadcastFile,
     kOpReconfigure,
     kOpMenu,
     kOpCapture,
     kOpQuit,
+    kOpDialog,
+    kOpWindow,
+    kOpRepeat,
+    kOpEnd,
+    kOpRestart,
+    kOpMemory,
 };
 
 struct ScriptCommand {
@@ -27,10 +37,13 @@ struct ScriptCommand {
     ScriptOp op;
     char text[kScriptLineSize];   // the line as written, without surrounding blanks
     int a, b;                     // key: code; button: MOUSEEVENTF down/up flag; move: x, y;
-                                  // wait: milliseconds; menu: the value (with hasValue)
+                                  // wait: milliseconds; menu: the value (with hasValue);
+                                  // repeat: the count, and b the index of its end; end: b the
+                                  // index of its repeat (both set by scriptLoad)
     bool hasValue;
-    char argument[kScriptLineSize];  // broadcast text, menu title, capture window class
-    char file[MAX_PATH];             // capture: the .bmp file
+    char argument[kScriptLineSize];  // broadcast text (escapes decoded), menu title, capture
+                                     // and window: the window class
+    char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file
     char error[256];                 // why the command failed when it ran
 };
 
@@ -45,6 +58,12 @@ struct Script {
 int scriptParseLine(const char* text, int lineNumber, ScriptCommand& command, char* error,
                     size_t errorSize);
 
-// Reads and parses a whole script file. False with "FILE:LINE: reason" (or "FILE: reason"
+// Reads a broadcast-file's text into `out` (kMaxBroadcastFileSize + 1 bytes): every byte as
+// it stands, a last line break included. False with the reason for a file that cannot be
+// read, is larger than kMaxBroadcastFileSize, or holds a zero byte (which would end the text).
+bool readBroadcastFile(const char* path, char* out, char* error, size_t errorSize);
+
+// Reads and parses a whole script file; every repeat must be closed by its end, at most
+// kMaxRepeatDepth deep. False with "FILE:LINE: reason" (or "FILE: reason"
 // when the file cannot be read) in `error`.
 bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize);

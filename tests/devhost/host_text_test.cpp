@@ -65,6 +65,13 @@ TEST(ScriptParser, CommandsAndTheirArguments) {
         {"wait 250", kOpWait, 250, 0, false, "", ""},
         {"broadcast @trazzleInternal  AlwaysOnTop", kOpBroadcast, 0, 0, false,
          "@trazzleInternal  AlwaysOnTop", ""},
+        {"broadcast match br%20%09%25%7e", kOpBroadcast, 0, 0, false, "match br \t%~", ""},
+        {"window trazzle", kOpWindow, 0, 0, false, "trazzle", ""},
+        {"repeat 100000", kOpRepeat, 100000, 0, false, "", ""},
+        {"end", kOpEnd, 0, 0, false, "", ""},
+        {"dialog", kOpDialog, 0, 0, false, "", ""},
+        {"restart", kOpRestart, 0, 0, false, "", ""},
+        {"memory", kOpMemory, 0, 0, false, "", ""},
         {"reconfigure", kOpReconfigure, 0, 0, false, "", ""},
         {"menu Always On Top", kOpMenu, 0, 0, false, "Always On Top", ""},
         {"menu Alpha Value = 128", kOpMenu, 0, 128, true, "Alpha Value", ""},
@@ -99,6 +106,9 @@ TEST(ScriptParser, BlankAndCommentLinesAreSkipped) {
 }
 
 TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
+    // Wine's screen is 1024 by 768.
+    const char* kMoveError = "\"move\" needs a point on the screen: x from 0 to 1023, y from 0 to 767";
+    const char* kEscapeError = "\"broadcast\" text has a bad escape: % needs two hex digits (%25 for % itself)";
     const struct {
         const char* text;
         const char* error;
@@ -110,13 +120,26 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
         {"key down 255", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
         {"key down 91 92", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
         {"button down back", "\"button\" needs down or up and left, right or middle"},
-        {"move 10", "\"move\" needs two screen coordinates from 0 to 65535"},
-        {"move -1 5", "\"move\" needs two screen coordinates from 0 to 65535"},
-        {"move 1x 5", "\"move\" needs two screen coordinates from 0 to 65535"},
+        {"move 10", kMoveError},
+        {"move -1 5", kMoveError},
+        {"move 1x 5", kMoveError},
+        {"move 1024 5", kMoveError},
+        {"move 5 768", kMoveError},
         {"wait", "\"wait\" needs milliseconds from 0 to 600000"},
         {"wait 600001", "\"wait\" needs milliseconds from 0 to 600000"},
         {"broadcast", "\"broadcast\" needs a text"},
         {"broadcast    ", "\"broadcast\" needs a text"},
+        {"broadcast 100%", kEscapeError},
+        {"broadcast %2", kEscapeError},
+        {"broadcast %zz", kEscapeError},
+        {"broadcast a%00", "\"broadcast\" text cannot hold %00"},
+        {"broadcast-file", "\"broadcast-file\" needs a file"},
+        {"window", "\"window\" needs a window class"},
+        {"window a b", "\"window\" needs a window class"},
+        {"repeat 0", "\"repeat\" needs a count from 1 to 100000"},
+        {"repeat 100001", "\"repeat\" needs a count from 1 to 100000"},
+        {"end 2", "\"end\" takes nothing more"},
+        {"dialog OK", "\"dialog\" takes nothing more"},
         {"reconfigure now", "\"reconfigure\" takes nothing more"},
         {"quit 0", "\"quit\" takes nothing more"},
         {"menu", "\"menu\" needs the title of an item"},
@@ -153,6 +176,21 @@ TEST(ScriptParser, AWholeFileIsReadWithLineNumbersAndTheFirstBadLineNamed) {
     writeFile(folder + "long.txt", "move 1 2\nbroadcast " + std::string(600, 'x') + "\n");
     EXPECT_FALSE(scriptLoad((folder + "long.txt").c_str(), script, error, sizeof error));
     EXPECT_EQ(folder + "long.txt:2: line longer than 511 characters", std::string(error));
+
+    const struct {
+        const char* text;
+        const char* error;
+    } badLoops[] = {
+        {"repeat 2\nmove 1 2\nend\nend\n", ":4: \"end\" without \"repeat\""},
+        {"repeat 2\nrepeat 3\nend\n", ":1: \"repeat\" without \"end\""},
+        {"repeat 2\nrepeat 2\nrepeat 2\nrepeat 2\nrepeat 2\nrepeat 2\nrepeat 2\nrepeat 2\nrepeat 2\n",
+         ":9: \"repeat\" nested more than 8 deep"},
+    };
+    for (const auto& c : badLoops) {
+        writeFile(folder + "loop.txt", c.text);
+        EXPECT_FALSE(scriptLoad((folder + "loop.txt").c_str(), script, error, sizeof error));
+        EXPECT_EQ(folder + "loop.txt" + c.error, std::string(error));
+    }
 
     EXPECT_FALSE(scriptLoad((folder + "none.txt").c_str(), script, error, sizeof error));
     EXPECT_EQ(0u, std::string(error).find(folder + "none.txt: cannot read the script: "));

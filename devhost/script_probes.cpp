@@ -1,0 +1,96 @@
+// Script commands that look at the process from outside: a window's state, memory, message boxes.
+#include "devhost/script_probes.h"
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "devhost/host_log.h"
+
+namespace {
+
+constexpr char kDialogClass[] = "#32770";
+constexpr int kMessageTextId = 0xFFFF;  // the static control holding a message box's text
+constexpr DWORD kCloseTimeoutMs = 5000;
+
+BOOL CALLBACK findBoxProc(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[16];
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+        !GetClassNameA(window, name, sizeof name) || std::strcmp(name, kDialogClass) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
+void logWindowState(const char* windowClass) {
+    LogLine line;
+    logBegin(line, "window");
+    HWND window = FindWindowA(windowClass, nullptr);
+    if (!window) {
+        logAdd(line, " [%s] none", windowClass);
+        logEnd(line);
+        return;
+    }
+    logAddWindow(line, window);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    DWORD exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+    logAdd(line, " visible=%d x=%ld y=%ld cx=%ld cy=%ld topmost=%d exstyle=0x%08lX",
+           IsWindowVisible(window) ? 1 : 0, static_cast<long>(rect.left), static_cast<long>(rect.top),
+           static_cast<long>(rect.right - rect.left), static_cast<long>(rect.bottom - rect.top),
+           (exStyle & WS_EX_TOPMOST) ? 1 : 0, static_cast<unsigned long>(exStyle));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if ((exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) &&
+        (flags & LWA_ALPHA))
+        logAdd(line, " alpha=%u", static_cast<unsigned>(alpha));
+    else
+        logAdd(line, " alpha=none");
+    logEnd(line);
+}
+
+void logMemory() {
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+    logPrintf("memory private=%llu", static_cast<unsigned long long>(counters.PrivateUsage));
+}
+
+HWND findMessageBox() {
+    HWND found = nullptr;
+    EnumWindows(findBoxProc, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool answerMessageBox(HWND box, char* error, size_t errorSize) {
+    // The box runs its own loop on the thread that showed it, which answers these requests.
+    char caption[512] = "";
+    char text[1024] = "";
+    GetWindowTextA(box, caption, sizeof caption);
+    GetDlgItemTextA(box, kMessageTextId, text, sizeof text);
+    LogLine line;
+    logBegin(line, "dialog");
+    logAddNamedWindow(line, "owner", GetWindow(box, GW_OWNER));
+    logAdd(line, " topmost=%d", (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    logAddNamedText(line, "caption", caption);
+    logAddNamedText(line, "text", text);
+    logEnd(line);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    // Gone before the next command looks for a box, so it never finds this one again.
+    DWORD start = GetTickCount();
+    while (IsWindow(box)) {
+        if (GetTickCount() - start > kCloseTimeoutMs) {
+            std::snprintf(error, errorSize, "the message box did not close");
+            return false;
+        }
+        Sleep(5);
+    }
+    return true;
+}

@@ -1,0 +1,22 @@
+// Script commands that look at the process from outside: a window's state, memory, message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+// Logs the first top-level window of `windowClass`, hidden ones too:
+// "window [Class] visible=1 x=10 y=10 cx=20 cy=20 topmost=0 exstyle=0x00080080 alpha=255"
+// (alpha=none when the window is not layered or has no opacity set), or "window [Class] none".
+void logWindowState(const char* windowClass);
+
+// Logs "memory private=BYTES": the process's private bytes, for soak runs.
+void logMemory();
+
+// A visible message box (a top-level "#32770" window) of this process, or null. Callable from
+// any thread.
+HWND findMessageBox();
+
+// Logs the box ("dialog owner=0 topmost=0 caption="..." text="..."") and presses its OK
+// button, then waits until the box is gone. False with the reason when it does not close.
+bool answerMessageBox(HWND box, char* error, size_t errorSize);
