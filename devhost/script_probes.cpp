@@ -59,7 +59,10 @@ void logMemory() {
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                          sizeof counters);
-    logPrintf("memory private=%llu", static_cast<unsigned long long>(counters.PrivateUsage));
+    // Windows gives the commit charge in both fields; Wine 8 leaves PrivateUsage 0 and gives
+    // the process's anonymous resident memory as PagefileUsage.
+    SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    logPrintf("memory private=%llu", static_cast<unsigned long long>(bytes));
 }
 
 HWND findMessageBox() {

@@ -10,7 +10,7 @@
 // (alpha=none when the window is not layered or has no opacity set), or "window [Class] none".
 void logWindowState(const char* windowClass);
 
-// Logs "memory private=BYTES": the process's private bytes, for soak runs.
+// Logs "memory private=BYTES": the process's private bytes (its commit charge), for soak runs.
 void logMemory();
 
 // A visible message box (a top-level "#32770" window) of this process, or null. Callable from

@@ -1,7 +1,7 @@
 // The devhost test plugin's broadcast commands: each makes a known series of host calls.
 //
 // "@testplugin WORD ARGUMENT": slots RC (read gesture slots), match TEXT (run the launcher),
-// menu, chose ..., settings RC, paths, style, alpha N, unregister, hello.
+// menu, chose ..., settings RC, paths, style, alpha N, unregister, hello, about.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -121,5 +121,8 @@ void testPluginBroadcast(const char* text) {
     else if ((argument = argumentOf(command, "alpha"))) SetTransparency(testPlugin.window, std::atoi(argument));
     else if ((argument = argumentOf(command, "unregister"))) unregisterBroadcasts();
     else if ((argument = argumentOf(command, "hello"))) testPluginStatus("hello from testplugin");
+    else if ((argument = argumentOf(command, "about")))
+        MessageBoxA(nullptr, "devhost test plugin 1.0\n\tfor trying vantrel.exe", "About this plugin...",
+                    MB_OK | MB_ICONINFORMATION);
     else testPluginStatus("testplugin: unknown command %s", command);
 }
