@@ -33,16 +33,19 @@ void formatLaunchStatus(const char* file, char (&status)[kLaunchTextSize]) {
     std::snprintf(status, sizeof status, "Trazzle Command -> %.80s", file);
 }
 
+void planLaunch(const GestureTable& table, int slot, LaunchPlan& plan) {
+    splitCommand(table.commands[slot], plan.directory, plan.file);
+    plan.argument = table.arguments[slot];
+    formatLaunchStatus(plan.file, plan.status);
+}
+
 intptr_t launchSlot(const GestureTable& table, int slot, const LauncherHost& host) {
-    char directory[kLaunchTextSize];
-    char file[kLaunchTextSize];
-    char status[kLaunchTextSize];
-    splitCommand(table.commands[slot], directory, file);
-    formatLaunchStatus(file, status);
+    LaunchPlan plan;
+    planLaunch(table, slot, plan);
     // The status goes out before the launch, even for an empty file text, so the user sees
     // what was attempted whatever the launch then does.
-    host.setStatus(host.context, status);
-    return host.execute(host.context, 0, "", file, table.arguments[slot], directory, 1, 1);
+    host.setStatus(host.context, plan.status);
+    return host.execute(host.context, 0, "", plan.file, plan.argument, plan.directory, 1, 1);
 }
 
 void matchGesture(const GestureTable& table, const char* gestureText, const LauncherHost& host) {

@@ -16,6 +16,16 @@ void splitCommand(const char* command, char (&directory)[kLaunchTextSize],
 // Status text announcing a launch, cut to fit its 100 bytes.
 void formatLaunchStatus(const char* file, char (&status)[kLaunchTextSize]);
 
+// Everything a launch of one slot hands to the host, worked out without calling it. The
+// plugin's launch and trazzle-replay's report both come from here.
+struct LaunchPlan {
+    char directory[kLaunchTextSize];
+    char file[kLaunchTextSize];
+    const char* argument;  // the slot's argument text as stored
+    char status[kLaunchTextSize];
+};
+void planLaunch(const GestureTable& table, int slot, LaunchPlan& plan);
+
 // The two host services a launch needs. The host side connects them to the status label
 // message and to the host's launch function.
 struct LauncherHost {

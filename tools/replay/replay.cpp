@@ -13,6 +13,7 @@
 #include "engine/command_launcher.h"
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
+#include "host/settings_loader.h"
 
 namespace {
 
@@ -183,6 +184,19 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
     return ok;
 }
 
+int32_t rcInt(void* path, const char* key, int32_t defaultValue) {
+    return rcReadInt(static_cast<const char*>(path), key, defaultValue);
+}
+
+bool rcBool(void* path, const char* key, bool defaultValue) {
+    return rcReadBool(static_cast<const char*>(path), key, defaultValue);
+}
+
+void rcString(void* path, const char* key, const char* defaultValue, char* out, size_t outSize) {
+    rcReadString(static_cast<const char*>(path), key, defaultValue, out, outSize);
+}
+
+// The slots as the plugin reads them: the same keys, order and cut to 99 characters.
 bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
     FILE* probe = std::fopen(rcPath, "rb");
     if (!probe) {
@@ -190,16 +204,8 @@ bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
         return false;
     }
     std::fclose(probe);
-    clearGestureTable(table);
-    char key[64];
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        std::snprintf(key, sizeof key, "trazzle.plugin.gesture%d:", slot);
-        rcReadString(rcPath, key, "", table.gestures[slot], kSlotTextSize);
-        std::snprintf(key, sizeof key, "trazzle.plugin.command%d:", slot);
-        rcReadString(rcPath, key, "", table.commands[slot], kSlotTextSize);
-        std::snprintf(key, sizeof key, "trazzle.plugin.argument%d:", slot);
-        rcReadString(rcPath, key, "", table.arguments[slot], kSlotTextSize);
-    }
+    SettingsReader reader = {rcInt, rcBool, rcString, const_cast<char*>(rcPath)};
+    readGestureSlots(reader, table);
     return true;
 }
 
@@ -260,13 +266,10 @@ int runReplay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
         if (slot == kNoSlot) {
             std::fprintf(out, "slot: none\n");
         } else {
-            char directory[kLaunchTextSize];
-            char file[kLaunchTextSize];
-            char status[kLaunchTextSize];
-            splitCommand(table.commands[slot], directory, file);
-            formatLaunchStatus(file, status);
+            LaunchPlan plan;
+            planLaunch(table, slot, plan);
             std::fprintf(out, "slot: %d\ndirectory: %s\nfile: %s\nargument: %s\nstatus: %s\n", slot,
-                         directory, file, table.arguments[slot], status);
+                         plan.directory, plan.file, plan.argument, plan.status);
         }
     }
     return std::fflush(out) == 0 ? 0 : 2;

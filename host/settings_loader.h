@@ -1,0 +1,33 @@
+// Reads the plugin's settings and its 25 gesture slots in a fixed order through any reader of rc values.
+//
+// The plugin reads through the host's ReadInt/ReadBool/ReadString, trazzle-replay and the
+// tests through the rc file code; all of them get the same keys, defaults and order here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/gesture_matcher.h"
+#include "host/settings_keys.h"
+#include "plugin_state/plugin_settings.h"
+
+struct SettingsReader {
+    int32_t (*readInt)(void* context, const char* key, int32_t defaultValue);
+    bool (*readBool)(void* context, const char* key, bool defaultValue);
+    // Copies the value (or the default) into `out`, cut to outSize - 1 characters.
+    void (*readString)(void* context, const char* key, const char* defaultValue, char* out,
+                       size_t outSize);
+    void* context;
+};
+
+// The key of one slot text: "trazzle.plugin.gesture7:" and the like.
+void slotKey(SlotField field, int slot, char (&key)[kSlotKeySize]);
+
+// Every setting in the order the plugin reads them, then the screen check: a position at or
+// beyond the primary screen's width or height becomes 10 for that coordinate. Also sets the
+// tool square's text. Leaves rcPath alone.
+void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32_t screenHeight,
+                        PluginSettings& settings);
+
+// All 25 slots, slot by slot, gesture, command and argument; a missing key reads empty.
+void readGestureSlots(const SettingsReader& reader, GestureTable& table);

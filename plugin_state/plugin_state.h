@@ -1,0 +1,54 @@
+// The plugin's one module-wide record: settings, windows, hooks, capture, style snapshot and gesture table.
+//
+// Everything runs on the host's window thread (exports, window procedures and both low-level
+// hooks, which the system calls on the thread that installed them), so nothing is locked.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "engine/gesture_matcher.h"
+#include "engine/stroke_tokenizer.h"
+#include "plugin_state/plugin_settings.h"
+
+constexpr int kStyleRecordSize = 300;
+
+struct StyleSnapshot {
+    unsigned char styleRecord[kStyleRecordSize];  // the host's record, copied whole
+    int32_t styleInsetA;
+    int32_t styleInsetB;
+    HFONT styleFont;  // owned; at most one exists
+};
+
+struct PluginWindows {
+    HINSTANCE moduleInstance;
+    HWND hostWindow;  // every message to the host goes here
+    HWND toolSquareWindow;
+    HWND padWindow;
+    HBITMAP padBitmap;  // the pad's whole picture; renewed at every capture start
+    int32_t toolSquareWidth, toolSquareHeight;
+    int32_t padLeft, padTop;  // the pad's screen position; moved at every capture start
+    int32_t padWidth, padHeight;
+    OSVERSIONINFOA osVersion;
+    bool layeredWindows;
+};
+
+struct PluginState {
+    PluginSettings settings;
+    PluginWindows windows;
+    StyleSnapshot style;
+    CaptureState capture;
+    GestureTable table;
+    HHOOK keyboardHook;  // for the plugin's whole life
+    HHOOK mouseHook;     // only during a capture
+    bool pluginsHidden;  // the host has hidden its plugins; never stored
+};
+
+extern PluginState plugin;
+
+// Colours the plugin reads from the host's style record.
+COLORREF styleCornerColour();
+COLORREF styleTextColour();
+// How far text is moved down from a window's top edge.
+int32_t styleTextInset();

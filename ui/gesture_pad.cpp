@@ -1,0 +1,145 @@
+// The gesture pad: a 450 by 450 popup that shows the stroke, drawn into a backing bitmap it keeps.
+#include "ui/gesture_pad.h"
+
+#include "host/broadcasts.h"
+#include "host/vantrel.h"
+#include "plugin_state/plugin_state.h"
+#include "ui/window_placement.h"
+
+namespace {
+
+constexpr char kPadCaption[] = "Trazzle Pad";
+constexpr int kTipLabelOffset = 20;  // pixels right of the corner
+
+HWND pad() { return plugin.windows.padWindow; }
+
+// Drawing outside WM_PAINT still opens and closes a paint cycle on the pad: whatever update
+// region the pad had is validated, and the next invalidation repaints the whole picture.
+void fillWithGradient(HDC memory, const RECT& client) {
+    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
+}
+
+void paintBitmapOnce(bool create) {
+    RECT client;
+    GetClientRect(pad(), &client);
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(pad(), &paint);
+    if (create) plugin.windows.padBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
+    fillWithGradient(memory, client);
+    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);
+    EndPaint(pad(), &paint);
+}
+
+void onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
+    HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, styleTextColour());
+    // The caption goes into the bitmap itself at every paint, so it stays above the strokes.
+    client.top += styleTextInset();
+    DrawTextA(memory, kPadCaption, -1, &client, DT_CENTER);
+    SelectObject(memory, previousFont);
+    const RECT& r = paint.rcPaint;
+    BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);
+    EndPaint(window, &paint);
+}
+
+void onWindowPosChanging(HWND window, WINDOWPOS* position) {
+    // The pad is moved to the cursor while hidden, so that move is never snapped.
+    if (plugin.settings.snapWindow && IsWindowVisible(window)) SnapWindowToEdge(position, 10, 1);
+}
+
+}  // namespace
+
+void showPad() {
+    if (!plugin.settings.padShow) return;
+    ShowWindow(pad(), SW_SHOW);
+    InvalidateRect(pad(), nullptr, FALSE);
+}
+
+void hidePad() { ShowWindow(pad(), SW_HIDE); }
+
+void createPadBitmap() { paintBitmapOnce(true); }
+
+void clearPadBitmap() { paintBitmapOnce(false); }
+
+void releasePadBitmap() {
+    DeleteObject(plugin.windows.padBitmap);
+    plugin.windows.padBitmap = nullptr;
+}
+
+void drawPadSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour, int32_t width,
+                    const char* label) {
+    const PluginWindows& w = plugin.windows;
+    RECT client;
+    GetClientRect(pad(), &client);
+    PAINTSTRUCT paint;
+    BeginPaint(pad(), &paint);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousBitmap = SelectObject(memory, w.padBitmap);
+    SetBkMode(memory, TRANSPARENT);
+    HPEN pen = CreatePen(PS_SOLID, width, colour);
+    HGDIOBJ previousPen = SelectObject(memory, pen);
+    // A segment whose ends are equal is drawn as a dot the pen's width across: the corner dot.
+    MoveToEx(memory, x1 - w.padLeft, y1 - w.padTop, nullptr);
+    LineTo(memory, x2 - w.padLeft, y2 - w.padTop);
+    if (label && plugin.settings.padTips) {
+        RECT box = client;
+        box.left = x1 - w.padLeft + kTipLabelOffset;
+        box.top = y1 - w.padTop;
+        HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
+        SetTextColor(memory, styleTextColour());
+        DrawTextA(memory, label, -1, &box, 0);
+        SelectObject(memory, previousFont);
+    }
+    SelectObject(memory, previousPen);
+    DeleteObject(pen);
+    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);
+    EndPaint(pad(), &paint);
+    InvalidateRect(pad(), nullptr, FALSE);
+}
+
+LRESULT CALLBACK padWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        plugin.windows.padWindow = window;
+        MakeSticky(window);
+        applyWindowPlacement();
+        createPadBitmap();
+        return 0;
+    case WM_DESTROY:
+        releasePadBitmap();
+        RemoveSticky(window);
+        plugin.windows.padWindow = nullptr;  // a later start must not place a dead window
+        return 0;
+    case WM_PAINT:
+        onPaint(window);
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        onWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        return 0;  // no WM_MOVE or WM_SIZE: the pad's geometry lives in PluginWindows
+    case WM_NCHITTEST:
+        return HTNOWHERE;
+    case WM_NCRBUTTONDOWN:
+        return 0;  // default handling would track the button itself and swallow the release
+    case WM_NCRBUTTONUP:
+        showPluginMenu(1);
+        return 0;
+    case WM_CLOSE:
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,118 @@
+// The tool square: the plugin's small styled window, its menu, and its receiver of host messages.
+#include "ui/tool_square.h"
+
+#include <cstdint>
+
+#include "host/broadcasts.h"
+#include "host/settings_keys.h"
+#include "host/vantrel.h"
+#include "plugin_state/plugin_state.h"
+#include "ui/window_placement.h"
+
+namespace {
+
+// The host reads the list at registration and at unregistration; it must outlive both.
+const uint32_t kHostMessages[] = {HOST_RECONFIGURE, HOST_BROADCAST, 0};
+
+void sendRegistration(HWND window, UINT message) {
+    SendMessageA(plugin.windows.hostWindow, message, reinterpret_cast<WPARAM>(window),
+                 reinterpret_cast<LPARAM>(kHostMessages));
+}
+
+void onCreate(HWND window) {
+    plugin.windows.toolSquareWindow = window;
+    sendRegistration(window, HOST_REGISTER_MESSAGES);
+    MakeSticky(window);
+    applyWindowPlacement();
+}
+
+void onDestroy(HWND window) {
+    RemoveSticky(window);
+    sendRegistration(window, HOST_UNREGISTER_MESSAGES);
+    plugin.windows.toolSquareWindow = nullptr;
+}
+
+void onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ previousBitmap = SelectObject(memory, picture);
+    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
+    HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, styleTextColour());
+    RECT text = client;
+    text.top += styleTextInset();
+    DrawTextA(memory, plugin.settings.toolSquareText, -1, &text, DT_CENTER);
+    SelectObject(memory, previousFont);
+    const RECT& r = paint.rcPaint;
+    BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previousBitmap);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    EndPaint(window, &paint);
+}
+
+void onWindowPosChanging(HWND window, WINDOWPOS* position) {
+    if (plugin.settings.snapWindow && IsWindowVisible(window)) SnapWindowToEdge(position, 10, 1);
+}
+
+// Every change of position, size, z-order or visibility is stored, so the rc file always
+// holds where the tool square is. A change made with SWP_NOMOVE (a hide, a restack) need
+// not carry a position, so the window's own rectangle is asked instead of trusting it.
+void onWindowPosChanged(HWND window, const WINDOWPOS* position) {
+    int32_t x = position->x;
+    int32_t y = position->y;
+    RECT frame;
+    if ((position->flags & SWP_NOMOVE) && GetWindowRect(window, &frame)) {
+        x = frame.left;
+        y = frame.top;
+    }
+    plugin.settings.x = x;
+    plugin.settings.y = y;
+    WriteInt(plugin.settings.rcPath, kKeyX, x);
+    WriteInt(plugin.settings.rcPath, kKeyY, y);
+}
+
+}  // namespace
+
+LRESULT CALLBACK toolSquareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy(window);
+        return 0;
+    case WM_PAINT:
+        onPaint(window);
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        onWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        onWindowPosChanged(window, reinterpret_cast<const WINDOWPOS*>(lParam));
+        return 0;
+    case WM_NCHITTEST:
+        return HTCAPTION;  // a left drag anywhere moves the window
+    case WM_NCRBUTTONDOWN:
+        // Default handling of a right press on a caption tracks the button itself and turns
+        // the release into WM_CONTEXTMENU, so WM_NCRBUTTONUP would never arrive.
+        return 0;
+    case WM_NCRBUTTONUP:
+        showPluginMenu(1);
+        return 0;
+    case WM_CLOSE:
+        return 0;
+    case HOST_RECONFIGURE:
+        handleReconfigure();
+        return 0;
+    case HOST_BROADCAST:
+        handleBroadcast(reinterpret_cast<const char*>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
