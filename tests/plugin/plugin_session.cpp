@@ -1,0 +1,48 @@
+// Runs trazzle.dll inside vantrel.exe with an rc file and a script, and picks lines out of the host log.
+#include "tests/plugin/plugin_session.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+PluginSession runPlugin(const char* rcText, const std::string& script,
+                        std::initializer_list<std::pair<const char*, std::string>> files,
+                        const std::string& extraOptions, bool loadTwice) {
+    PluginSession session;
+    session.folder = testFolder();
+    session.dll = session.folder + "trazzle.dll";
+    EXPECT_TRUE(CopyFileA((binFolder() + "trazzle.dll").c_str(), session.dll.c_str(), FALSE));
+    if (rcText) writeFile(session.folder + "trazzle.rc", rcText);
+    for (const auto& file : files) writeFile(session.folder + file.first, file.second);
+    writeFile(session.folder + "s.txt", script);
+    session.run = runHost(session.folder, "--no-launch --rc host.rc --log log.txt --log-omit MakeStyleGradient " +
+                                              extraOptions + " --script s.txt " + q(session.dll) +
+                                              (loadTwice ? " " + q(session.dll) : ""));
+    session.log = splitLines(session.run.log);
+    return session;
+}
+
+Lines only(const Lines& log, std::initializer_list<const char*> words) {
+    Lines picked;
+    for (const std::string& line : log)
+        for (const char* word : words)
+            if (line.compare(0, std::strlen(word), word) == 0 && line.size() > std::strlen(word) &&
+                line[std::strlen(word)] == ' ')
+                picked.push_back(line);
+    return picked;
+}
+
+Lines after(const Lines& log, const std::string& from) {
+    Lines picked;
+    bool inside = false;
+    for (const std::string& line : log) {
+        if (inside && line.compare(0, 7, "script ") == 0) break;
+        if (inside) picked.push_back(line);
+        if (line == from) inside = true;
+    }
+    return picked;
+}
+
+std::string q(const std::string& text) { return "\"" + text + "\""; }

@@ -1,0 +1,33 @@
+// Runs trazzle.dll inside vantrel.exe with an rc file and a script, and picks lines out of the host log.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "tests/devhost/devhost_support.h"
+
+using Lines = std::vector<std::string>;
+
+struct PluginSession {
+    std::string folder;  // the test's folder: trazzle.dll, trazzle.rc, the script and the log
+    std::string dll;     // full path of the plugin copy the host loads
+    HostRun run;
+    Lines log;
+};
+
+// Copies trazzle.dll into a fresh folder beside `rcText` as trazzle.rc (none when null) and
+// `files` (name, text pairs), runs the script with --no-launch and painting calls left out.
+// With `loadTwice` the host is asked to load the same plugin a second time.
+PluginSession runPlugin(const char* rcText, const std::string& script,
+                        std::initializer_list<std::pair<const char*, std::string>> files = {},
+                        const std::string& extraOptions = "", bool loadTwice = false);
+
+// The log lines whose first word is one of `words`, in order.
+Lines only(const Lines& log, std::initializer_list<const char*> words);
+
+// The lines after the line `from` (exactly) up to, not including, the next "script " line.
+Lines after(const Lines& log, const std::string& from);
+
+// The quoted path text the host logs.
+std::string q(const std::string& text);
