@@ -45,4 +45,15 @@ Lines after(const Lines& log, const std::string& from) {
     return picked;
 }
 
+Lines scriptPart(const Lines& log) {
+    Lines picked;
+    bool inside = false;
+    for (const std::string& line : log) {
+        if (line == "script-end") break;
+        inside = inside || line.compare(0, 9, "script 1 ") == 0;
+        if (inside) picked.push_back(line);
+    }
+    return picked;
+}
+
 std::string q(const std::string& text) { return "\"" + text + "\""; }

@@ -29,5 +29,8 @@ Lines only(const Lines& log, std::initializer_list<const char*> words);
 // The lines after the line `from` (exactly) up to, not including, the next "script " line.
 Lines after(const Lines& log, const std::string& from);
 
+// The lines from the script's first line up to its end: what the script caused.
+Lines scriptPart(const Lines& log);
+
 // The quoted path text the host logs.
 std::string q(const std::string& text);
