@@ -138,6 +138,33 @@ bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     return false;
 }
 
+// "copy SOURCE TARGET": two file names without blanks, so a test can change a file the plugin
+// reads while the host runs.
+bool parseCopy(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    char extra[16];
+    nextWord(&rest, c.argument, sizeof c.argument);
+    nextWord(&rest, c.file, sizeof c.file);
+    nextWord(&rest, extra, sizeof extra);
+    if (c.argument[0] && c.file[0] && !extra[0]) {
+        c.op = kOpCopy;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"copy\" needs a source and a target file");
+    return false;
+}
+
+bool parseClose(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    char extra[16];
+    nextWord(&rest, c.argument, sizeof c.argument);
+    nextWord(&rest, extra, sizeof extra);
+    if (c.argument[0] && !extra[0]) {
+        c.op = kOpClose;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"close\" needs a window class");
+    return false;
+}
+
 bool parseCapture(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
     nextWord(&rest, c.argument, sizeof c.argument);
     copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest));
@@ -260,6 +287,8 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "wait") == 0) ok = parseWait(rest, c, error, errorSize);
     else if (std::strcmp(word, "menu") == 0) ok = parseMenu(rest, c, error, errorSize);
     else if (std::strcmp(word, "capture") == 0) ok = parseCapture(rest, c, error, errorSize);
+    else if (std::strcmp(word, "copy") == 0) ok = parseCopy(rest, c, error, errorSize);
+    else if (std::strcmp(word, "close") == 0) ok = parseClose(rest, c, error, errorSize);
     else if (std::strcmp(word, "reconfigure") == 0)
         ok = parseAlone(word, kOpReconfigure, rest, c, error, errorSize);
     else if (std::strcmp(word, "quit") == 0) ok = parseAlone(word, kOpQuit, rest, c, error, errorSize);

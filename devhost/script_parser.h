@@ -30,6 +30,8 @@ enum ScriptOp {
     kOpEnd,
     kOpRestart,
     kOpMemory,
+    kOpCopy,
+    kOpClose,
 };
 
 struct ScriptCommand {
@@ -42,8 +44,9 @@ struct ScriptCommand {
                                   // index of its repeat (both set by scriptLoad)
     bool hasValue;
     char argument[kScriptLineSize];  // broadcast text (escapes decoded), menu title, capture
-                                     // and window: the window class
-    char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file
+                                     // window and close: the window class
+    char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file;
+                                     // copy: the target (argument: the source)
     char error[256];                 // why the command failed when it ran
 };
 

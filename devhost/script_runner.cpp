@@ -314,6 +314,21 @@ LRESULT scriptRunOnWindowThread(ScriptCommand* command) {
         break;
     case kOpWindow: logWindowState(command->argument); break;
     case kOpMemory: logMemory(); break;
+    case kOpCopy:
+        ok = CopyFileA(command->argument, command->file, FALSE) != 0;
+        if (!ok)
+            std::snprintf(command->error, sizeof command->error, "cannot copy \"%s\" to \"%s\" (error %lu)",
+                          command->argument, command->file, static_cast<unsigned long>(GetLastError()));
+        break;
+    case kOpClose: {
+        // Sent, as the system's own close request would be, so the window's answer is in
+        // place before the next line.
+        HWND window = FindWindowA(command->argument, nullptr);
+        ok = window != nullptr;
+        if (ok) SendMessageA(window, WM_CLOSE, 0, 0);
+        else std::snprintf(command->error, sizeof command->error, "no window of class \"%s\"", command->argument);
+        break;
+    }
     case kOpRestart:
         ok = pluginsRestart();
         if (!ok) std::snprintf(command->error, sizeof command->error, "a plugin did not start again");

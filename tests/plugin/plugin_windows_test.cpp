@@ -172,4 +172,35 @@ TEST(Commands, BroadcastsSetAlphaHideAndShowWithThePluginsEditAndAbout) {
     EXPECT_EQ(joinLines(expected), text);
 }
 
+// ---- the tool square ----
+
+TEST(ToolSquare, DragsByAnyPointSnapsNearAnEdgeStoresEveryPositionAndIgnoresClose) {
+    // Wine's move loop starts a little after the press: give it time before moving.
+    const char* script =
+        "move 305 205\nbutton down left\nwait 300\nmove 400 300\nmove 500 400\nwait 100\n"
+        "button up left\nwait 100\nwindow trazzle\n"
+        "move 510 410\nbutton down left\nwait 300\nmove 25 755\nwait 100\nbutton up left\nwait 100\n"
+        "window trazzle\nclose trazzle\nclose Gesttrazzle\nwindow trazzle\n";
+    PluginSession s = runPlugin(kPlacedAt300, script);
+    std::string text = joinLines(only(scriptPart(s.log), {"WriteInt", "SnapWindowToEdge", "window"}));
+    for (size_t at; (at = text.find(q(s.folder + "trazzle.rc"))) != std::string::npos;)
+        text.replace(at, s.folder.size() + 12, "RC");
+    const std::string snap = "SnapWindowToEdge [trazzle] ", writeX = "WriteInt RC \"trazzle.plugin.x:\" ",
+                      writeY = "WriteInt RC \"trazzle.plugin.y:\" ";
+    const std::string window = "window [trazzle] visible=1 ";
+    Lines expected = {snap + "x=395 y=295 cx=20 cy=20 flags=0x0001 distance=10 flag=1 -> x=395 y=295",
+                      writeX + "395", writeY + "295",
+                      snap + "x=495 y=395 cx=20 cy=20 flags=0x0001 distance=10 flag=1 -> x=495 y=395",
+                      writeX + "495", writeY + "395",
+                      window + "x=495 y=395 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=255",
+                      // Within 10 pixels of the left and the bottom edge: pulled onto both.
+                      snap + "x=10 y=740 cx=20 cy=20 flags=0x0001 distance=10 flag=1 -> x=0 y=748",
+                      writeX + "0", writeY + "748",
+                      window + "x=0 y=748 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=255",
+                      // WM_CLOSE changes nothing.
+                      window + "x=0 y=748 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=255"};
+    EXPECT_EQ(joinLines(expected), text);
+    EXPECT_EQ(0, s.run.exitCode);
+}
+
 }  // namespace
