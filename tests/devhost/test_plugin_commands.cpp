@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "host/host_launcher.h"
+#include "host/settings_loader.h"
 #include "host/vantrel.h"
 #include "tests/devhost/test_plugin.h"
 
@@ -14,19 +15,22 @@ namespace {
 
 constexpr char kPrefix[] = "@testplugin ";
 
-// Reads slots from 0 up to the first one without a gesture, as the tests set them.
+int32_t hostInt(void* rcPath, const char* key, int32_t defaultValue) {
+    return ReadInt(static_cast<const char*>(rcPath), key, defaultValue);
+}
+
+bool hostBool(void* rcPath, const char* key, bool defaultValue) {
+    return ReadBool(static_cast<const char*>(rcPath), key, defaultValue) != 0;
+}
+
+void hostString(void* rcPath, const char* key, const char* defaultValue, char* out, size_t outSize) {
+    std::snprintf(out, outSize, "%s", ReadString(static_cast<const char*>(rcPath), key, defaultValue));
+}
+
+// The slots as trazzle.dll reads them, through the host's read calls.
 void readSlots(const char* rcPath) {
-    clearGestureTable(testPlugin.slots);
-    for (int n = 0; n < kGestureSlotCount; ++n) {
-        char key[48];
-        std::snprintf(key, sizeof key, "trazzle.plugin.gesture%d:", n);
-        std::snprintf(testPlugin.slots.gestures[n], kSlotTextSize, "%s", ReadString(rcPath, key, ""));
-        if (!testPlugin.slots.gestures[n][0]) break;
-        std::snprintf(key, sizeof key, "trazzle.plugin.command%d:", n);
-        std::snprintf(testPlugin.slots.commands[n], kSlotTextSize, "%s", ReadString(rcPath, key, ""));
-        std::snprintf(key, sizeof key, "trazzle.plugin.argument%d:", n);
-        std::snprintf(testPlugin.slots.arguments[n], kSlotTextSize, "%s", ReadString(rcPath, key, ""));
-    }
+    SettingsReader reader = {hostInt, hostBool, hostString, const_cast<char*>(rcPath)};
+    readGestureSlots(reader, testPlugin.slots);
 }
 
 void match(const char* gestureText) {
