@@ -4,6 +4,7 @@
 #include "host/broadcasts.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
 
 namespace {
@@ -15,11 +16,8 @@ HWND pad() { return plugin.windows.padWindow; }
 
 // Drawing outside WM_PAINT still opens and closes a paint cycle on the pad: whatever update
 // region the pad had is validated, and the next invalidation repaints the whole picture.
-void fillWithGradient(HDC memory, const RECT& client) {
-    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
-}
-
-void paintBitmapOnce(bool create) {
+// `create` makes a new bitmap compatible with the pad's screen first.
+void fillBitmapWithGradient(bool create) {
     RECT client;
     GetClientRect(pad(), &client);
     PAINTSTRUCT paint;
@@ -27,7 +25,7 @@ void paintBitmapOnce(bool create) {
     if (create) plugin.windows.padBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
-    fillWithGradient(memory, client);
+    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
     SelectObject(memory, previousBitmap);
     DeleteDC(memory);
     EndPaint(pad(), &paint);
@@ -40,23 +38,13 @@ void onPaint(HWND window) {
     GetClientRect(window, &client);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
-    HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, styleTextColour());
     // The caption goes into the bitmap itself at every paint, so it stays above the strokes.
-    client.top += styleTextInset();
-    DrawTextA(memory, kPadCaption, -1, &client, DT_CENTER);
-    SelectObject(memory, previousFont);
+    drawStyleCaption(memory, client, kPadCaption);
     const RECT& r = paint.rcPaint;
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
     SelectObject(memory, previousBitmap);
     DeleteDC(memory);
     EndPaint(window, &paint);
-}
-
-void onWindowPosChanging(HWND window, WINDOWPOS* position) {
-    // The pad is moved to the cursor while hidden, so that move is never snapped.
-    if (plugin.settings.snapWindow && IsWindowVisible(window)) SnapWindowToEdge(position, 10, 1);
 }
 
 }  // namespace
@@ -69,9 +57,9 @@ void showPad() {
 
 void hidePad() { ShowWindow(pad(), SW_HIDE); }
 
-void createPadBitmap() { paintBitmapOnce(true); }
+void createPadBitmap() { fillBitmapWithGradient(true); }
 
-void clearPadBitmap() { paintBitmapOnce(false); }
+void clearPadBitmap() { fillBitmapWithGradient(false); }
 
 void releasePadBitmap() {
     DeleteObject(plugin.windows.padBitmap);
@@ -127,7 +115,8 @@ LRESULT CALLBACK padWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         onPaint(window);
         return 0;
     case WM_WINDOWPOSCHANGING:
-        onWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
+        // The pad is moved to the cursor while hidden, so that move is never snapped.
+        snapWhileVisible(window, reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_WINDOWPOSCHANGED:
         return 0;  // no WM_MOVE or WM_SIZE: the pad's geometry lives in PluginWindows

@@ -24,3 +24,12 @@ void takeStyleSnapshot() {
     style.styleInsetB = hostInteger(VANTREL_SETTING_BORDER_WIDTH);
     style.styleFont = CreateStyleFont(style.styleRecord);
 }
+
+void drawStyleCaption(HDC dc, RECT area, const char* text) {
+    HGDIOBJ previousFont = SelectObject(dc, plugin.style.styleFont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, styleTextColour());
+    area.top += styleTextInset();
+    DrawTextA(dc, text, -1, &area, DT_CENTER);
+    SelectObject(dc, previousFont);
+}

@@ -7,6 +7,7 @@
 #include "host/settings_keys.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
 
 namespace {
@@ -41,23 +42,13 @@ void onPaint(HWND window) {
     HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ previousBitmap = SelectObject(memory, picture);
     MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
-    HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, styleTextColour());
-    RECT text = client;
-    text.top += styleTextInset();
-    DrawTextA(memory, plugin.settings.toolSquareText, -1, &text, DT_CENTER);
-    SelectObject(memory, previousFont);
+    drawStyleCaption(memory, client, plugin.settings.toolSquareText);
     const RECT& r = paint.rcPaint;
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
     SelectObject(memory, previousBitmap);
     DeleteObject(picture);
     DeleteDC(memory);
     EndPaint(window, &paint);
-}
-
-void onWindowPosChanging(HWND window, WINDOWPOS* position) {
-    if (plugin.settings.snapWindow && IsWindowVisible(window)) SnapWindowToEdge(position, 10, 1);
 }
 
 // Every change of position, size, z-order or visibility is stored, so the rc file always
@@ -91,7 +82,7 @@ LRESULT CALLBACK toolSquareWindowProc(HWND window, UINT message, WPARAM wParam, 
         onPaint(window);
         return 0;
     case WM_WINDOWPOSCHANGING:
-        onWindowPosChanging(window, reinterpret_cast<WINDOWPOS*>(lParam));
+        snapWhileVisible(window, reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_WINDOWPOSCHANGED:
         onWindowPosChanged(window, reinterpret_cast<const WINDOWPOS*>(lParam));

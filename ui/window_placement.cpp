@@ -32,3 +32,7 @@ void applyWindowPlacement() {
     }
     InvalidateRect(w.toolSquareWindow, nullptr, FALSE);
 }
+
+void snapWhileVisible(HWND window, WINDOWPOS* position) {
+    if (plugin.settings.snapWindow && IsWindowVisible(window)) SnapWindowToEdge(position, 10, 1);
+}
