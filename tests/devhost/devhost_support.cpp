@@ -90,7 +90,7 @@ static HANDLE inheritableFile(const std::string& path) {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-HostRun runHost(const std::string& folder, const std::string& arguments) {
+HostRun runHost(const std::string& folder, const std::string& arguments, unsigned long limitMs) {
     HostRun run = {-1, "", "", ""};
     std::string outPath = folder + "stdout.txt";
     std::string errPath = folder + "stderr.txt";
@@ -112,7 +112,7 @@ HostRun runHost(const std::string& folder, const std::string& arguments) {
     CloseHandle(err);
     EXPECT_TRUE(started) << commandLine;
     if (!started) return run;
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, limitMs) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, INFINITE);
         ADD_FAILURE() << "vantrel.exe did not end: " << commandLine;

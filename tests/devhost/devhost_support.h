@@ -28,9 +28,10 @@ struct HostRun {
 };
 
 // Runs vantrel.exe from the bin folder with `arguments` in `folder` (its working directory),
-// collecting both output streams. A host still running after a minute is stopped, so a hang
+// collecting both output streams. A host still running after `limitMs` (a minute unless a long
+// run asks for more) is stopped, so a hang
 // fails the test instead of the whole suite.
-HostRun runHost(const std::string& folder, const std::string& arguments);
+HostRun runHost(const std::string& folder, const std::string& arguments, unsigned long limitMs = 60000);
 
 // The system's text for an error code, as FormatMessageA gives it, without the line break.
 std::string systemErrorText(unsigned long code);

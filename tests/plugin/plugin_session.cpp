@@ -9,7 +9,7 @@
 
 PluginSession runPlugin(const char* rcText, const std::string& script,
                         std::initializer_list<std::pair<const char*, std::string>> files,
-                        const std::string& extraOptions, bool loadTwice) {
+                        const std::string& extraOptions, bool loadTwice, unsigned long limitMs) {
     PluginSession session;
     session.folder = testFolder();
     session.dll = session.folder + "trazzle.dll";
@@ -19,7 +19,8 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
     writeFile(session.folder + "s.txt", script);
     session.run = runHost(session.folder, "--no-launch --rc host.rc --log log.txt --log-omit MakeStyleGradient " +
                                               extraOptions + " --script s.txt " + q(session.dll) +
-                                              (loadTwice ? " " + q(session.dll) : ""));
+                                              (loadTwice ? " " + q(session.dll) : ""),
+                           limitMs);
     session.log = splitLines(session.run.log);
     return session;
 }

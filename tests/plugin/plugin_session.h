@@ -21,7 +21,8 @@ struct PluginSession {
 // With `loadTwice` the host is asked to load the same plugin a second time.
 PluginSession runPlugin(const char* rcText, const std::string& script,
                         std::initializer_list<std::pair<const char*, std::string>> files = {},
-                        const std::string& extraOptions = "", bool loadTwice = false);
+                        const std::string& extraOptions = "", bool loadTwice = false,
+                        unsigned long limitMs = 60000);
 
 // The log lines whose first word is one of `words`, in order.
 Lines only(const Lines& log, std::initializer_list<const char*> words);
