@@ -89,8 +89,9 @@ TEST(Soak, AThousandCapturesAndAHundredReconfiguresLeakNeitherPicturesNorMemory)
                          "key down 91\nmove 310 310\nmove 320 320\nmove 330 330\nmove 340 320\nmove 350 310\n"
                          "wait 100\ncapture Gesttrazzle pad.bmp\nkey up 91\n";
     // About a minute on an idle machine: 31000 injected events, each waiting for the hooks.
-    PluginSession s = runPlugin("trazzle.plugin.gesture0: br tr\ntrazzle.plugin.command0: z.exe\n", script, {}, "",
-                                false, 600000);
+    SessionOptions slow;
+    slow.limitMs = 600000;
+    PluginSession s = runPlugin("trazzle.plugin.gesture0: br tr\ntrazzle.plugin.command0: z.exe\n", script, {}, slow);
     Lines memory = only(s.log, {"memory"});
     ASSERT_EQ(2u, memory.size());
     long long at100 = std::atoll(memory[0].c_str() + 15), at1000 = std::atoll(memory[1].c_str() + 15);

@@ -98,7 +98,9 @@ TEST(PluginLifecycle, StartReadsTheRcSearchSettingsAndSlotsInOrderThenMakesBothW
 
 TEST(PluginLifecycle, ASecondStartFailsWithAnOwnedBoxAndItsStopLeavesNoWindowOrHook) {
     std::string script = "dialog\nwindow trazzle\nwindow Gesttrazzle\n" + drawV(200, 200) + release();
-    PluginSession s = runPlugin(kSlots, script, {}, "", true);
+    SessionOptions twice;
+    twice.loadTwice = true;
+    PluginSession s = runPlugin(kSlots, script, {}, twice);
     // Wine does not put an owned message box in the topmost band, whatever MB_TOPMOST says.
     Lines expected = {"dialog owner=[VantrelHost] topmost=0 caption=\"trazzle v0.5b\" "
                       "text=\"Error registering window class\"",

@@ -9,7 +9,7 @@
 
 PluginSession runPlugin(const char* rcText, const std::string& script,
                         std::initializer_list<std::pair<const char*, std::string>> files,
-                        const std::string& extraOptions, bool loadTwice, unsigned long limitMs) {
+                        const SessionOptions& options) {
     PluginSession session;
     session.folder = testFolder();
     session.dll = session.folder + "trazzle.dll";
@@ -17,10 +17,16 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
     if (rcText) writeFile(session.folder + "trazzle.rc", rcText);
     for (const auto& file : files) writeFile(session.folder + file.first, file.second);
     writeFile(session.folder + "s.txt", script);
-    session.run = runHost(session.folder, "--no-launch --rc host.rc --log log.txt --log-omit MakeStyleGradient " +
-                                              extraOptions + " --script s.txt " + q(session.dll) +
-                                              (loadTwice ? " " + q(session.dll) : ""),
-                           limitMs);
+    std::string plugins = q(session.dll);
+    if (options.loadTwice) plugins += " " + q(session.dll);
+    if (options.alsoLoad) {
+        std::string copy = session.folder + options.alsoLoad;
+        EXPECT_TRUE(CopyFileA((binFolder() + options.alsoLoad).c_str(), copy.c_str(), FALSE));
+        plugins += " " + q(copy);
+    }
+    session.run = runHost(session.folder,
+                          "--no-launch --rc host.rc --log log.txt --log-omit MakeStyleGradient --script s.txt " + plugins,
+                          options.limitMs);
     session.log = splitLines(session.run.log);
     return session;
 }

@@ -16,13 +16,17 @@ struct PluginSession {
     Lines log;
 };
 
+struct SessionOptions {
+    bool loadTwice = false;        // the host loads the same plugin a second time
+    const char* alsoLoad = nullptr;  // another plugin of the bin folder, copied and loaded after it
+    unsigned long limitMs = 60000;   // a host still running then is stopped
+};
+
 // Copies trazzle.dll into a fresh folder beside `rcText` as trazzle.rc (none when null) and
 // `files` (name, text pairs), runs the script with --no-launch and painting calls left out.
-// With `loadTwice` the host is asked to load the same plugin a second time.
 PluginSession runPlugin(const char* rcText, const std::string& script,
                         std::initializer_list<std::pair<const char*, std::string>> files = {},
-                        const std::string& extraOptions = "", bool loadTwice = false,
-                        unsigned long limitMs = 60000);
+                        const SessionOptions& options = SessionOptions());
 
 // The log lines whose first word is one of `words`, in order.
 Lines only(const Lines& log, std::initializer_list<const char*> words);

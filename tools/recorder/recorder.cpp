@@ -1,0 +1,140 @@
+// trazzle-recorder.dll: a second plugin for vantrel.exe that writes every stroke drawn with the hotkey held to a file.
+//
+// Each stroke becomes stroke-NNN.txt beside the recorder, in the format trazzle-replay reads:
+// the pointer's position at the hotkey's press, then every pointer move as the low-level
+// mouse hook sees it, until the release. The hotkey is the one trazzle reads from the same rc
+// file. Like trazzle it never consumes an event.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "host/rc_search.h"
+#include "host/settings_loader.h"
+#include "host/vantrel.h"
+
+#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
+
+PLUGIN_EXPORT int beginPlugin(HINSTANCE module);
+PLUGIN_EXPORT void endPlugin(HINSTANCE module);
+PLUGIN_EXPORT const char* pluginInfo(int index);
+
+namespace {
+
+constexpr int kMaxStrokeFiles = 999;
+
+struct Recorder {
+    HWND hostWindow;
+    int32_t hotkey;
+    char folder[MAX_PATH];  // with its trailing backslash
+    HHOOK keyboardHook;
+    HHOOK mouseHook;
+    FILE* stroke;  // open while the hotkey is held
+    char strokeName[32];
+    long points;
+};
+
+Recorder recorder;
+
+bool hostFileExists(void*, const char* path) { return FileExists(path) != 0; }
+void hostFolder(void*, char* buffer, int size) { GetVantrelPath(buffer, size); }
+char rcPath[kRcPathSize];
+int32_t hostInt(void*, const char* key, int32_t fallback) { return ReadInt(rcPath, key, fallback); }
+bool hostBool(void*, const char* key, bool fallback) { return ReadBool(rcPath, key, fallback) != 0; }
+void hostString(void*, const char* key, const char* fallback, char* out, size_t size) {
+    std::snprintf(out, size, "%s", ReadString(rcPath, key, fallback));
+}
+
+void status(const char* text) {
+    SendMessageA(recorder.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// The first stroke-NNN.txt not yet there; earlier recordings are never overwritten.
+FILE* openNextStroke() {
+    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
+        std::snprintf(recorder.strokeName, sizeof recorder.strokeName, "stroke-%03d.txt", n);
+        char path[MAX_PATH + 32];
+        std::snprintf(path, sizeof path, "%s%s", recorder.folder, recorder.strokeName);
+        if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) continue;
+        return std::fopen(path, "wb");
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK mouseHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode >= 0 && wParam == WM_MOUSEMOVE && recorder.stroke) {
+        POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
+        std::fprintf(recorder.stroke, "%ld %ld\n", static_cast<long>(pt.x), static_cast<long>(pt.y));
+        ++recorder.points;
+    }
+    return CallNextHookEx(recorder.mouseHook, nCode, wParam, lParam);
+}
+
+void startStroke() {
+    recorder.stroke = openNextStroke();
+    if (!recorder.stroke) {
+        status("trazzle-recorder -> cannot create a stroke file");
+        return;
+    }
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    std::fprintf(recorder.stroke, "# recorded by trazzle-recorder with hotkey %ld; the first point is the press\n",
+                 static_cast<long>(recorder.hotkey));
+    std::fprintf(recorder.stroke, "%ld %ld\n", static_cast<long>(cursor.x), static_cast<long>(cursor.y));
+    recorder.points = 1;
+    recorder.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, mouseHookProc, GetModuleHandleA(nullptr), 0);
+}
+
+void endStroke() {
+    if (recorder.mouseHook) UnhookWindowsHookEx(recorder.mouseHook);
+    recorder.mouseHook = nullptr;
+    bool written = std::fclose(recorder.stroke) == 0;
+    recorder.stroke = nullptr;
+    char text[100];
+    std::snprintf(text, sizeof text, written ? "trazzle-recorder -> %s, %ld points" : "trazzle-recorder -> %s not written",
+                  recorder.strokeName, recorder.points);
+    status(text);
+}
+
+LRESULT CALLBACK keyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode >= 0 && reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode == static_cast<DWORD>(recorder.hotkey)) {
+        // The same rule as trazzle's: key-down starts (auto-repeat changes nothing), key-up ends.
+        if (wParam == WM_KEYDOWN && !recorder.stroke && !recorder.mouseHook) startStroke();
+        else if (wParam == WM_KEYUP && recorder.stroke) endStroke();
+    }
+    return CallNextHookEx(recorder.keyboardHook, nCode, wParam, lParam);
+}
+
+}  // namespace
+
+int beginPlugin(HINSTANCE module) {
+    recorder = Recorder{};
+    recorder.hostWindow = GetVTWnd();
+    char modulePath[MAX_PATH] = "";
+    DWORD length = GetModuleFileNameA(module, modulePath, sizeof modulePath);
+    if (length == 0 || length >= sizeof modulePath) return 1;
+    RcLocator locator = {hostFileExists, hostFolder, nullptr};
+    locateRcFile(modulePath, locator, rcPath);
+    SettingsReader reader = {hostInt, hostBool, hostString, nullptr};
+    PluginSettings settings = {};
+    readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), settings);
+    recorder.hotkey = settings.hotkey;
+    char folder[kRcPathSize];
+    rcCandidatePath(modulePath, "", folder);
+    std::snprintf(recorder.folder, sizeof recorder.folder, "%s", folder);
+    recorder.keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHookProc, GetModuleHandleA(nullptr), 0);
+    return recorder.keyboardHook ? 0 : 1;
+}
+
+void endPlugin(HINSTANCE) {
+    if (recorder.keyboardHook) UnhookWindowsHookEx(recorder.keyboardHook);
+    recorder.keyboardHook = nullptr;
+    if (recorder.stroke) endStroke();  // a stroke cut short by the stop is still kept
+}
+
+const char* pluginInfo(int index) {
+    switch (index) {
+    case 1: return "trazzle-recorder";
+    case 2: return "v0.5b";
+    default: return "trazzle-recorder v0.5b";
+    }
+}
