@@ -1,0 +1,128 @@
+// trazzle-check: the command line, and diagnostics printed the way compilers print them.
+#include "tools/check/check.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "tools/check/check_internal.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: trazzle-check [--quiet] [--table] [--sheet OUT.svg] RCFILE\n"
+    "       trazzle-check --token-sheet OUT.svg\n"
+    "       trazzle-check --learn DIR\n"
+    "\n"
+    "Checks an rc file the way trazzle reads it and prints one finding a line,\n"
+    "FILE:LINE: error: ... or FILE:LINE: warning: ... (notes add detail).\n"
+    "\n"
+    "  --quiet             print errors only\n"
+    "  --table             also print every configured gesture's one-token slips: what is\n"
+    "                      drawn, what it launches and why\n"
+    "  --sheet OUT.svg     also draw every configured slot as a card in OUT.svg\n"
+    "  --token-sheet OUT.svg  draw the eight corner tokens\n"
+    "  --learn DIR         learn slot texts from DIR/N/* stroke files (N is the slot, 0 to 24)\n"
+    "                      and print rc lines and a leave-one-out estimate\n"
+    "\n"
+    "Exit status: 0 nothing to say, 1 warnings only, 2 errors or unreadable input.\n";
+
+struct Options {
+    bool quiet = false;
+    bool table = false;
+    bool help = false;
+    const char* sheet = nullptr;
+    const char* tokenSheet = nullptr;
+    const char* learn = nullptr;
+    const char* rcPath = nullptr;
+};
+
+bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        const char** value = std::strcmp(arg, "--sheet") == 0         ? &options.sheet
+                             : std::strcmp(arg, "--token-sheet") == 0 ? &options.tokenSheet
+                             : std::strcmp(arg, "--learn") == 0       ? &options.learn
+                                                                      : nullptr;
+        if (value) {
+            if (i + 1 >= argc) {
+                std::fprintf(err, "trazzle-check: error: %s needs a value (see --help)\n", arg);
+                return false;
+            }
+            *value = argv[++i];
+        } else if (std::strcmp(arg, "--quiet") == 0) {
+            options.quiet = true;
+        } else if (std::strcmp(arg, "--table") == 0) {
+            options.table = true;
+        } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options.help = true;
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            std::fprintf(err, "trazzle-check: error: unknown option \"%s\" (see --help)\n", arg);
+            return false;
+        } else if (options.rcPath) {
+            std::fprintf(err, "trazzle-check: error: give one rc file\n");
+            return false;
+        } else {
+            options.rcPath = arg;
+        }
+    }
+    if (!options.help && !options.rcPath && !options.tokenSheet && !options.learn) {
+        std::fprintf(err, "trazzle-check: error: no rc file given (see --help)\n");
+        return false;
+    }
+    return true;
+}
+
+const char* severityName(Severity severity) {
+    return severity == kError ? "error" : severity == kWarning ? "warning" : "note";
+}
+
+int checkFile(const Options& options, FILE* out, FILE* err) {
+    RcFile rc;
+    std::string problem;
+    if (!loadRcFile(options.rcPath, rc, problem)) {
+        std::fprintf(err, "trazzle-check: error: cannot read \"%s\": %s\n", options.rcPath,
+                     problem.c_str());
+        return 2;
+    }
+    std::vector<Diagnostic> found;
+    std::string table;
+    checkSettings(rc, found);
+    checkSlots(rc, found, options.table ? &table : nullptr);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    int status = 0;
+    for (const Diagnostic& d : found) {
+        status = std::max(status, d.severity == kError ? 2 : d.severity == kWarning ? 1 : 0);
+        if (options.quiet && d.severity != kError) continue;
+        if (d.line > 0)
+            std::fprintf(out, "%s:%d: %s: %s\n", options.rcPath, d.line, severityName(d.severity),
+                         d.text.c_str());
+        else
+            std::fprintf(out, "%s: %s: %s\n", options.rcPath, severityName(d.severity), d.text.c_str());
+    }
+    std::fputs(table.c_str(), out);
+    if (options.sheet && !writeSlotSheet(rc.table, options.sheet)) {
+        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", options.sheet);
+        return 2;
+    }
+    return status;
+}
+
+}  // namespace
+
+int runCheck(int argc, char** argv, FILE* out, FILE* err) {
+    Options options;
+    if (!parseOptions(argc, argv, options, err)) return 2;
+    if (options.help) {
+        std::fputs(kUsage, out);
+        return 0;
+    }
+    int status = 0;
+    if (options.tokenSheet && !writeTokenSheet(options.tokenSheet)) {
+        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", options.tokenSheet);
+        return 2;
+    }
+    if (options.learn) status = std::max(status, learnSlotTexts(options.learn, out, err));
+    if (options.rcPath) status = std::max(status, checkFile(options, out, err));
+    return std::fflush(out) == 0 ? status : 2;
+}

@@ -1,0 +1,60 @@
+// trazzle-check's parts: the rc file as the plugin sees it, diagnostics, slot analysis, sheets, learning.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/gesture_matcher.h"
+
+enum Severity { kNote, kWarning, kError };
+
+struct Diagnostic {
+    int line;  // 0 when the finding belongs to no line
+    Severity severity;
+    std::string text;
+};
+
+// One setting line of the rc file, split the way the host splits it.
+struct RcLine {
+    int number;
+    std::string key;    // from the first non-blank up to the first ':' (included), as written
+    std::string value;  // the rest of the line without surrounding blanks
+};
+
+// A key the plugin reads, recorded while the plugin's own loader runs.
+struct KeyRead {
+    std::string key;
+    char type;  // 'i' ReadInt, 'b' ReadBool, 's' ReadString
+    int32_t intDefault;
+    bool boolDefault;
+};
+
+struct RcFile {
+    const char* path;
+    std::vector<RcLine> lines;
+    std::vector<KeyRead> keys;  // in the order the plugin reads them
+    GestureTable table;         // the slots exactly as the plugin holds them
+};
+
+// Reads the file's lines and runs the plugin's loader on it; false when it cannot be read.
+bool loadRcFile(const char* path, RcFile& rc, std::string& problem);
+// The line the host takes a key's value from (the first holding it), or 0.
+int lineOfKey(const RcFile& rc, const std::string& key);
+std::string lowered(const std::string& text);
+// printf into a std::string.
+std::string textf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+void checkSettings(const RcFile& rc, std::vector<Diagnostic>& out);
+void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* table);
+
+// SVG cheat sheets.
+bool writeSlotSheet(const GestureTable& table, const char* path);
+bool writeTokenSheet(const char* path);
+
+// Learns slot texts from DIR/N/* stroke files; prints the slot lines and the estimate.
+int learnSlotTexts(const char* dir, FILE* out, FILE* err);
+
+// Shared by the near-miss table and the learner: the command file name of a slot.
+std::string slotFileName(const GestureTable& table, int slot);
