@@ -1,26 +1,12 @@
 // The host's rc settings files: finding a key's value, and rewriting one value atomically.
 #include "devhost/rc_file.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <process.h>
-#include <windows.h>
-static unsigned long processId() { return static_cast<unsigned long>(_getpid()); }
-// rename() refuses to replace an existing file on Windows; MoveFileEx does it in one step.
-static bool replaceFile(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
-}
-#else
-#include <unistd.h>
-static unsigned long processId() { return static_cast<unsigned long>(getpid()); }
-static bool replaceFile(const char* from, const char* to) { return std::rename(from, to) == 0; }
-#endif
+#include "devhost/rc_file_replace.h"
 
 namespace {
 
@@ -114,24 +100,7 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
 
-// Writes `text` beside `path` and renames it over `path`. Readers see the old file or the new
-// one, never half of either, and a failed write leaves the old file as it was.
-bool replaceContents(const char* path, const std::string& text) {
-    // The pid keeps two hosts apart, the counter two writes of one host.
-    static std::atomic<unsigned> counter{0};
-    char suffix[48];
-    std::snprintf(suffix, sizeof suffix, ".tmp%lu-%u", processId(), counter++);
-    std::string tmp = std::string(path) + suffix;
-
-    FILE* file = std::fopen(tmp.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (ok) ok = replaceFile(tmp.c_str(), path);
-    if (!ok) std::remove(tmp.c_str());
-    return ok;
-}
+bool rewrite(const char* path, const char* key, const char* value);
 
 }  // namespace
 
@@ -185,6 +154,23 @@ bool rcWriteString(const char* path, const char* key, const char* value) {
     // A key that a read would take for a comment, or skip past as leading blanks, could never
     // be found again: every write would append one more line.
     if (isBlank(key[0]) || key[0] == '#' || key[0] == '!') return false;
+    // A trailing blank would be read back as the separator: "size " finds the line "size",
+    // whose value a read then takes for empty, and every write appends one more line.
+    if (isBlank(key[std::strlen(key) - 1])) return false;
+
+    // Read, change and rename under the file's lock, so two writers never lose each other's
+    // values.
+    std::string target = rcWriteTarget(path);
+    RcLock lock;
+    if (!rcLockFile(target.c_str(), lock)) return false;
+    bool written = rewrite(target.c_str(), key, value);
+    rcUnlockFile(lock);
+    return written;
+}
+
+namespace {
+
+bool rewrite(const char* path, const char* key, const char* value) {
 
     std::string text;
     Load load = loadFile(path, text);
@@ -210,8 +196,10 @@ bool rcWriteString(const char* path, const char* key, const char* value) {
         text += value;
         text += ending;
     }
-    return replaceContents(path, text);
+    return rcReplaceContents(path, text.data(), text.size());
 }
+
+}  // namespace
 
 bool rcWriteBool(const char* path, const char* key, bool value) {
     return rcWriteString(path, key, value ? "true" : "false");

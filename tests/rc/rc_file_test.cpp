@@ -1,5 +1,6 @@
 // Tests of the rc file format: reading values and atomically rewriting them, byte for byte.
 #include "devhost/rc_file.h"
+#include "tests/rc/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,47 +13,7 @@
 #include <set>
 #include <string>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// A fresh folder under the system temp folder, removed with everything in it afterwards.
-// create_directory fails on a name already taken, so parallel runs never share one.
-struct TempDir {
-    fs::path dir;
-
-    TempDir() {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("trazzle-rc-") + test->test_suite_name() + "-" +
-                           test->name();
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
-        for (int attempt = 0;; ++attempt) {
-            dir = fs::temp_directory_path() / (name + "-" + std::to_string(attempt));
-            if (fs::create_directory(dir)) break;
-        }
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
-
-    std::string path(const char* name) const { return (dir / name).string(); }
-
-    void put(const char* name, const std::string& bytes) const {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
-    std::string get(const char* name) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::set<std::string> names() const {
-        std::set<std::string> found;
-        for (const auto& entry : fs::directory_iterator(dir))
-            found.insert(entry.path().filename().string());
-        return found;
-    }
-};
 
 // Names parameterised cases after their `what`, so a failure says which row broke.
 struct {
@@ -329,7 +290,7 @@ TEST(RcWriteRefused, LeavesFileAloneAndCreatesNothing) {
         const char* value;
     } cases[] = {{"a:", "1\nb: 2"}, {"a:", "1\rb: 2"}, {"a:\nb:", "1"}, {"", "1"},
                  {nullptr, "1"},     {"a:", nullptr},    {"# a:", "1"},    {"!a:", "1"},
-                 {" a:", "1"}};
+                 {" a:", "1"},       {"size ", "1"},     {"a:\t", "1"}};
     TempDir tmp;
     const std::string before = "# settings\r\na: 1\r\n";
     tmp.put("a.rc", before);
