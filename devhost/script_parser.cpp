@@ -15,43 +15,50 @@ const char* skipBlanks(const char* p) {
     return p;
 }
 
-// Copies `from` without leading and trailing blanks.
-void copyTrimmed(char* to, size_t toSize, const char* from, size_t length) {
+// Copies `from` without leading and trailing blanks. False when it had to be cut: a cut
+// number or file name would mean something else than the line says.
+bool copyTrimmed(char* to, size_t toSize, const char* from, size_t length) {
     while (length > 0 && isBlank(*from)) ++from, --length;
     while (length > 0 && isBlank(from[length - 1])) --length;
-    if (length >= toSize) length = toSize - 1;
+    bool fits = length < toSize;
+    if (!fits) length = toSize - 1;
     std::memcpy(to, from, length);
     to[length] = '\0';
+    return fits;
 }
 
-// The next blank-separated word of `*p` into `word`; moves `*p` past it.
-void nextWord(const char** p, char* word, size_t wordSize) {
+// The next blank-separated word of `*p` into `word`; moves `*p` past it. False when the word
+// does not fit.
+bool nextWord(const char** p, char* word, size_t wordSize) {
     const char* start = skipBlanks(*p);
     const char* end = start;
     while (*end && !isBlank(*end)) ++end;
-    copyTrimmed(word, wordSize, start, static_cast<size_t>(end - start));
     *p = end;
+    return copyTrimmed(word, wordSize, start, static_cast<size_t>(end - start));
 }
 
 // A whole decimal number (or 0x hex when `hex`) within [low, high], and nothing else.
 bool parseNumber(const char* text, long low, long high, bool hex, int* out) {
-    if (!*text) return false;
+    // strtol would skip leading white space of any kind (form feeds too) on its own.
+    const char* digits = (text[0] == '+' || text[0] == '-') ? text + 1 : text;
+    if (*digits < '0' || *digits > '9') return false;
     char* end = nullptr;
     errno = 0;
     int base = (hex && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) ? 16 : 10;
     long value = std::strtol(text, &end, base);
-    if (errno != 0 || *end != '\0' || value < low || value > high || isBlank(text[0])) return false;
+    if (errno != 0 || *end != '\0' || value < low || value > high) return false;
     *out = static_cast<int>(value);
     return true;
 }
 
 bool parseKey(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char direction[16], code[32], extra[16];
-    nextWord(&rest, direction, sizeof direction);
-    nextWord(&rest, code, sizeof code);
-    nextWord(&rest, extra, sizeof extra);
+    fits &= nextWord(&rest, direction, sizeof direction);
+    fits &= nextWord(&rest, code, sizeof code);
+    fits &= nextWord(&rest, extra, sizeof extra);
     bool down = std::strcmp(direction, "down") == 0;
-    if ((down || std::strcmp(direction, "up") == 0) && !extra[0] &&
+    if (fits && (down || std::strcmp(direction, "up") == 0) && !extra[0] &&
         parseNumber(code, 1, 254, true, &c.a)) {
         c.op = down ? kOpKeyDown : kOpKeyUp;
         return true;
@@ -61,6 +68,7 @@ bool parseKey(const char* rest, ScriptCommand& c, char* error, size_t errorSize)
 }
 
 bool parseButton(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     static const struct {
         const char* name;
         DWORD down, up;
@@ -68,12 +76,12 @@ bool parseButton(const char* rest, ScriptCommand& c, char* error, size_t errorSi
                     {"right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
                     {"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP}};
     char direction[16], name[16], extra[16];
-    nextWord(&rest, direction, sizeof direction);
-    nextWord(&rest, name, sizeof name);
-    nextWord(&rest, extra, sizeof extra);
+    fits &= nextWord(&rest, direction, sizeof direction);
+    fits &= nextWord(&rest, name, sizeof name);
+    fits &= nextWord(&rest, extra, sizeof extra);
     bool down = std::strcmp(direction, "down") == 0;
     for (const auto& button : kButtons) {
-        if (std::strcmp(name, button.name) != 0 || extra[0]) continue;
+        if (!fits || std::strcmp(name, button.name) != 0 || extra[0]) continue;
         if (!down && std::strcmp(direction, "up") != 0) break;
         c.op = down ? kOpButtonDown : kOpButtonUp;
         c.a = static_cast<int>(down ? button.down : button.up);
@@ -84,15 +92,16 @@ bool parseButton(const char* rest, ScriptCommand& c, char* error, size_t errorSi
 }
 
 bool parseMove(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char x[32], y[32], extra[16];
-    nextWord(&rest, x, sizeof x);
-    nextWord(&rest, y, sizeof y);
-    nextWord(&rest, extra, sizeof extra);
+    fits &= nextWord(&rest, x, sizeof x);
+    fits &= nextWord(&rest, y, sizeof y);
+    fits &= nextWord(&rest, extra, sizeof extra);
     // Off the screen, injected moves arrive unclipped or wrapped round; no test should rely
     // on either.
     int width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN);
-    if (!extra[0] && parseNumber(x, 0, width - 1, false, &c.a) &&
+    if (fits && !extra[0] && parseNumber(x, 0, width - 1, false, &c.a) &&
         parseNumber(y, 0, height - 1, false, &c.b)) {
         c.op = kOpMove;
         return true;
@@ -103,10 +112,11 @@ bool parseMove(const char* rest, ScriptCommand& c, char* error, size_t errorSize
 }
 
 bool parseWait(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char ms[32], extra[16];
-    nextWord(&rest, ms, sizeof ms);
-    nextWord(&rest, extra, sizeof extra);
-    if (!extra[0] && parseNumber(ms, 0, 600000, false, &c.a)) {
+    fits &= nextWord(&rest, ms, sizeof ms);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && !extra[0] && parseNumber(ms, 0, 600000, false, &c.a)) {
         c.op = kOpWait;
         return true;
     }
@@ -123,9 +133,9 @@ bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     c.hasValue = false;
     if (equals && (equals == rest || isBlank(equals[-1]))) {
         char value[32];
-        copyTrimmed(value, sizeof value, equals + 1, std::strlen(equals + 1));
+        bool fits = copyTrimmed(value, sizeof value, equals + 1, std::strlen(equals + 1));
         copyTrimmed(c.argument, sizeof c.argument, rest, static_cast<size_t>(equals - rest));
-        if (!c.argument[0] || !parseNumber(value, -2147483647L - 1, 2147483647L, false, &c.b)) {
+        if (!fits || !c.argument[0] || !parseNumber(value, -2147483647L - 1, 2147483647L, false, &c.b)) {
             std::snprintf(error, errorSize, "\"menu TITLE = VALUE\" needs a title and a whole number");
             return false;
         }
@@ -141,11 +151,12 @@ bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize
 // "copy SOURCE TARGET": two file names without blanks, so a test can change a file the plugin
 // reads while the host runs.
 bool parseCopy(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char extra[16];
-    nextWord(&rest, c.argument, sizeof c.argument);
-    nextWord(&rest, c.file, sizeof c.file);
-    nextWord(&rest, extra, sizeof extra);
-    if (c.argument[0] && c.file[0] && !extra[0]) {
+    fits &= nextWord(&rest, c.argument, sizeof c.argument);
+    fits &= nextWord(&rest, c.file, sizeof c.file);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && c.argument[0] && c.file[0] && !extra[0]) {
         c.op = kOpCopy;
         return true;
     }
@@ -154,10 +165,11 @@ bool parseCopy(const char* rest, ScriptCommand& c, char* error, size_t errorSize
 }
 
 bool parseClose(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char extra[16];
-    nextWord(&rest, c.argument, sizeof c.argument);
-    nextWord(&rest, extra, sizeof extra);
-    if (c.argument[0] && !extra[0]) {
+    fits &= nextWord(&rest, c.argument, sizeof c.argument);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && c.argument[0] && !extra[0]) {
         c.op = kOpClose;
         return true;
     }
@@ -166,10 +178,11 @@ bool parseClose(const char* rest, ScriptCommand& c, char* error, size_t errorSiz
 }
 
 bool parseCapture(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
-    nextWord(&rest, c.argument, sizeof c.argument);
-    copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest));
+    bool fits = true;
+    fits &= nextWord(&rest, c.argument, sizeof c.argument);
+    fits &= copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest));
     size_t length = std::strlen(c.file);
-    if (c.argument[0] && length > 4 && _stricmp(c.file + length - 4, ".bmp") == 0) {
+    if (fits && c.argument[0] && length > 4 && _stricmp(c.file + length - 4, ".bmp") == 0) {
         c.op = kOpCapture;
         return true;
     }
@@ -220,7 +233,10 @@ bool parseBroadcast(const char* rest, ScriptCommand& c, char* error, size_t erro
 bool parseBroadcastFile(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
     // Checked here too, so a missing or unfit file refuses the script before anything runs.
     static char text[kMaxBroadcastFileSize + 1];
-    copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest));
+    if (!copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest))) {
+        std::snprintf(error, errorSize, "\"broadcast-file\" needs a file name of up to %d characters", MAX_PATH - 1);
+        return false;
+    }
     if (!c.file[0]) {
         std::snprintf(error, errorSize, "\"broadcast-file\" needs a file");
         return false;
@@ -235,10 +251,11 @@ bool parseBroadcastFile(const char* rest, ScriptCommand& c, char* error, size_t 
 }
 
 bool parseWindow(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char extra[16];
-    nextWord(&rest, c.argument, sizeof c.argument);
-    nextWord(&rest, extra, sizeof extra);
-    if (c.argument[0] && !extra[0]) {
+    fits &= nextWord(&rest, c.argument, sizeof c.argument);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && c.argument[0] && !extra[0]) {
         c.op = kOpWindow;
         return true;
     }
@@ -247,10 +264,11 @@ bool parseWindow(const char* rest, ScriptCommand& c, char* error, size_t errorSi
 }
 
 bool parseRepeat(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
     char count[32], extra[16];
-    nextWord(&rest, count, sizeof count);
-    nextWord(&rest, extra, sizeof extra);
-    if (!extra[0] && parseNumber(count, 1, kMaxRepeatCount, false, &c.a)) {
+    fits &= nextWord(&rest, count, sizeof count);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && !extra[0] && parseNumber(count, 1, kMaxRepeatCount, false, &c.a)) {
         c.op = kOpRepeat;
         return true;
     }
@@ -274,11 +292,14 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
                     size_t errorSize) {
     std::memset(&c, 0, sizeof c);
     c.line = lineNumber;
-    copyTrimmed(c.text, sizeof c.text, text, std::strlen(text));
+    if (!copyTrimmed(c.text, sizeof c.text, text, std::strlen(text))) {
+        std::snprintf(error, errorSize, "line longer than %d characters", kScriptLineSize - 1);
+        return -1;
+    }
     if (!c.text[0] || c.text[0] == '#') return 0;
 
     const char* rest = c.text;
-    char word[32];
+    char word[32];  // longer than any command: a cut word is unknown all the same
     nextWord(&rest, word, sizeof word);
     bool ok;
     if (std::strcmp(word, "key") == 0) ok = parseKey(rest, c, error, errorSize);
@@ -365,6 +386,28 @@ bool matchRepeats(Script& script, int* badLine, char* error, size_t errorSize) {
     return true;
 }
 
+enum LineResult { kLineRead, kNoMoreLines, kLineTooLong, kLineHasZero };
+
+// One line without its "\n" (or "\r\n") into `text` (kScriptLineSize bytes). A zero byte is
+// refused: it would end the line's text early.
+LineResult readLine(FILE* file, char* text) {
+    size_t length = 0;
+    int c = std::fgetc(file);
+    if (c == EOF) return kNoMoreLines;
+    bool tooLong = false, zero = false;
+    for (; c != EOF && c != '\n'; c = std::fgetc(file)) {
+        zero |= c == 0;
+        if (length < static_cast<size_t>(kScriptLineSize)) text[length] = static_cast<char>(c);
+        ++length;
+    }
+    if (length > 0 && length <= static_cast<size_t>(kScriptLineSize) && text[length - 1] == '\r') --length;
+    tooLong = length > static_cast<size_t>(kScriptLineSize - 1);
+    if (zero) return kLineHasZero;
+    if (tooLong) return kLineTooLong;
+    text[length] = '\0';
+    return kLineRead;
+}
+
 }  // namespace
 
 bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize) {
@@ -375,21 +418,22 @@ bool scriptLoad(const char* path, Script& script, char* error, size_t errorSize)
         std::snprintf(error, errorSize, "%s: cannot read the script: %s", path, std::strerror(errno));
         return false;
     }
-    char text[kScriptLineSize + 2];
+    char text[kScriptLineSize];
     char reason[256];
     int lineNumber = 0;
     bool ok = true;
-    while (ok && std::fgets(text, sizeof text, file)) {
+    int line;
+    while (ok && (line = readLine(file, text)) != kNoMoreLines) {
         ++lineNumber;
-        size_t length = std::strlen(text);
-        bool complete = length > 0 && text[length - 1] == '\n';
-        if (!complete && !std::feof(file)) {
-            std::snprintf(error, errorSize, "%s:%d: line longer than %d characters", path,
-                          lineNumber, kScriptLineSize - 1);
+        if (line == kLineTooLong || line == kLineHasZero) {
+            if (line == kLineTooLong)
+                std::snprintf(error, errorSize, "%s:%d: line longer than %d characters", path,
+                              lineNumber, kScriptLineSize - 1);
+            else
+                std::snprintf(error, errorSize, "%s:%d: line holds a zero byte", path, lineNumber);
             ok = false;
             break;
         }
-        if (complete) text[--length] = '\0';
         if (script.count == kMaxScriptCommands) {
             std::snprintf(error, errorSize, "%s:%d: more than %d commands", path, lineNumber,
                           kMaxScriptCommands);

@@ -148,6 +148,29 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
         {"capture trazzle", "\"capture\" needs a window class and a .bmp file"},
         {"capture trazzle shot.png", "\"capture\" needs a window class and a .bmp file"},
     };
+    // Values that do not fit their buffers, or numbers with more after them, used to be cut
+    // into something else; white space other than blanks used to start a number.
+    const std::string zeros(40, '0');
+    const std::string cut[][2] = {
+        {"wait " + zeros + "1000", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"menu A = " + zeros + "128", "\"menu TITLE = VALUE\" needs a title and a whole number"},
+        {"move " + zeros + "7junk 5", kMoveError},
+        {"repeat " + zeros + "2", "\"repeat\" needs a count from 1 to 100000"},
+        {"key down 0x" + zeros + "5B", "\"key\" needs down or up and a virtual-key code from 1 to 254"},
+        {"wait \f5", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"wait \v5", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"menu A = \f5", "\"menu TITLE = VALUE\" needs a title and a whole number"},
+        {"capture trazzle " + std::string(255, 'a') + ".bmpZ", "\"capture\" needs a window class and a .bmp file"},
+        {"copy a " + std::string(300, 'b'), "\"copy\" needs a source and a target file"},
+        {"broadcast-file " + std::string(300, 'b'), "\"broadcast-file\" needs a file name of up to 259 characters"},
+        {"broadcast " + std::string(600, 'x'), "line longer than 511 characters"},
+    };
+    for (const auto& c : cut) {
+        ScriptCommand command;
+        char error[200] = "";
+        EXPECT_EQ(-1, scriptParseLine(c[0].c_str(), 1, command, error, sizeof error)) << c[0];
+        EXPECT_EQ(c[1], error) << c[0];
+    }
     for (const auto& c : cases) {
         ScriptCommand command;
         char error[200] = "";
@@ -173,9 +196,27 @@ TEST(ScriptParser, AWholeFileIsReadWithLineNumbersAndTheFirstBadLineNamed) {
     EXPECT_EQ(folder + "bad.txt:3: \"key\" needs down or up and a virtual-key code from 1 to 254",
               std::string(error));
 
-    writeFile(folder + "long.txt", "move 1 2\nbroadcast " + std::string(600, 'x') + "\n");
-    EXPECT_FALSE(scriptLoad((folder + "long.txt").c_str(), script, error, sizeof error));
-    EXPECT_EQ(folder + "long.txt:2: line longer than 511 characters", std::string(error));
+    // 511 characters is the limit the message names, with either line ending; a zero byte is
+    // named with its line, also on a last line without a line break.
+    const std::string longest = "broadcast " + std::string(501, 'x');
+    const struct {
+        std::string text;
+        const char* error;
+    } lines[] = {
+        {"move 1 2\n" + longest + "x\n", ":2: line longer than 511 characters"},
+        {"move 1 2\r\n" + longest + "x\r\n", ":2: line longer than 511 characters"},
+        {"move 1 2\n" + longest + "\r\n" + longest + "\nquit", ""},
+        {std::string("move 1 2\nwa\0it 5\n", 17), ":2: line holds a zero byte"},
+        {std::string("move 1 2\nquit\0 junk", 19), ":2: line holds a zero byte"},
+    };
+    for (const auto& c : lines) {
+        writeFile(folder + "long.txt", c.text);
+        bool loaded = scriptLoad((folder + "long.txt").c_str(), script, error, sizeof error);
+        EXPECT_EQ(!*c.error, loaded) << error;
+        if (*c.error) {
+            EXPECT_EQ(folder + "long.txt" + c.error, std::string(error));
+        }
+    }
 
     const struct {
         const char* text;
