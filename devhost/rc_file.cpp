@@ -45,21 +45,21 @@ struct Setting {
     size_t bodyEnd;     // before the line's "\r\n" or "\n" (or the end of the file)
 };
 
-bool findSetting(const std::string& text, const char* key, Setting& found) {
+bool findSetting(const char* text, size_t size, const char* key, Setting& found) {
     size_t keyLength = std::strlen(key);
     if (keyLength == 0) return false;
     bool keyHasColon = key[keyLength - 1] == ':';
     size_t lineStart = 0;
-    while (lineStart < text.size()) {
-        size_t newline = text.find('\n', lineStart);
-        size_t lineEnd = newline == std::string::npos ? text.size() : newline;
+    while (lineStart < size) {
+        const void* at = std::memchr(text + lineStart, '\n', size - lineStart);
+        size_t lineEnd = at ? static_cast<size_t>(static_cast<const char*>(at) - text) : size;
         size_t bodyEnd = lineEnd;
         if (bodyEnd > lineStart && text[bodyEnd - 1] == '\r') --bodyEnd;
 
         size_t k = lineStart;
         while (k < bodyEnd && isBlank(text[k])) ++k;
         bool comment = k == bodyEnd || text[k] == '#' || text[k] == '!';
-        if (!comment && bodyEnd - k >= keyLength && sameLetters(text.data() + k, key, keyLength)) {
+        if (!comment && bodyEnd - k >= keyLength && sameLetters(text + k, key, keyLength)) {
             size_t afterKey = k + keyLength;
             if (keyHasColon || afterKey == bodyEnd || isBlank(text[afterKey])) {
                 size_t start = afterKey;
@@ -70,20 +70,17 @@ bool findSetting(const std::string& text, const char* key, Setting& found) {
                 return true;
             }
         }
-        if (newline == std::string::npos) break;
-        lineStart = newline + 1;
+        if (!at) break;
+        lineStart = lineEnd + 1;
     }
     return false;
 }
 
-// The raw value text of `key`; false for a missing file, an unreadable one or a missing key.
-bool readValue(const char* path, const char* key, std::string& value) {
-    if (!path || !key) return false;
-    std::string text;
-    if (loadFile(path, text) != Load::Ok) return false;
+// The raw value text of `key`; false for a missing key.
+bool textValue(const char* text, size_t size, const char* key, std::string& value) {
     Setting found;
-    if (!findSetting(text, key, found)) return false;
-    value.assign(text, found.valueStart, found.valueEnd - found.valueStart);
+    if (!text || !key || !findSetting(text, size, key, found)) return false;
+    value.assign(text + found.valueStart, found.valueEnd - found.valueStart);
     return true;
 }
 
@@ -104,10 +101,10 @@ bool rewrite(const char* path, const char* key, const char* value);
 
 }  // namespace
 
-bool rcReadString(const char* path, const char* key, const char* defaultValue, char* out,
-                  size_t outSize) {
+bool rcTextReadString(const char* text, size_t size, const char* key, const char* defaultValue,
+                      char* out, size_t outSize) {
     std::string value;
-    if (readValue(path, key, value)) {
+    if (textValue(text, size, key, value)) {
         copyCut(value.data(), value.size(), out, outSize);
         return true;
     }
@@ -116,9 +113,9 @@ bool rcReadString(const char* path, const char* key, const char* defaultValue, c
     return false;
 }
 
-bool rcReadBool(const char* path, const char* key, bool defaultValue) {
+bool rcTextReadBool(const char* text, size_t size, const char* key, bool defaultValue) {
     std::string value;
-    if (!readValue(path, key, value)) return defaultValue;
+    if (!textValue(text, size, key, value)) return defaultValue;
     static const char* const kTrue[] = {"true", "yes", "on", "1"};
     static const char* const kFalse[] = {"false", "no", "off", "0"};
     for (const char* word : kTrue)
@@ -128,9 +125,9 @@ bool rcReadBool(const char* path, const char* key, bool defaultValue) {
     return defaultValue;
 }
 
-int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
+int32_t rcTextReadInt(const char* text, size_t size, const char* key, int32_t defaultValue) {
     std::string value;
-    if (!readValue(path, key, value)) return defaultValue;
+    if (!textValue(text, size, key, value)) return defaultValue;
     size_t i = 0;
     bool negative = false;
     if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
@@ -146,6 +143,26 @@ int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
         if (magnitude > limit) return defaultValue;
     }
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+// A missing or unreadable file reads as one without the key.
+bool rcReadString(const char* path, const char* key, const char* defaultValue, char* out,
+                  size_t outSize) {
+    std::string text;
+    bool loaded = path && loadFile(path, text) == Load::Ok;
+    return rcTextReadString(loaded ? text.data() : nullptr, text.size(), key, defaultValue, out, outSize);
+}
+
+bool rcReadBool(const char* path, const char* key, bool defaultValue) {
+    std::string text;
+    bool loaded = path && loadFile(path, text) == Load::Ok;
+    return rcTextReadBool(loaded ? text.data() : nullptr, text.size(), key, defaultValue);
+}
+
+int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
+    std::string text;
+    bool loaded = path && loadFile(path, text) == Load::Ok;
+    return rcTextReadInt(loaded ? text.data() : nullptr, text.size(), key, defaultValue);
 }
 
 bool rcWriteString(const char* path, const char* key, const char* value) {
@@ -177,7 +194,7 @@ bool rewrite(const char* path, const char* key, const char* value) {
     if (load == Load::Failed) return false;
 
     Setting found;
-    if (load == Load::Ok && findSetting(text, key, found)) {
+    if (load == Load::Ok && findSetting(text.data(), text.size(), key, found)) {
         // "key:" with nothing after it still needs a blank between key and value.
         bool blankBefore = found.valueStart > 0 && isBlank(text[found.valueStart - 1]);
         std::string replacement = (found.valueStart == found.bodyEnd && !blankBefore)

@@ -23,14 +23,24 @@ bool rcReadBool(const char* path, const char* key, bool defaultValue);
 // `defaultValue`.
 int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue);
 
+// The same reads on a file's text already in memory (`size` bytes; a null `text` has no keys),
+// for callers that read many keys of one file.
+bool rcTextReadString(const char* text, size_t size, const char* key, const char* defaultValue,
+                      char* out, size_t outSize);
+bool rcTextReadBool(const char* text, size_t size, const char* key, bool defaultValue);
+int32_t rcTextReadInt(const char* text, size_t size, const char* key, int32_t defaultValue);
+
 // Replaces the value of the first line holding `key`, or appends "key value" when no line
 // does, or creates the file. Every other byte of the file is kept. The new file is written
 // beside the old one and renamed over it, so a crash leaves one or the other, never a mix.
 // The replaced line keeps its key text, the blanks before the value and its line ending (the
 // old value's trailing blanks go with it); an appended line ends like the file's first line
 // (CRLF or LF). Refuses (returns false, file untouched) an empty key, a key or value holding
-// a line break, and a key beginning with a blank, '#' or '!', which no read could find again.
-// A value's surrounding blanks do not survive a read.
+// a line break, and a key beginning or ending with a blank, '#' or '!' (at the start), which no
+// read could find again.
+// A value's surrounding blanks do not survive a read. Writers of one file take turns, also
+// across processes; the new text and the rename are on the disk before it returns; the file
+// keeps its permissions, and a symbolic link stays a link to the changed file.
 bool rcWriteString(const char* path, const char* key, const char* value);
 bool rcWriteBool(const char* path, const char* key, bool value);  // writes "true" or "false"
 bool rcWriteInt(const char* path, const char* key, int32_t value);

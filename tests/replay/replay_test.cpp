@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <thread>
+#endif
+
 #include "tools/replay/replay.h"
 
 namespace {
@@ -156,7 +162,7 @@ TEST(Replay, HelpExplainsTheTokens) {
 struct RefusalCase {
     const char* name;
     std::vector<std::string> args;  // "STROKE" stands for the stroke file's path
-    const char* stroke;             // written to the stroke file, or standard input for "-"
+    std::string stroke;             // written to the stroke file, or standard input for "-"
     std::string error;              // "STROKE" stands for the path again
 };
 
@@ -197,7 +203,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoInput", {"--trace"}, "", "no input: give --text GESTURETEXT, a stroke file or - (see --help)"},
         RefusalCase{"TwoInputs", {"--text", "tr", "STROKE"}, "0 0\n", "give one input: --text, a stroke file or -"},
         RefusalCase{"RcWithoutValue", {"STROKE", "--rc"}, "0 0\n", "--rc needs a value (see --help)"},
-        RefusalCase{"TextTooLong", {"--text", std::string(100, 'a')}, "", "gesture text longer than 99 characters"}),
+        RefusalCase{"TextTooLong", {"--text", std::string(100, 'a')}, "", "gesture text longer than 99 characters"},
+        RefusalCase{"LineTooLong", {"STROKE"}, "1 2\n" + std::string(5000, '7') + "\n",
+                    "STROKE:2: line longer than 4096 characters"},
+        RefusalCase{"QuotedLineIsCutAndEscaped", {"STROKE"}, "1 \x1b[31m" + std::string(100, 'y') + "\n",
+                    "STROKE:1: expected two integers \"x y\", got \"1 \\x1b[31m" + std::string(53, 'y') + "\"..."},
+        RefusalCase{"TooManyPoints", {"-"}, [] {
+                        std::string points;
+                        for (int i = 0; i <= 1000000; ++i) points += "0 0\n";
+                        return points;
+                    }(), "<stdin>:1000001: more than 1000000 points"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ReplayFiles, MissingFilesAreRefused) {
@@ -212,6 +227,39 @@ TEST_F(ReplayFiles, MissingFilesAreRefused) {
     EXPECT_EQ(rc.out, "");
     EXPECT_EQ(rc.err.rfind("trazzle-replay: error: cannot read rc file \"" + missing + "\": ", 0), 0u);
 }
+
+TEST_F(ReplayFiles, AnRcFileIsReadOnceWholeAndBounded) {
+    Outcome folderRc = replay({"--rc", folder.string(), "--text", "tr"});
+    EXPECT_EQ(folderRc.status, 2);
+    EXPECT_EQ(folderRc.out, "");
+    EXPECT_EQ(folderRc.err.rfind("trazzle-replay: error: cannot read rc file \"" + folder.string() + "\": ", 0), 0u);
+#ifndef _WIN32
+    Outcome endless = replay({"--rc", "/dev/zero", "--text", "tr"});
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_EQ(endless.err, "trazzle-replay: error: rc file \"/dev/zero\" is larger than 16777216 bytes\n");
+
+    // A pipe can be read only once: every slot must come from that one reading.
+    std::string fifo = (folder / "rc.fifo").string();
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << kWorkedExampleRc; });
+    Outcome piped = replay({"--rc", fifo, "--text", "bl rd"});
+    writer.join();
+    EXPECT_EQ(piped.out, "gesture: bl rd\nslot: 2\ndirectory: C:\nfile: two.exe\nargument: \nstatus: Trazzle Command -> two.exe\n");
+#endif
+}
+
+#ifndef _WIN32
+TEST(Replay, AFailedOutputIsReported) {
+    std::vector<std::string> args = {"trazzle-replay", "--text", "tr"};
+    char* argv[] = {&args[0][0], &args[1][0], &args[2][0], nullptr};
+    FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    FILE* err = std::tmpfile();
+    EXPECT_EQ(2, runReplay(3, argv, stdin, full, err));
+    std::fclose(full);
+    EXPECT_EQ(readAll(err), "trazzle-replay: error: cannot write the output: No space left on device\n");
+}
+#endif
 
 TEST_F(ReplayFiles, ALongStrokeKeepsOnlyTheLastTokens) {
     // A zigzag of 40 corners: the text restarts at the 34th.

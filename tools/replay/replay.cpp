@@ -2,10 +2,12 @@
 #include "tools/replay/replay.h"
 
 #include <cerrno>
+#include <cinttypes>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,13 @@ const char kUsage[] =
     "  rd  right edge, passed moving down  ru  right edge, passed moving up\n"
     "  ld  left edge, passed moving down   lu  left edge, passed moving up\n"
     "A V drawn left to right is \"br\", a peak \"tr\", a W \"br tr br\".\n";
+
+// Bounds that keep a hostile input from taking the memory: a real stroke has a few hundred
+// points on short lines, and a real rc file a few kilobytes.
+constexpr size_t kMaxLineLength = 4096;
+constexpr size_t kMaxPoints = 1000000;
+constexpr size_t kMaxRcFileSize = 16 * 1024 * 1024;
+constexpr size_t kQuoteLength = 60;
 
 struct Options {
     bool trace = false;
@@ -91,6 +100,24 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
     return true;
 }
 
+// At most kQuoteLength characters of `line`, control characters escaped, so an error
+// message cannot flood or drive the terminal.
+std::string quoted(const std::string& line) {
+    std::string text = "\"";
+    for (size_t i = 0; i < line.size() && i < kQuoteLength; ++i) {
+        unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c < 0x20 || c == 0x7f || c == '"' || c == '\\') {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", c);
+            text += escape;
+        } else {
+            text += static_cast<char>(c);
+        }
+    }
+    text += line.size() > kQuoteLength ? "\"..." : "\"";
+    return text;
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
@@ -132,14 +159,20 @@ NumberResult parsePointLine(const char* line, ScreenPoint& point) {
     return *skipBlanks(end) == '\0' ? kNumberOk : kNotANumber;
 }
 
-bool readLine(FILE* file, std::string& line) {
+enum LineResult { kLineRead, kNoMoreLines, kLineTooLong };
+
+// Keeps at most kMaxLineLength + 1 characters of a line, so an endless line costs no memory.
+LineResult readLine(FILE* file, std::string& line) {
     line.clear();
     int c;
+    bool any = false;
     while ((c = std::fgetc(file)) != EOF) {
-        if (c == '\n') return true;
-        line.push_back(static_cast<char>(c));
+        any = true;
+        if (c == '\n') break;
+        if (line.size() <= kMaxLineLength) line.push_back(static_cast<char>(c));
     }
-    return !line.empty();
+    if (!any) return kNoMoreLines;
+    return line.size() > kMaxLineLength ? kLineTooLong : kLineRead;
 }
 
 bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FILE* err) {
@@ -152,9 +185,16 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
     }
     std::string line;
     bool ok = true;
-    for (long number = 1; ok && readLine(file, line); ++number) {
+    LineResult read;
+    // 64 bits: a 32-bit long (Windows) would wrap after 2^31 lines.
+    for (int64_t number = 1; ok && (read = readLine(file, line)) != kNoMoreLines; ++number) {
+        if (read == kLineTooLong) {
+            fail(err, "%s:%" PRId64 ": line longer than %zu characters", name, number, kMaxLineLength);
+            ok = false;
+            break;
+        }
         if (line.find('\0') != std::string::npos) {
-            fail(err, "%s:%ld: not a text line", name, number);
+            fail(err, "%s:%" PRId64 ": not a text line", name, number);
             ok = false;
             break;
         }
@@ -163,10 +203,15 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
         ScreenPoint point;
         NumberResult result = parsePointLine(line.c_str(), point);
         if (result == kOutOfRange) {
-            fail(err, "%s:%ld: number outside the signed 32-bit range in \"%s\"", name, number, line.c_str());
+            fail(err, "%s:%" PRId64 ": number outside the signed 32-bit range in %s", name, number,
+                 quoted(line).c_str());
             ok = false;
         } else if (result == kNotANumber) {
-            fail(err, "%s:%ld: expected two integers \"x y\", got \"%s\"", name, number, line.c_str());
+            fail(err, "%s:%" PRId64 ": expected two integers \"x y\", got %s", name, number,
+                 quoted(line).c_str());
+            ok = false;
+        } else if (points.size() == kMaxPoints) {
+            fail(err, "%s:%" PRId64 ": more than %zu points", name, number, kMaxPoints);
             ok = false;
         } else {
             points.push_back(point);
@@ -184,27 +229,48 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
     return ok;
 }
 
-int32_t rcInt(void* path, const char* key, int32_t defaultValue) {
-    return rcReadInt(static_cast<const char*>(path), key, defaultValue);
+// The rc file's text, read once: the 75 slot keys are then found in memory.
+int32_t rcInt(void* text, const char* key, int32_t defaultValue) {
+    const std::string& rc = *static_cast<std::string*>(text);
+    return rcTextReadInt(rc.data(), rc.size(), key, defaultValue);
 }
 
-bool rcBool(void* path, const char* key, bool defaultValue) {
-    return rcReadBool(static_cast<const char*>(path), key, defaultValue);
+bool rcBool(void* text, const char* key, bool defaultValue) {
+    const std::string& rc = *static_cast<std::string*>(text);
+    return rcTextReadBool(rc.data(), rc.size(), key, defaultValue);
 }
 
-void rcString(void* path, const char* key, const char* defaultValue, char* out, size_t outSize) {
-    rcReadString(static_cast<const char*>(path), key, defaultValue, out, outSize);
+void rcString(void* text, const char* key, const char* defaultValue, char* out, size_t outSize) {
+    const std::string& rc = *static_cast<std::string*>(text);
+    rcTextReadString(rc.data(), rc.size(), key, defaultValue, out, outSize);
 }
 
-// The slots as the plugin reads them: the same keys, order and cut to 99 characters.
+// The slots as the plugin reads them: the same keys, order and cut to 99 characters. The
+// file is read once, so a pipe works too; a folder or a read error is refused.
 bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
-    FILE* probe = std::fopen(rcPath, "rb");
-    if (!probe) {
+    FILE* file = std::fopen(rcPath, "rb");
+    if (!file) {
         fail(err, "cannot read rc file \"%s\": %s", rcPath, std::strerror(errno));
         return false;
     }
-    std::fclose(probe);
-    SettingsReader reader = {rcInt, rcBool, rcString, const_cast<char*>(rcPath)};
+    std::string text;
+    char chunk[16384];
+    size_t got;
+    errno = 0;
+    while (text.size() <= kMaxRcFileSize && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    bool failed = std::ferror(file) != 0;
+    int error = errno;
+    std::fclose(file);
+    if (failed) {
+        fail(err, "cannot read rc file \"%s\": %s", rcPath, std::strerror(error ? error : EIO));
+        return false;
+    }
+    if (text.size() > kMaxRcFileSize) {
+        fail(err, "rc file \"%s\" is larger than %zu bytes", rcPath, kMaxRcFileSize);
+        return false;
+    }
+    SettingsReader reader = {rcInt, rcBool, rcString, &text};
     readGestureSlots(reader, table);
     return true;
 }
@@ -222,9 +288,7 @@ void printRequest(void* context, const DrawRequest& request) {
     trace->append(line);
 }
 
-}  // namespace
-
-int runReplay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
+int replay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
     Options options;
     if (!parseOptions(argc, argv, options, err)) return 2;
     if (options.help) {
@@ -272,5 +336,21 @@ int runReplay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
                          plan.directory, plan.file, plan.argument, plan.status);
         }
     }
-    return std::fflush(out) == 0 ? 0 : 2;
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        fail(err, "cannot write the output: %s", std::strerror(errno ? errno : EIO));
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runReplay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
+    // Nothing of ours throws; the library's allocation failure becomes the usual error.
+    try {
+        return replay(argc, argv, in, out, err);
+    } catch (const std::bad_alloc&) {
+        fail(err, "out of memory");
+        return 2;
+    }
 }
