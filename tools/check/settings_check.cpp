@@ -112,9 +112,9 @@ void checkValues(const RcFile& rc, std::vector<Diagnostic>& out) {
             }
         } else if (read.type == 's' && value.size() >= kSlotTextSize) {
             out.push_back({line, kWarning,
-                           textf("the text is %zu characters long; the plugin keeps the first %d, "
+                           textf("the text is %d characters long; the plugin keeps the first %d, "
                                   "up to \"...%s\"",
-                                  value.size(), kSlotTextSize - 1,
+                                  static_cast<int>(value.size()), kSlotTextSize - 1,
                                   value.substr(kSlotTextSize - 1 - 10, 10).c_str())});
         }
     }
@@ -131,9 +131,9 @@ void checkCommands(const RcFile& rc, std::vector<Diagnostic>& out) {
         char key[64];
         std::snprintf(key, sizeof key, "trazzle.plugin.command%d:", slot);
         out.push_back({lineOfKey(rc, key), kWarning,
-                       textf("the file name is %zu characters long; the status text shows it cut: "
+                       textf("the file name is %d characters long; the status text shows it cut: "
                               "\"%s\"",
-                              length, plan.status)});
+                              static_cast<int>(length), plan.status)});
     }
 }
 

@@ -168,11 +168,12 @@ void nearMisses(const RcFile& rc, int slot, const std::vector<int>& tokens,
     }
     if (misfired)
         out.push_back({line, kNote,
-                       textf("slot %d (\"%s\") catches %d of its %zu one-token slips", slot,
-                             t.gestures[slot], caught, slips.size())});
+                       textf("slot %d (\"%s\") catches %d of its %d one-token slips", slot,
+                             t.gestures[slot], caught, static_cast<int>(slips.size()))});
     if (!table) return;
-    *table += textf("slot %d \"%s\" (%s): catches %d of %zu one-token slips\n", slot,
-                    t.gestures[slot], slotFileName(t, slot).c_str(), caught, slips.size());
+    *table += textf("slot %d \"%s\" (%s): catches %d of %d one-token slips\n", slot,
+                    t.gestures[slot], slotFileName(t, slot).c_str(), caught,
+                    static_cast<int>(slips.size()));
     for (const Slip& slip : slips)
         *table += textf("  %-14s %-24s %-15s %s\n", slip.drawn.empty() ? "(none)" : slip.drawn.c_str(),
                         launchText(t, slip.winner).c_str(), slip.kind, slip.why.c_str());
