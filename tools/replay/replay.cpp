@@ -47,6 +47,7 @@ constexpr size_t kMaxLineLength = 4096;
 constexpr size_t kMaxPoints = 1000000;
 constexpr size_t kMaxRcFileSize = 16 * 1024 * 1024;
 constexpr size_t kQuoteLength = 60;
+// Printed with %d: a 32-bit C runtime may not know %zu.
 
 struct Options {
     bool trace = false;
@@ -189,7 +190,8 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
     // 64 bits: a 32-bit long (Windows) would wrap after 2^31 lines.
     for (int64_t number = 1; ok && (read = readLine(file, line)) != kNoMoreLines; ++number) {
         if (read == kLineTooLong) {
-            fail(err, "%s:%" PRId64 ": line longer than %zu characters", name, number, kMaxLineLength);
+            fail(err, "%s:%" PRId64 ": line longer than %d characters", name, number,
+                 static_cast<int>(kMaxLineLength));
             ok = false;
             break;
         }
@@ -211,7 +213,7 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
                  quoted(line).c_str());
             ok = false;
         } else if (points.size() == kMaxPoints) {
-            fail(err, "%s:%" PRId64 ": more than %zu points", name, number, kMaxPoints);
+            fail(err, "%s:%" PRId64 ": more than %d points", name, number, static_cast<int>(kMaxPoints));
             ok = false;
         } else {
             points.push_back(point);
@@ -267,7 +269,7 @@ bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
         return false;
     }
     if (text.size() > kMaxRcFileSize) {
-        fail(err, "rc file \"%s\" is larger than %zu bytes", rcPath, kMaxRcFileSize);
+        fail(err, "rc file \"%s\" is larger than %d bytes", rcPath, static_cast<int>(kMaxRcFileSize));
         return false;
     }
     SettingsReader reader = {rcInt, rcBool, rcString, &text};
