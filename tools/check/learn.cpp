@@ -6,6 +6,7 @@
 #include <map>
 
 #include "engine/stroke_tokenizer.h"
+#include "tools/replay/stroke_file.h"
 #include "tools/check/check_internal.h"
 
 namespace {
@@ -25,46 +26,6 @@ struct Tally {
     int right = 0, wrong = 0, nothing = 0;
     int value() const { return right - kWrongWeight * wrong; }
 };
-
-// One stroke file: "x y" or "x,y" a line, '#' lines and blank lines skipped; the first point
-// is the hotkey press. Returns false with a message for anything else.
-bool readStroke(const fs::path& path, std::vector<ScreenPoint>& points, std::string& problem) {
-    FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (!file) {
-        problem = textf("%s: cannot read", path.string().c_str());
-        return false;
-    }
-    char line[256];
-    int number = 0;
-    bool ok = true;
-    while (ok && std::fgets(line, sizeof line, file)) {
-        ++number;
-        char* p = line;
-        while (*p == ' ' || *p == '\t') ++p;
-        if (*p == '#' || *p == '\n' || *p == '\r' || *p == '\0') continue;
-        char* end = nullptr;
-        long x = std::strtol(p, &end, 10);
-        bool gotX = end != p;
-        p = end;
-        while (*p == ' ' || *p == '\t') ++p;
-        if (*p == ',') ++p;
-        long y = std::strtol(p, &end, 10);
-        bool gotY = end != p;
-        while (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n') ++end;
-        if (!gotX || !gotY || *end != '\0') {
-            problem = textf("%s:%d: expected two integers \"x y\"", path.string().c_str(), number);
-            ok = false;
-        } else {
-            points.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y)});
-        }
-    }
-    std::fclose(file);
-    if (ok && points.empty()) {
-        problem = textf("%s: no points", path.string().c_str());
-        ok = false;
-    }
-    return ok;
-}
 
 std::string tokenize(const std::vector<ScreenPoint>& points) {
     CaptureState state = {};
@@ -182,7 +143,7 @@ int learnSlotTexts(const char* dir, FILE* out, FILE* err) {
         for (const fs::path& file : files) {
             std::vector<ScreenPoint> points;
             std::string problem;
-            if (!readStroke(file, points, problem)) {
+            if (!readStrokeFile(file.string().c_str(), nullptr, points, problem)) {
                 std::fprintf(err, "trazzle-check: error: %s\n", problem.c_str());
                 return 2;
             }

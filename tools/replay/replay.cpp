@@ -16,6 +16,7 @@
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
 #include "host/settings_loader.h"
+#include "tools/replay/stroke_file.h"
 
 namespace {
 
@@ -41,12 +42,9 @@ const char kUsage[] =
     "  ld  left edge, passed moving down   lu  left edge, passed moving up\n"
     "A V drawn left to right is \"br\", a peak \"tr\", a W \"br tr br\".\n";
 
-// Bounds that keep a hostile input from taking the memory: a real stroke has a few hundred
-// points on short lines, and a real rc file a few kilobytes.
-constexpr size_t kMaxLineLength = 4096;
-constexpr size_t kMaxPoints = 1000000;
+// Bound that keeps a hostile input from taking the memory: a real rc file has a few
+// kilobytes (the stroke reader has bounds of its own).
 constexpr size_t kMaxRcFileSize = 16 * 1024 * 1024;
-constexpr size_t kQuoteLength = 60;
 // Printed with %d: a 32-bit C runtime may not know %zu.
 
 struct Options {
@@ -101,134 +99,12 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
     return true;
 }
 
-// At most kQuoteLength characters of `line`, control characters escaped, so an error
-// message cannot flood or drive the terminal.
-std::string quoted(const std::string& line) {
-    std::string text = "\"";
-    for (size_t i = 0; i < line.size() && i < kQuoteLength; ++i) {
-        unsigned char c = static_cast<unsigned char>(line[i]);
-        if (c < 0x20 || c == 0x7f || c == '"' || c == '\\') {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", c);
-            text += escape;
-        } else {
-            text += static_cast<char>(c);
-        }
-    }
-    text += line.size() > kQuoteLength ? "\"..." : "\"";
-    return text;
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-const char* skipBlanks(const char* p) {
-    while (isBlank(*p)) ++p;
-    return p;
-}
-
-enum NumberResult { kNumberOk, kNotANumber, kOutOfRange };
-
-// A decimal integer with an optional sign; *end is left after its last digit.
-NumberResult parseCoordinate(const char* p, const char** end, int32_t& value) {
-    const char* start = p;
-    if (*p == '+' || *p == '-') ++p;
-    if (*p < '0' || *p > '9') return kNotANumber;
-    errno = 0;
-    char* after = nullptr;
-    long long parsed = std::strtoll(start, &after, 10);
-    *end = after;
-    if (errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX) return kOutOfRange;
-    value = static_cast<int32_t>(parsed);
-    return kNumberOk;
-}
-
-// One stroke line: "x y", "x,y", "x, y" or with tabs; blanks around it are allowed.
-NumberResult parsePointLine(const char* line, ScreenPoint& point) {
-    const char* p = skipBlanks(line);
-    const char* end = nullptr;
-    NumberResult result = parseCoordinate(p, &end, point.x);
-    if (result != kNumberOk) return result;
-    p = end;
-    const char* separator = skipBlanks(p);
-    bool comma = *separator == ',';
-    if (!comma && separator == p) return kNotANumber;
-    p = comma ? skipBlanks(separator + 1) : separator;
-    result = parseCoordinate(p, &end, point.y);
-    if (result != kNumberOk) return result;
-    return *skipBlanks(end) == '\0' ? kNumberOk : kNotANumber;
-}
-
-enum LineResult { kLineRead, kNoMoreLines, kLineTooLong };
-
-// Keeps at most kMaxLineLength + 1 characters of a line, so an endless line costs no memory.
-LineResult readLine(FILE* file, std::string& line) {
-    line.clear();
-    int c;
-    bool any = false;
-    while ((c = std::fgetc(file)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        if (line.size() <= kMaxLineLength) line.push_back(static_cast<char>(c));
-    }
-    if (!any) return kNoMoreLines;
-    return line.size() > kMaxLineLength ? kLineTooLong : kLineRead;
-}
-
+// A stroke file through the shared reader; its one-line complaint goes to `err`.
 bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FILE* err) {
-    bool fromStdin = std::strcmp(path, "-") == 0;
-    const char* name = fromStdin ? "<stdin>" : path;
-    FILE* file = fromStdin ? in : std::fopen(path, "rb");
-    if (!file) {
-        fail(err, "cannot read stroke file \"%s\": %s", path, std::strerror(errno));
-        return false;
-    }
-    std::string line;
-    bool ok = true;
-    LineResult read;
-    // 64 bits: a 32-bit long (Windows) would wrap after 2^31 lines.
-    for (int64_t number = 1; ok && (read = readLine(file, line)) != kNoMoreLines; ++number) {
-        if (read == kLineTooLong) {
-            fail(err, "%s:%" PRId64 ": line longer than %d characters", name, number,
-                 static_cast<int>(kMaxLineLength));
-            ok = false;
-            break;
-        }
-        if (line.find('\0') != std::string::npos) {
-            fail(err, "%s:%" PRId64 ": not a text line", name, number);
-            ok = false;
-            break;
-        }
-        const char* text = skipBlanks(line.c_str());
-        if (*text == '\0' || *text == '#') continue;
-        ScreenPoint point;
-        NumberResult result = parsePointLine(line.c_str(), point);
-        if (result == kOutOfRange) {
-            fail(err, "%s:%" PRId64 ": number outside the signed 32-bit range in %s", name, number,
-                 quoted(line).c_str());
-            ok = false;
-        } else if (result == kNotANumber) {
-            fail(err, "%s:%" PRId64 ": expected two integers \"x y\", got %s", name, number,
-                 quoted(line).c_str());
-            ok = false;
-        } else if (points.size() == kMaxPoints) {
-            fail(err, "%s:%" PRId64 ": more than %d points", name, number, static_cast<int>(kMaxPoints));
-            ok = false;
-        } else {
-            points.push_back(point);
-        }
-    }
-    if (ok && std::ferror(file)) {
-        fail(err, "cannot read stroke file \"%s\"", name);
-        ok = false;
-    }
-    if (!fromStdin) std::fclose(file);
-    if (ok && points.empty()) {
-        fail(err, "%s: no points: the stroke needs at least its start point", name);
-        ok = false;
-    }
-    return ok;
+    std::string problem;
+    if (readStrokeFile(path, in, points, problem)) return true;
+    fail(err, "%s", problem.c_str());
+    return false;
 }
 
 // The rc file's text, read once: the 75 slot keys are then found in memory.
