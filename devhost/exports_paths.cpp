@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "devhost/host_log.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
 
@@ -50,6 +51,7 @@ void GetVantrelEditor(char* buffer) {
 
 // Only files count: a plugin looking for its rc file must not take a folder of that name.
 BOOL FileExists(const char* path) {
+    rcPendingFlush(nullptr);  // a file the host is about to write exists already
     DWORD attributes = (path && path[0]) ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
     BOOL exists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     LogLine line;

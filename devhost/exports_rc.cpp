@@ -2,8 +2,11 @@
 #define VANTREL_BUILDING_HOST
 #include "host/vantrel.h"
 
+#include <cstdio>
+
 #include "devhost/host_log.h"
 #include "devhost/rc_file.h"
+#include "devhost/rc_pending.h"
 
 // ReadString's answer lives here until the next ReadString; longer values are cut to fit.
 constexpr size_t kReadStringSize = 1024;
@@ -16,6 +19,7 @@ static void beginRcLine(LogLine& line, const char* call, const char* rcPath, con
 }
 
 BOOL ReadBool(const char* rcPath, const char* key, BOOL defaultValue) {
+    rcPendingFlush(nullptr);  // a read sees every write made before it
     BOOL value = rcReadBool(rcPath, key, defaultValue != 0) ? TRUE : FALSE;
     LogLine line;
     beginRcLine(line, "ReadBool", rcPath, key);
@@ -25,6 +29,7 @@ BOOL ReadBool(const char* rcPath, const char* key, BOOL defaultValue) {
 }
 
 int ReadInt(const char* rcPath, const char* key, int defaultValue) {
+    rcPendingFlush(nullptr);  // a read sees every write made before it
     int value = rcReadInt(rcPath, key, defaultValue);
     LogLine line;
     beginRcLine(line, "ReadInt", rcPath, key);
@@ -34,6 +39,7 @@ int ReadInt(const char* rcPath, const char* key, int defaultValue) {
 }
 
 const char* ReadString(const char* rcPath, const char* key, const char* defaultValue) {
+    rcPendingFlush(nullptr);  // a read sees every write made before it
     rcReadString(rcPath, key, defaultValue ? defaultValue : "", readStringValue,
                  sizeof readStringValue);
     LogLine line;
@@ -46,7 +52,7 @@ const char* ReadString(const char* rcPath, const char* key, const char* defaultV
 }
 
 void WriteBool(const char* rcPath, const char* key, BOOL value) {
-    bool written = rcWriteBool(rcPath, key, value != 0);
+    bool written = rcPendingWrite(rcPath, key, value != 0 ? "true" : "false");
     LogLine line;
     beginRcLine(line, "WriteBool", rcPath, key);
     logAdd(line, " %d%s", value != 0 ? 1 : 0, written ? "" : " -> failed");
@@ -54,7 +60,9 @@ void WriteBool(const char* rcPath, const char* key, BOOL value) {
 }
 
 void WriteInt(const char* rcPath, const char* key, int value) {
-    bool written = rcWriteInt(rcPath, key, value);
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    bool written = rcPendingWrite(rcPath, key, text);
     LogLine line;
     beginRcLine(line, "WriteInt", rcPath, key);
     logAdd(line, " %d%s", value, written ? "" : " -> failed");

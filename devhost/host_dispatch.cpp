@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "devhost/host_log.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
 #include "devhost/message_registry.h"
@@ -53,6 +54,7 @@ void hostBroadcastWhole(const char* text) {
 
 void hostReconfigure() {
     logWrite("reconfigure");
+    rcPendingFlush(nullptr);
     settingsLoad(hostState.settingsPath);
     if (hostState.mainWindow) InvalidateRect(hostState.mainWindow, nullptr, TRUE);
     deliver(HOST_RECONFIGURE, nullptr);

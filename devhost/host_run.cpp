@@ -7,6 +7,7 @@
 
 #include "devhost/hook_timing.h"
 #include "devhost/host_log.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
 #include "devhost/host_window.h"
@@ -89,6 +90,7 @@ int runHost(const HostOptions& options) {
 
     hookTimingReport();
     pluginsEnd();
+    rcPendingFlush(nullptr);  // what the plugins wrote last, the tool square's place among it
     menuFree(nullptr);
     hostWindowDestroy();
     return finish(pluginsOk && scriptOk ? 0 : 2);

@@ -6,6 +6,7 @@
 
 #include "devhost/host_dispatch.h"
 #include "devhost/host_log.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
 #include "devhost/message_registry.h"
@@ -121,6 +122,10 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return registryRemove(reinterpret_cast<HWND>(wParam),
                               reinterpret_cast<const uint32_t*>(lParam));
     case WM_HOST_SCRIPT: return scriptRunOnWindowThread(reinterpret_cast<ScriptCommand*>(lParam));
+    case WM_TIMER:
+        if (wParam != kRcFlushTimer) break;
+        rcPendingFlush(nullptr);
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -97,7 +97,7 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
 
-bool rewrite(const char* path, const char* key, const char* value);
+bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count);
 
 }  // namespace
 
@@ -165,36 +165,42 @@ int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
     return rcTextReadInt(loaded ? text.data() : nullptr, text.size(), key, defaultValue);
 }
 
-bool rcWriteString(const char* path, const char* key, const char* value) {
-    if (!path || !key || !value || key[0] == '\0') return false;
+bool rcWriteAcceptable(const char* key, const char* value) {
+    if (!key || !value || key[0] == '\0') return false;
     if (hasLineBreak(key) || hasLineBreak(value)) return false;
     // A key that a read would take for a comment, or skip past as leading blanks, could never
     // be found again: every write would append one more line.
     if (isBlank(key[0]) || key[0] == '#' || key[0] == '!') return false;
     // A trailing blank would be read back as the separator: "size " finds the line "size",
     // whose value a read then takes for empty, and every write appends one more line.
-    if (isBlank(key[std::strlen(key) - 1])) return false;
+    return !isBlank(key[std::strlen(key) - 1]);
+}
+
+bool rcWriteString(const char* path, const char* key, const char* value) {
+    return rcWriteStrings(path, &key, &value, 1);
+}
+
+bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count) {
+    if (!path) return false;
+    for (size_t i = 0; i < count; ++i)
+        if (!rcWriteAcceptable(keys[i], values[i])) return false;
 
     // Read, change and rename under the file's lock, so two writers never lose each other's
     // values.
     std::string target = rcWriteTarget(path);
     RcLock lock;
     if (!rcLockFile(target.c_str(), lock)) return false;
-    bool written = rewrite(target.c_str(), key, value);
+    bool written = rewrite(target.c_str(), keys, values, count);
     rcUnlockFile(lock);
     return written;
 }
 
 namespace {
 
-bool rewrite(const char* path, const char* key, const char* value) {
-
-    std::string text;
-    Load load = loadFile(path, text);
-    if (load == Load::Failed) return false;
-
+// Puts `value` in place of the first value of `key` in `text`, or appends a line for it.
+void setValue(std::string& text, const char* key, const char* value) {
     Setting found;
-    if (load == Load::Ok && findSetting(text.data(), text.size(), key, found)) {
+    if (findSetting(text.data(), text.size(), key, found)) {
         // "key:" with nothing after it still needs a blank between key and value.
         bool blankBefore = found.valueStart > 0 && isBlank(text[found.valueStart - 1]);
         std::string replacement = (found.valueStart == found.bodyEnd && !blankBefore)
@@ -213,6 +219,13 @@ bool rewrite(const char* path, const char* key, const char* value) {
         text += value;
         text += ending;
     }
+}
+
+bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count) {
+    std::string text;
+    Load load = loadFile(path, text);
+    if (load == Load::Failed) return false;
+    for (size_t i = 0; i < count; ++i) setValue(text, keys[i], values[i]);
     return rcReplaceContents(path, text.data(), text.size());
 }
 

@@ -42,6 +42,11 @@ int32_t rcTextReadInt(const char* text, size_t size, const char* key, int32_t de
 // across processes; the new text and the rename are on the disk before it returns; the file
 // keeps its permissions, and a symbolic link stays a link to the changed file.
 bool rcWriteString(const char* path, const char* key, const char* value);
+// Several values in one read-modify-rename, in order (a later value of the same key wins);
+// refuses all when one key or value would be refused.
+bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count);
+// Whether a write of `key` and `value` would be taken (see above).
+bool rcWriteAcceptable(const char* key, const char* value);
 bool rcWriteBool(const char* path, const char* key, bool value);  // writes "true" or "false"
 bool rcWriteInt(const char* path, const char* key, int32_t value);
 

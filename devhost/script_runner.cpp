@@ -19,6 +19,7 @@
 #include "devhost/hook_timing.h"
 #include "devhost/host_dispatch.h"
 #include "devhost/host_log.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_state.h"
 #include "devhost/host_window.h"
 #include "devhost/menu_show.h"
@@ -290,6 +291,8 @@ void scriptStop() {
 bool scriptFailed() { return failed != 0; }
 
 LRESULT scriptRunOnWindowThread(ScriptCommand* command) {
+    // What a command looks at or copies must hold every value written before it.
+    rcPendingFlush(nullptr);
     // Large and used by one broadcast at a time: the script sends the next only after this
     // one has ended.
     static char fileText[kMaxBroadcastFileSize + 1];

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "devhost/host_state.h"
+#include "devhost/rc_pending.h"
 #include "devhost/host_window.h"
 #include "devhost/sticky_set.h"
 #include "host/vantrel.h"
@@ -54,6 +55,7 @@ TEST_F(RcCalls, ReadsGiveStoredValuesOrDefaultsAndWritesChangeOneLine) {
                      "WriteInt " + p + " \"trazzle.plugin.y:\" 300",
                      "WriteBool " + p + " \"bad%0Akey:\" 1 -> failed"}),
               newLog());
+    rcPendingFlush(nullptr);
     EXPECT_EQ("# settings\n"
               "trazzle.plugin.x: -7\n"
               "trazzle.plugin.snapwindow: true\n"
@@ -61,6 +63,26 @@ TEST_F(RcCalls, ReadsGiveStoredValuesOrDefaultsAndWritesChangeOneLine) {
               "trazzle.plugin.command0: C:\\Tools\\edit.exe\n"
               "trazzle.plugin.y: 300\n",
               readFile(rc));
+}
+
+// A drag writes x and y at every move: the host notes them and replaces the file once for all.
+TEST_F(RcCalls, WritesAreNotedAndReachTheFileTogetherBeforeAnyRead) {
+    std::string rc = folder + "drag.rc";
+    writeFile(rc, "trazzle.plugin.x: 1\n");
+    for (int i = 0; i < 100; ++i) {
+        WriteInt(rc.c_str(), "trazzle.plugin.x:", i);
+        WriteInt(rc.c_str(), "trazzle.plugin.y:", 1000 + i);
+    }
+    EXPECT_EQ("trazzle.plugin.x: 1\n", readFile(rc));  // nothing written yet
+    EXPECT_EQ(1099, ReadInt(rc.c_str(), "trazzle.plugin.y:", 0));
+    EXPECT_EQ("trazzle.plugin.x: 99\ntrazzle.plugin.y: 1099\n", readFile(rc));
+
+    // A file that cannot be written says so when the noted values are put there.
+    std::string lost = folder + "no-such-folder\\a.rc";
+    WriteBool(lost.c_str(), "k:", TRUE);
+    skipLog();
+    rcPendingFlush(nullptr);
+    EXPECT_EQ((Lines{"rc-write-failed " + q(lost) + " \"k:\""}), newLog());
 }
 
 TEST_F(RcCalls, ReadStringKeepsItsTextUntilTheNextCallAndCutsLongValues) {

@@ -8,6 +8,7 @@
 #include "devhost/host_state.h"
 #include "devhost/host_window.h"
 #include "devhost/menu_table.h"
+#include "devhost/rc_pending.h"
 #include "devhost/message_registry.h"
 #include "devhost/sticky_set.h"
 #include "host/vantrel.h"
@@ -46,6 +47,7 @@ void HostTest::SetUp() {
 }
 
 void HostTest::TearDown() {
+    rcPendingFlush(nullptr);  // no test's writes reach into the next one
     destroyRecorders();
     registryClear();
     stickyClear();
