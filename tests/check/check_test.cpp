@@ -8,39 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/tool_run.h"
 #include "tools/check/check.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(FILE* file) {
-    std::string text;
-    std::rewind(file);
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using Outcome = ToolOutcome;
 
 Outcome check(std::vector<std::string> args) {
-    args.insert(args.begin(), "trazzle-check");
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(&arg[0]);
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    Outcome outcome;
-    outcome.status = runCheck(static_cast<int>(args.size()), argv.data(), out, err);
-    outcome.out = readAll(out);
-    outcome.err = readAll(err);
-    return outcome;
+    ToolEntry entry = [](int argc, char** argv, FILE*, FILE* out, FILE* err) { return runCheck(argc, argv, out, err); };
+    return runTool(entry, "trazzle-check", args);
 }
 
 fs::path scratch(const std::string& name) {

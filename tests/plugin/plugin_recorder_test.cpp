@@ -3,30 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "tests/plugin/plugin_session.h"
+#include "tests/tool_run.h"
 #include "tools/replay/replay.h"
 
 namespace {
 
 std::string replay(const std::string& strokeFile) {
-    std::string path = strokeFile;
-    char program[] = "trazzle-replay";
-    std::vector<char> argument(path.begin(), path.end());
-    argument.push_back('\0');
-    char* argv[] = {program, argument.data()};
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    int status = runReplay(2, argv, stdin, out, err);
-    std::string text(4096, '\0');
-    std::rewind(out);
-    text.resize(std::fread(&text[0], 1, text.size(), out));
-    std::fclose(out);
-    std::fclose(err);
-    return status == 0 ? text : "exit " + std::to_string(status);
+    ToolOutcome outcome = runTool(runReplay, "trazzle-replay", {strokeFile});
+    return outcome.status == 0 ? outcome.out : "exit " + std::to_string(outcome.status) + ": " + outcome.err;
 }
 
 TEST(Recorder, WritesEachStrokeAsThePluginSawItAndReplaysToTheSameText) {

@@ -13,44 +13,17 @@
 #include <thread>
 #endif
 
+#include "tests/tool_run.h"
 #include "tools/replay/replay.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(FILE* file) {
-    std::string text;
-    std::rewind(file);
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using Outcome = ToolOutcome;
 
 Outcome replay(std::vector<std::string> args, const std::string& stdinText = "") {
-    args.insert(args.begin(), "trazzle-replay");
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(&arg[0]);
-    argv.push_back(nullptr);
-    FILE* in = std::tmpfile();
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    std::fwrite(stdinText.data(), 1, stdinText.size(), in);
-    std::rewind(in);
-    Outcome outcome;
-    outcome.status = runReplay(static_cast<int>(args.size()), argv.data(), in, out, err);
-    std::fclose(in);
-    outcome.out = readAll(out);
-    outcome.err = readAll(err);
-    return outcome;
+    return runTool(runReplay, "trazzle-replay", args, stdinText);
 }
 
 class ReplayFiles : public ::testing::Test {
@@ -257,7 +230,7 @@ TEST(Replay, AFailedOutputIsReported) {
     FILE* err = std::tmpfile();
     EXPECT_EQ(2, runReplay(3, argv, stdin, full, err));
     std::fclose(full);
-    EXPECT_EQ(readAll(err), "trazzle-replay: error: cannot write the output: No space left on device\n");
+    EXPECT_EQ(readAllAndClose(err), "trazzle-replay: error: cannot write the output: No space left on device\n");
 }
 #endif
 
