@@ -53,6 +53,17 @@ void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* tab
 bool writeSlotSheet(const GestureTable& table, const char* path);
 bool writeTokenSheet(const char* path);
 
+// One example stroke of a slot, as --learn reads it.
+struct Example {
+    int slot;
+    std::string file;
+    std::string text;  // the finished gesture text the plugin would see
+};
+
+// Reads every stroke file of DIR/N/ (N a slot, 0 to 24), in slot order and file name order
+// within a slot; false, with the reason on `err`, when one cannot be read.
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, FILE* err);
+
 // Learns slot texts from DIR/N/* stroke files; prints the slot lines and the estimate.
 int learnSlotTexts(const char* dir, FILE* out, FILE* err);
 

@@ -2,39 +2,20 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <map>
 
-#include "engine/stroke_tokenizer.h"
-#include "tools/replay/stroke_file.h"
 #include "tools/check/check_internal.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A wrong launch costs as much as this many right ones: starting the wrong program is worse
 // than starting none, so a text that avoids one misfire may give up a few right launches.
 constexpr int kWrongWeight = 4;
 
-struct Example {
-    int slot;
-    std::string text;  // the finished gesture text the plugin would see
-};
-
 struct Tally {
     int right = 0, wrong = 0, nothing = 0;
     int value() const { return right - kWrongWeight * wrong; }
 };
-
-std::string tokenize(const std::vector<ScreenPoint>& points) {
-    CaptureState state = {};
-    state.capturing = true;
-    StrokeSink none = {nullptr, nullptr};
-    beginStroke(state, points[0]);
-    for (size_t i = 1; i < points.size(); ++i) addStrokeSample(state, points[i], none);
-    return endStroke(state);
-}
 
 Tally evaluate(const GestureTable& table, const std::vector<Example>& examples, int skip) {
     Tally tally;
@@ -131,31 +112,10 @@ Tally leaveOneOut(const GestureTable& learned, const std::vector<Example>& examp
 
 int learnSlotTexts(const char* dir, FILE* out, FILE* err) {
     std::vector<Example> examples;
+    if (!readExampleFolders(dir, examples, err)) return 2;
     std::vector<int> slots;
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        fs::path folder = fs::path(dir) / std::to_string(slot);
-        std::error_code error;
-        if (!fs::is_directory(folder, error)) continue;
-        std::vector<fs::path> files;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
-            if (entry.is_regular_file()) files.push_back(entry.path());
-        std::sort(files.begin(), files.end());
-        for (const fs::path& file : files) {
-            std::vector<ScreenPoint> points;
-            std::string problem;
-            if (!readStrokeFile(file.string().c_str(), nullptr, points, problem)) {
-                std::fprintf(err, "trazzle-check: error: %s\n", problem.c_str());
-                return 2;
-            }
-            examples.push_back({slot, tokenize(points)});
-        }
-        if (!files.empty()) slots.push_back(slot);
-    }
-    if (slots.empty()) {
-        std::fprintf(err, "trazzle-check: error: no examples in \"%s\": it needs folders 0 to 24 "
-                          "holding stroke files\n", dir);
-        return 2;
-    }
+    for (const Example& example : examples)
+        if (slots.empty() || slots.back() != example.slot) slots.push_back(example.slot);
 
     GestureTable common = {};
     for (int slot : slots) setText(common, slot, mostCommon(examples, slot, -1));
