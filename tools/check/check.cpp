@@ -11,7 +11,7 @@ namespace {
 const char kUsage[] =
     "usage: trazzle-check [--quiet] [--table] [--sheet OUT.svg] RCFILE\n"
     "       trazzle-check --token-sheet OUT.svg\n"
-    "       trazzle-check --learn DIR\n"
+    "       trazzle-check --learn DIR [--rc RCFILE [--apply]]\n"
     "\n"
     "Checks an rc file the way trazzle reads it and prints one finding a line,\n"
     "FILE:LINE: error: ... or FILE:LINE: warning: ... (notes add detail).\n"
@@ -22,7 +22,12 @@ const char kUsage[] =
     "  --sheet OUT.svg     also draw every configured slot as a card in OUT.svg\n"
     "  --token-sheet OUT.svg  draw the eight corner tokens\n"
     "  --learn DIR         learn slot texts from DIR/N/* stroke files (N is the slot, 0 to 24)\n"
-    "                      and print rc lines and a leave-one-out estimate\n"
+    "                      and print rc lines, a cross-validated estimate beside that of each\n"
+    "                      slot's most common text, and the examples that would still fail\n"
+    "  --rc RCFILE         with --learn: the slots' commands, and the other slots' gestures\n"
+    "                      that compete; slots RCFILE leaves empty may take further texts\n"
+    "                      (variants) for a learned slot\n"
+    "  --apply             with --rc: write the learned lines into RCFILE\n"
     "\n"
     "Exit status: 0 nothing to say, 1 warnings only, 2 errors or unreadable input.\n";
 
@@ -33,6 +38,8 @@ struct Options {
     const char* sheet = nullptr;
     const char* tokenSheet = nullptr;
     const char* learn = nullptr;
+    const char* learnRc = nullptr;
+    bool apply = false;
     const char* rcPath = nullptr;
 };
 
@@ -42,6 +49,7 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
         const char** value = std::strcmp(arg, "--sheet") == 0         ? &options.sheet
                              : std::strcmp(arg, "--token-sheet") == 0 ? &options.tokenSheet
                              : std::strcmp(arg, "--learn") == 0       ? &options.learn
+                             : std::strcmp(arg, "--rc") == 0          ? &options.learnRc
                                                                       : nullptr;
         if (value) {
             if (i + 1 >= argc) {
@@ -49,6 +57,8 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
                 return false;
             }
             *value = argv[++i];
+        } else if (std::strcmp(arg, "--apply") == 0) {
+            options.apply = true;
         } else if (std::strcmp(arg, "--quiet") == 0) {
             options.quiet = true;
         } else if (std::strcmp(arg, "--table") == 0) {
@@ -64,6 +74,12 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
         } else {
             options.rcPath = arg;
         }
+    }
+    if ((options.learnRc && !options.learn) || (options.apply && !options.learnRc)) {
+        std::fprintf(err, "trazzle-check: error: %s (see --help)\n",
+                     options.apply && !options.learnRc ? "--apply needs --learn DIR --rc RCFILE"
+                                                       : "--rc belongs to --learn DIR");
+        return false;
     }
     if (!options.help && !options.rcPath && !options.tokenSheet && !options.learn) {
         std::fprintf(err, "trazzle-check: error: no rc file given (see --help)\n");
@@ -122,7 +138,8 @@ int runCheck(int argc, char** argv, FILE* out, FILE* err) {
         std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", options.tokenSheet);
         return 2;
     }
-    if (options.learn) status = std::max(status, learnSlotTexts(options.learn, out, err));
+    if (options.learn)
+        status = std::max(status, runLearn(options.learn, options.learnRc, options.apply, out, err));
     if (options.rcPath) status = std::max(status, checkFile(options, out, err));
     return std::fflush(out) == 0 ? status : 2;
 }

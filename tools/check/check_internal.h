@@ -64,8 +64,9 @@ struct Example {
 // within a slot; false, with the reason on `err`, when one cannot be read.
 bool readExampleFolders(const char* dir, std::vector<Example>& examples, FILE* err);
 
-// Learns slot texts from DIR/N/* stroke files; prints the slot lines and the estimate.
-int learnSlotTexts(const char* dir, FILE* out, FILE* err);
+// Learns slot texts from DIR/N/* stroke files, with RCFILE's slots when given; prints the slot
+// lines, the estimate and the examples that fail, and with `apply` writes the lines to RCFILE.
+int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* err);
 
 // Shared by the near-miss table and the learner: the command file name of a slot.
 std::string slotFileName(const GestureTable& table, int slot);

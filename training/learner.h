@@ -1,0 +1,71 @@
+// Learning slot texts from example strokes' gesture texts, and judging texts on examples they were not learned from.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/gesture_matcher.h"
+
+// What a slot is to the learner. A learned slot gets a text from its own examples; a free
+// slot may take a further text (a variant) for a learned slot; a fixed slot keeps the text it
+// has, which competes with the learned ones; an unused slot stays empty.
+enum SlotRole { kSlotUnused, kSlotFixed, kSlotLearned, kSlotFree };
+
+struct LearnExample {
+    int slot;          // the slot whose command the stroke is meant to launch
+    std::string text;  // its finished gesture text
+};
+
+struct LearnSetup {
+    SlotRole roles[kGestureSlotCount];
+    std::string fixedTexts[kGestureSlotCount];  // the texts of fixed slots
+    // The slot whose command a fixed slot launches: itself, or a learned slot with the same
+    // command and argument, so that launching it counts as right for that slot's examples.
+    int fixedOwners[kGestureSlotCount];
+};
+
+// Every slot unused.
+void clearLearnSetup(LearnSetup& setup);
+
+// A configuration: each slot's text and the slot whose command it launches (itself, the
+// learned slot a variant serves, or kNoSlot for an empty slot).
+struct SlotTexts {
+    std::string texts[kGestureSlotCount];
+    int owners[kGestureSlotCount];
+};
+
+struct Tally {
+    int right = 0, wrong = 0, nothing = 0;
+};
+
+// A wrong launch costs as much as this many right ones: starting the wrong program is worse
+// than starting none.
+constexpr int kWrongWeight = 4;
+// The estimate's folds, and those of the learner's own check of its texts.
+constexpr int kFolds = 5;
+
+// The whole procedure: texts are chosen on four fifths of the examples and judged on the
+// fifth left out, five times; a text that did more harm than good on the examples it was not
+// chosen from is not offered again; then the texts are chosen on all examples.
+void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out);
+
+// Each learned slot's most common example text (fixed slots as they are), the usual first
+// guess, for comparison.
+void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out);
+
+// The slot the plugin's matcher chooses for `text` under `config`, or kNoSlot.
+int chosenSlot(const SlotTexts& config, const std::string& text);
+// How `config` does on `examples`: right when the chosen slot launches the example's command.
+Tally judgeSlotTexts(const SlotTexts& config, const std::vector<LearnExample>& examples);
+
+// The fold of each example: the examples of one slot are dealt round the folds in order, so
+// every fold holds about a fifth of every slot's examples.
+std::vector<int> foldsOf(const std::vector<LearnExample>& examples);
+
+// What the whole procedure does on examples it did not learn from: each fold judged by texts
+// learned from the others, beside the most common texts learned and judged the same way.
+struct Estimate {
+    Tally learned;
+    Tally common;
+};
+Estimate estimateByFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup);
