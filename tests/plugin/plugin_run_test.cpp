@@ -179,6 +179,18 @@ TEST(Gestures, AnotherHotkeyWorksAloneAndAHiddenPadGivesTheSameResult) {
     EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"status", "VTExecute", "window"})));
 }
 
+TEST(Gestures, TheUsersWindowKeepsTheKeyboardFocusThroughAWholeGesture) {
+    // The host window stands for the user's window: it has the focus before the press, while
+    // the pad is shown and after the release.
+    std::string script = "focus VantrelHost\n" + drawV(200, 200) + "window Gesttrazzle\nfocus\n" + release() + "focus\n";
+    PluginSession s = runPlugin(kSlots, script);
+    const char* kHostHasIt = "focus foreground=[VantrelHost] active=[VantrelHost] focus=[VantrelHost]";
+    Lines expected = {kHostHasIt,
+                      "window [Gesttrazzle] visible=1 x=-25 y=-25 cx=450 cy=450 topmost=1 exstyle=0x00080088 alpha=255",
+                      kHostHasIt, kHostHasIt};
+    EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"focus", "window"})));
+}
+
 TEST(Gestures, AStopDuringACaptureEndsCleanly) {
     PluginSession s = runPlugin(kSlots, drawV(200, 200));
     EXPECT_TRUE(only(s.log, {"status", "VTExecute"}).empty());
