@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/plugin/plugin_session.h"
@@ -111,6 +112,17 @@ TEST(PluginLifecycle, ASecondStartFailsWithAnOwnedBoxAndItsStopLeavesNoWindowOrH
     EXPECT_EQ(joinLines(expected),
               joinLines(only(s.log, {"dialog", "plugin-error", "window", "status", "VTExecute"})));
     EXPECT_EQ(2, s.run.exitCode);
+}
+
+TEST(PluginLifecycle, ARelativePathLoadsTheCopyInTheWorkingFolderAndReadsItsRcFile) {
+    // vantrel.exe's folder holds a trazzle.dll too, which the DLL search order would find first.
+    SessionOptions relative;
+    relative.givenAs = "./trazzle.dll";
+    PluginSession s = runPlugin("trazzle.plugin.hotkey: 123\n", "", {}, relative);
+    EXPECT_EQ(joinLines({"plugin-load " + q(s.dll)}), joinLines(only(s.log, {"plugin-load"})));
+    std::string hotkey = "ReadInt " + q(s.folder + "trazzle.rc") + " \"trazzle.plugin.hotkey:\" 91 -> 123";
+    EXPECT_EQ(1, std::count(s.log.begin(), s.log.end(), hotkey)) << s.run.log;
+    EXPECT_EQ(0, s.run.exitCode);
 }
 
 TEST(PluginLifecycle, StartsAgainAfterAStop) {
