@@ -93,5 +93,6 @@ int runHost(const HostOptions& options) {
     rcPendingFlush(nullptr);  // what the plugins wrote last, the tool square's place among it
     menuFree(nullptr);
     hostWindowDestroy();
-    return finish(pluginsOk && scriptOk ? 0 : 2);
+    if (!pluginsOk || !scriptOk) return finish(2);
+    return finish(rcAnyWriteFailed() ? 3 : 0);
 }

@@ -25,8 +25,11 @@ struct Plugin {
 
 Plugin plugins[kMaxPlugins];
 int runningCount = 0;
-// The list pluginsStart was given (the command line's, alive for the whole run), for restarts.
-const char* const* startPaths = nullptr;
+// The list pluginsStart was given (the command line's, alive for the whole run) and its full
+// paths, for restarts: a plugin that changes the working folder does not change which files a
+// restart loads. Empty for a path that has no full form within MAX_PATH.
+const char* givenPaths[kMaxPlugins];
+char fullPaths[kMaxPlugins][MAX_PATH];
 int startCount = 0;
 
 void logPluginEvent(const char* event, const char* path) {
@@ -82,7 +85,20 @@ void logInfo(const char* path, PluginInfo info) {
     }
 }
 
-bool startOne(const char* path) {
+// A relative name given to LoadLibraryA goes through the DLL search order, whose first place
+// is vantrel.exe's folder, not the working folder: ".\\trazzle.dll" run from the plugin's
+// folder would load the copy beside the host, and its rc file would never be read.
+void resolve(const char* given, char* full) {
+    DWORD length = GetFullPathNameA(given, MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) full[0] = '\0';
+}
+
+bool startOne(const char* given, const char* path) {
+    if (!path[0]) {
+        logPluginEvent("plugin-load", given);
+        reportFailure(given, "was not loaded: its full path is longer than 259 characters");
+        return false;
+    }
     logPluginEvent("plugin-load", path);
     if (runningCount == kMaxPlugins) {
         reportFailure(path, "was not loaded: no room for more plugins");
@@ -137,11 +153,14 @@ bool startOne(const char* path) {
 }  // namespace
 
 bool pluginsStart(const char* const* paths, int count) {
-    startPaths = paths;
-    startCount = count;
+    startCount = count < kMaxPlugins ? count : kMaxPlugins;
+    for (int i = 0; i < startCount; ++i) {
+        givenPaths[i] = paths[i];
+        resolve(paths[i], fullPaths[i]);
+    }
     bool allStarted = true;
-    for (int i = 0; i < count; ++i)
-        if (!startOne(paths[i])) allStarted = false;
+    for (int i = 0; i < startCount; ++i)
+        if (!startOne(paths[i], fullPaths[i])) allStarted = false;
     return allStarted;
 }
 
@@ -154,7 +173,10 @@ void pluginsEnd() {
 
 bool pluginsRestart() {
     pluginsEnd();
-    return pluginsStart(startPaths, startCount);
+    bool allStarted = true;
+    for (int i = 0; i < startCount; ++i)
+        if (!startOne(givenPaths[i], fullPaths[i])) allStarted = false;
+    return allStarted;
 }
 
 int pluginCount() { return runningCount; }

@@ -3,7 +3,8 @@
 
 constexpr int kMaxPlugins = 32;
 
-// Loads and starts each plugin in order. A plugin that cannot be loaded, lacks one of the
+// Loads and starts each plugin in order, by its full path: a relative one is taken from the
+// working folder, and the full path is what the log and stderr show. A plugin that cannot be loaded, lacks one of the
 // three exports or whose beginPlugin returns nonzero is reported on stderr and in the log,
 // and the others still start. False when any failed.
 bool pluginsStart(const char* const* paths, int count);

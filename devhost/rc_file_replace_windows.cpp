@@ -64,7 +64,24 @@ bool moveOver(const char* from, const char* to) {
 
 }  // namespace
 
-std::string rcWriteTarget(const char* path) { return path; }
+// Opening follows a symbolic link, and the handle's final path names its target: the target is
+// replaced and the link stays a link. Any other file is written under the name it was given.
+std::string rcWriteTarget(const char* path) {
+    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return path;
+    char final[MAX_PATH * 2];
+    DWORD length = GetFinalPathNameByHandleA(file, final, sizeof final, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    CloseHandle(file);
+    if (length == 0 || length >= sizeof final) return path;
+    std::string target = final;
+    if (target.compare(0, 8, "\\\\?\\UNC\\") == 0) target = "\\" + target.substr(7);
+    else if (target.compare(0, 4, "\\\\?\\") == 0) target = target.substr(4);
+    char full[MAX_PATH * 2];
+    length = GetFullPathNameA(path, sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full || lstrcmpiA(full, target.c_str()) == 0) return path;
+    return target;
+}
 
 // A mutex named after the file's full path (letter case aside) carries the lock: it needs no
 // file beside the rc file, and a writer that dies releases it (WAIT_ABANDONED still owns it).
@@ -98,6 +115,13 @@ void rcUnlockFile(RcLock& lock) {
 }
 
 bool rcReplaceContents(const char* path, const char* data, size_t size) {
+    // A rename may replace a read-only file (Wine lets it, whatever Windows does), so the
+    // attribute is checked here: the user marked the file as not to be changed.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     removeStaleTemporaries(path);
     std::string tmp;
     HANDLE file = INVALID_HANDLE_VALUE;

@@ -22,10 +22,12 @@ struct PendingWrite {
 
 PendingWrite pending[kMaxPending];
 int pendingCount = 0;
+bool anyFailed = false;  // a write of this run did not reach its file
 
 bool fits(const char* text, size_t size) { return std::strlen(text) < size; }
 
 void reportFailure(const PendingWrite& write) {
+    anyFailed = true;
     LogLine line;
     logBegin(line, "rc-write-failed");
     logAddText(line, write.path);
@@ -68,10 +70,15 @@ void flushFile(int first) {
 }  // namespace
 
 bool rcPendingWrite(const char* path, const char* key, const char* value) {
-    if (!path || !rcWriteAcceptable(key, value)) return false;
+    if (!path || !rcWriteAcceptable(key, value)) {
+        anyFailed = true;
+        return false;
+    }
     if (!fits(path, MAX_PATH) || !fits(key, kKeySize) || !fits(value, kValueSize)) {
         rcPendingFlush(path);
-        return rcWriteString(path, key, value);
+        bool written = rcWriteString(path, key, value);
+        if (!written) anyFailed = true;
+        return written;
     }
     for (int i = 0; i < pendingCount; ++i) {
         if (_stricmp(pending[i].path, path) == 0 && std::strcmp(pending[i].key, key) == 0) {
@@ -96,3 +103,5 @@ void rcPendingFlush(const char* path) {
     }
     if (pendingCount == 0 && hostState.mainWindow) KillTimer(hostState.mainWindow, kRcFlushTimer);
 }
+
+bool rcAnyWriteFailed() { return anyFailed; }

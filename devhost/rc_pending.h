@@ -20,3 +20,7 @@ bool rcPendingWrite(const char* path, const char* key, const char* value);
 // be written is logged as `rc-write-failed "path" "key"` for each of its keys and reported on
 // standard error.
 void rcPendingFlush(const char* path);
+
+// True once any write of this run was refused or did not reach its file: the host's exit
+// status says so.
+bool rcAnyWriteFailed();

@@ -250,6 +250,21 @@ bool parseBroadcastFile(const char* rest, ScriptCommand& c, char* error, size_t 
     return true;
 }
 
+// "focus" alone only looks; "focus CLASS" first hands that window the foreground and the
+// keyboard focus, as the user's click on it would.
+bool parseFocus(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
+    char extra[16];
+    fits &= nextWord(&rest, c.argument, sizeof c.argument);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && !extra[0]) {
+        c.op = kOpFocus;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"focus\" takes at most a window class");
+    return false;
+}
+
 bool parseWindow(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
     bool fits = true;
     char extra[16];
@@ -316,6 +331,7 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "broadcast") == 0) ok = parseBroadcast(rest, c, error, errorSize);
     else if (std::strcmp(word, "broadcast-file") == 0) ok = parseBroadcastFile(rest, c, error, errorSize);
     else if (std::strcmp(word, "window") == 0) ok = parseWindow(rest, c, error, errorSize);
+    else if (std::strcmp(word, "focus") == 0) ok = parseFocus(rest, c, error, errorSize);
     else if (std::strcmp(word, "repeat") == 0) ok = parseRepeat(rest, c, error, errorSize);
     else if (std::strcmp(word, "end") == 0) ok = parseAlone(word, kOpEnd, rest, c, error, errorSize);
     else if (std::strcmp(word, "dialog") == 0) ok = parseAlone(word, kOpDialog, rest, c, error, errorSize);

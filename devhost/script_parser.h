@@ -32,6 +32,7 @@ enum ScriptOp {
     kOpMemory,
     kOpCopy,
     kOpClose,
+    kOpFocus,
 };
 
 struct ScriptCommand {
@@ -44,7 +45,7 @@ struct ScriptCommand {
                                   // index of its repeat (both set by scriptLoad)
     bool hasValue;
     char argument[kScriptLineSize];  // broadcast text (escapes decoded), menu title, capture
-                                     // window and close: the window class
+                                     // window, close and focus: the window class
     char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file;
                                      // copy: the target (argument: the source)
     char error[256];                 // why the command failed when it ran

@@ -54,6 +54,25 @@ void logWindowState(const char* windowClass) {
     logEnd(line);
 }
 
+bool focusWindow(const char* windowClass, char* error, size_t errorSize) {
+    if (windowClass[0]) {
+        HWND window = FindWindowA(windowClass, nullptr);
+        if (!window) {
+            std::snprintf(error, errorSize, "no window of class \"%s\"", windowClass);
+            return false;
+        }
+        SetForegroundWindow(window);
+        SetFocus(window);
+    }
+    LogLine line;
+    logBegin(line, "focus");
+    logAddNamedWindow(line, "foreground", GetForegroundWindow());
+    logAddNamedWindow(line, "active", GetActiveWindow());
+    logAddNamedWindow(line, "focus", GetFocus());
+    logEnd(line);
+    return true;
+}
+
 void logMemory() {
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof counters;

@@ -10,6 +10,11 @@
 // (alpha=none when the window is not layered or has no opacity set), or "window [Class] none".
 void logWindowState(const char* windowClass);
 
+// With a class, makes its first top-level window the foreground window and gives it the
+// keyboard focus (false with the reason when there is none); then, with or without, logs
+// "focus foreground=[Class] active=[Class] focus=[Class]" as the window thread sees them.
+bool focusWindow(const char* windowClass, char* error, size_t errorSize);
+
 // Logs "memory private=BYTES": the process's private bytes (its commit charge), for soak runs.
 void logMemory();
 

@@ -317,6 +317,9 @@ LRESULT scriptRunOnWindowThread(ScriptCommand* command) {
         break;
     case kOpWindow: logWindowState(command->argument); break;
     case kOpMemory: logMemory(); break;
+    case kOpFocus:
+        ok = focusWindow(command->argument, command->error, sizeof command->error);
+        break;
     case kOpCopy:
         ok = CopyFileA(command->argument, command->file, FALSE) != 0;
         if (!ok)

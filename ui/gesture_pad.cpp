@@ -51,7 +51,9 @@ void onPaint(HWND window) {
 
 void showPad() {
     if (!plugin.settings.padShow) return;
-    ShowWindow(pad(), SW_SHOW);
+    // Never activated: the user's window keeps the keyboard focus through the whole gesture,
+    // and gets it back unchanged at the release.
+    ShowWindow(pad(), SW_SHOWNOACTIVATE);
     InvalidateRect(pad(), nullptr, FALSE);
 }
 

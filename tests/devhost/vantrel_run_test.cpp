@@ -112,14 +112,15 @@ TEST(VantrelRun, BrokenPluginsAreReportedAndTheOthersStillRun) {
                                       noEnd + "\" \"" + failBegin + "\" \"" + good + "\"");
 
     std::string notFound = systemErrorText(ERROR_MOD_NOT_FOUND);
-    EXPECT_EQ("vantrel: error: plugin \"missing.dll\" could not be loaded: " + notFound + "\n"
+    std::string missing = folder + "missing.dll";  // relative names are taken from the working folder
+    EXPECT_EQ("vantrel: error: plugin " + inQuotes(missing) + " could not be loaded: " + notFound + "\n"
               "vantrel: error: plugin \"" + noEnd + "\" lacks the export endPlugin\n"
               "vantrel: error: plugin \"" + failBegin + "\" did not start: beginPlugin returned 1\n",
               run.err);
     EXPECT_EQ(2, run.exitCode);
 
-    Lines expected = {kHostSettingsMissing, "plugin-load \"missing.dll\"",
-                      "plugin-error \"missing.dll\" " + inQuotes("could not be loaded: " + notFound),
+    Lines expected = {kHostSettingsMissing, "plugin-load " + inQuotes(missing),
+                      "plugin-error " + inQuotes(missing) + " " + inQuotes("could not be loaded: " + notFound),
                       "plugin-load " + inQuotes(noEnd),
                       "plugin-error " + inQuotes(noEnd) + " \"lacks the export endPlugin\"",
                       "plugin-unload " + inQuotes(noEnd)};

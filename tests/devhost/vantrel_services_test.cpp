@@ -1,5 +1,7 @@
 // End-to-end tests of the host's services as the test plugin uses them: menus, registration,
 // settings, paths, style and window capture, each run's log compared whole.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -65,6 +67,27 @@ TEST(VantrelServices, MenuChoicesBroadcastTheItemTextAndANumberItemItsValue) {
     expected.push_back("host-exit 0");
     EXPECT_EQ(joinLines(expected), run.log);
     EXPECT_EQ(0, run.exitCode);
+}
+
+TEST(VantrelServices, WritesToAReadOnlyRcFileFailAndEndTheRunWithStatus3) {
+    std::string folder = testFolder();
+    writeFile(folder + "ro.rc", "testplugin.count: 4\n");
+    ASSERT_TRUE(SetFileAttributesA((folder + "ro.rc").c_str(), FILE_ATTRIBUTE_READONLY));
+    writeFile(folder + "s.txt", "broadcast @testplugin settings ro.rc\n");
+    HostRun run = runHost(folder, runArguments(plugin("testplugin.dll")));
+    SetFileAttributesA((folder + "ro.rc").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // The plugin's reads put each noted write in the file first.
+    Lines failed;
+    for (const std::string& line : splitLines(run.log))
+        if (line.compare(0, 16, "rc-write-failed ") == 0) failed.push_back(line);
+    EXPECT_EQ(joinLines({"rc-write-failed \"ro.rc\" \"testplugin.count:\"", "rc-write-failed \"ro.rc\" \"testplugin.flag:\""}),
+              joinLines(failed));
+    EXPECT_EQ("vantrel: error: cannot write \"testplugin.count:\" to \"ro.rc\"\n"
+              "vantrel: error: cannot write \"testplugin.flag:\" to \"ro.rc\"\n",
+              run.err);
+    EXPECT_EQ("testplugin.count: 4\n", readFile(folder + "ro.rc"));
+    EXPECT_EQ(3, run.exitCode);
 }
 
 TEST(VantrelServices, OnlyRegisteredMessagesAreDeliveredAndNotAfterUnregistering) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/plugin/plugin_session.h"
@@ -113,6 +114,17 @@ TEST(PluginLifecycle, ASecondStartFailsWithAnOwnedBoxAndItsStopLeavesNoWindowOrH
     EXPECT_EQ(2, s.run.exitCode);
 }
 
+TEST(PluginLifecycle, ARelativePathLoadsTheCopyInTheWorkingFolderAndReadsItsRcFile) {
+    // vantrel.exe's folder holds a trazzle.dll too, which the DLL search order would find first.
+    SessionOptions relative;
+    relative.givenAs = "./trazzle.dll";
+    PluginSession s = runPlugin("trazzle.plugin.hotkey: 123\n", "", {}, relative);
+    EXPECT_EQ(joinLines({"plugin-load " + q(s.dll)}), joinLines(only(s.log, {"plugin-load"})));
+    std::string hotkey = "ReadInt " + q(s.folder + "trazzle.rc") + " \"trazzle.plugin.hotkey:\" 91 -> 123";
+    EXPECT_EQ(1, std::count(s.log.begin(), s.log.end(), hotkey)) << s.run.log;
+    EXPECT_EQ(0, s.run.exitCode);
+}
+
 TEST(PluginLifecycle, StartsAgainAfterAStop) {
     PluginSession s = runPlugin(kSlots, drawV(200, 200) + release() + "restart\n" + drawV(200, 200) + release());
     Lines expected = launchV();
@@ -177,6 +189,18 @@ TEST(Gestures, AnotherHotkeyWorksAloneAndAHiddenPadGivesTheSameResult) {
     Lines launch = launchV();
     expected.insert(expected.end(), launch.begin(), launch.end());
     EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"status", "VTExecute", "window"})));
+}
+
+TEST(Gestures, TheUsersWindowKeepsTheKeyboardFocusThroughAWholeGesture) {
+    // The host window stands for the user's window: it has the focus before the press, while
+    // the pad is shown and after the release.
+    std::string script = "focus VantrelHost\n" + drawV(200, 200) + "window Gesttrazzle\nfocus\n" + release() + "focus\n";
+    PluginSession s = runPlugin(kSlots, script);
+    const char* kHostHasIt = "focus foreground=[VantrelHost] active=[VantrelHost] focus=[VantrelHost]";
+    Lines expected = {kHostHasIt,
+                      "window [Gesttrazzle] visible=1 x=-25 y=-25 cx=450 cy=450 topmost=1 exstyle=0x00080088 alpha=255",
+                      kHostHasIt, kHostHasIt};
+    EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"focus", "window"})));
 }
 
 TEST(Gestures, AStopDuringACaptureEndsCleanly) {

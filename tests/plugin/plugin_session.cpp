@@ -17,7 +17,7 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
     if (rcText) writeFile(session.folder + "trazzle.rc", rcText);
     for (const auto& file : files) writeFile(session.folder + file.first, file.second);
     writeFile(session.folder + "s.txt", script);
-    std::string plugins = q(session.dll);
+    std::string plugins = q(options.givenAs ? options.givenAs : session.dll);
     if (options.loadTwice) plugins += " " + q(session.dll);
     if (options.alsoLoad) {
         std::string copy = session.folder + options.alsoLoad;

@@ -19,6 +19,7 @@ struct PluginSession {
 struct SessionOptions {
     bool loadTwice = false;        // the host loads the same plugin a second time
     const char* alsoLoad = nullptr;  // another plugin of the bin folder, copied and loaded after it
+    const char* givenAs = nullptr;   // the name the host is given for trazzle.dll, if not its full path
     unsigned long limitMs = 60000;   // a host still running then is stopped
 };
 

@@ -157,6 +157,17 @@ TEST(RcWriteShared, ARenameBlockedBrieflyIsRetriedAndOneBlockedForGoodFails) {
     EXPECT_EQ(tmp.names(), std::set<std::string>{"a.rc"});
 }
 
+TEST(RcWriteMetadata, AReadOnlyFileIsNotRewritten) {
+    TempDir tmp;
+    tmp.put("a.rc", "a: 1\n");
+    std::string path = tmp.path("a.rc");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(rcWriteString(path.c_str(), "a:", "2"));
+    EXPECT_EQ(tmp.get("a.rc"), "a: 1\n");
+    EXPECT_EQ(tmp.names(), std::set<std::string>{"a.rc"});
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
+}
+
 #endif
 
 }  // namespace

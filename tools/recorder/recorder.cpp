@@ -6,6 +6,9 @@
 // file. Like trazzle it never consumes an event.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 
 #include "host/rc_search.h"
@@ -21,6 +24,8 @@ PLUGIN_EXPORT const char* pluginInfo(int index);
 namespace {
 
 constexpr int kMaxStrokeFiles = 999;
+constexpr char kStatusWindowClass[] = "trazzle-recorder";
+constexpr UINT kShowStatus = WM_APP + 1;  // posted to statusWindow: send the waiting status
 
 struct Recorder {
     HWND hostWindow;
@@ -31,6 +36,8 @@ struct Recorder {
     FILE* stroke;  // open while the hotkey is held
     char strokeName[32];
     long points;
+    HWND statusWindow;  // message-only; shows the saved stroke's status once the release is handled
+    char pendingStatus[100];  // empty when nothing waits
 };
 
 Recorder recorder;
@@ -48,14 +55,50 @@ void status(const char* text) {
     SendMessageA(recorder.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
 }
 
-// The first stroke-NNN.txt not yet there; earlier recordings are never overwritten.
+void showPendingStatus() {
+    if (!recorder.pendingStatus[0]) return;
+    status(recorder.pendingStatus);
+    recorder.pendingStatus[0] = '\0';
+}
+
+// trazzle, started first, has the older keyboard hook, so it handles the same release after
+// us and its own status would replace ours at once. Posted, ours is sent once every hook has
+// handled the release, and stays in the host's label.
+void statusAfterRelease(const char* text) {
+    showPendingStatus();  // one still waiting from an earlier release comes first
+    std::snprintf(recorder.pendingStatus, sizeof recorder.pendingStatus, "%s", text);
+    if (!recorder.statusWindow || !PostMessageA(recorder.statusWindow, kShowStatus, 0, 0)) showPendingStatus();
+}
+
+LRESULT CALLBACK statusWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case kShowStatus: showPendingStatus(); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// Created exclusively, so neither a file another recorder made a moment ago nor a link planted
+// under the name is ever written to: such a name is skipped like an earlier recording.
 FILE* openNextStroke() {
     for (int n = 1; n <= kMaxStrokeFiles; ++n) {
         std::snprintf(recorder.strokeName, sizeof recorder.strokeName, "stroke-%03d.txt", n);
         char path[MAX_PATH + 32];
         std::snprintf(path, sizeof path, "%s%s", recorder.folder, recorder.strokeName);
-        if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) continue;
-        return std::fopen(path, "wb");
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            // A folder of that name answers "access denied".
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) continue;
+            return nullptr;
+        }
+        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+        if (fd == -1) {
+            CloseHandle(file);
+            return nullptr;
+        }
+        FILE* stroke = _fdopen(fd, "wb");
+        if (!stroke) _close(fd);
+        return stroke;
     }
     return nullptr;
 }
@@ -92,7 +135,7 @@ void endStroke() {
     char text[100];
     std::snprintf(text, sizeof text, written ? "trazzle-recorder -> %s, %ld points" : "trazzle-recorder -> %s not written",
                   recorder.strokeName, recorder.points);
-    status(text);
+    statusAfterRelease(text);
 }
 
 LRESULT CALLBACK keyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -121,14 +164,24 @@ int beginPlugin(HINSTANCE module) {
     char folder[kRcPathSize];
     rcCandidatePath(modulePath, "", folder);
     std::snprintf(recorder.folder, sizeof recorder.folder, "%s", folder);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = statusWindowProc;
+    windowClass.hInstance = module;
+    windowClass.lpszClassName = kStatusWindowClass;
+    RegisterClassA(&windowClass);
+    recorder.statusWindow = CreateWindowExA(0, kStatusWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
     recorder.keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHookProc, GetModuleHandleA(nullptr), 0);
     return recorder.keyboardHook ? 0 : 1;
 }
 
-void endPlugin(HINSTANCE) {
+void endPlugin(HINSTANCE module) {
     if (recorder.keyboardHook) UnhookWindowsHookEx(recorder.keyboardHook);
     recorder.keyboardHook = nullptr;
     if (recorder.stroke) endStroke();  // a stroke cut short by the stop is still kept
+    showPendingStatus();
+    if (recorder.statusWindow) DestroyWindow(recorder.statusWindow);
+    recorder.statusWindow = nullptr;
+    UnregisterClassA(kStatusWindowClass, module);
 }
 
 const char* pluginInfo(int index) {
