@@ -5,6 +5,7 @@
 
 #include "devhost/rc_file.h"
 #include "tools/check/check_internal.h"
+#include "training/learn_plan.h"
 #include "training/learner.h"
 
 namespace {
@@ -15,35 +16,13 @@ std::string slotKeyText(const char* field, int slot) {
     return textf("trazzle.plugin.%s%d:", field, slot);
 }
 
-// Which slots the learner may fill. A slot with a folder of examples is learned. With an rc
-// file, a slot it gives a gesture or a command keeps what it has and competes; any other
-// slot is free for a variant. Without one nothing is known of the other slots.
 void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
-    clearLearnSetup(setup);
+    bool hasFolder[kGestureSlotCount];
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         std::error_code error;
-        if (fs::is_directory(fs::path(dir) / std::to_string(slot), error)) setup.roles[slot] = kSlotLearned;
+        hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
     }
-    if (!rc) return;
-    const GestureTable& table = rc->table;
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (setup.roles[slot] == kSlotLearned) continue;
-        if (table.gestures[slot][0] == '\0' && table.commands[slot][0] == '\0') {
-            setup.roles[slot] = kSlotFree;
-            continue;
-        }
-        setup.roles[slot] = kSlotFixed;
-        setup.fixedTexts[slot] = table.gestures[slot];
-        // A slot that starts what a learned slot starts (an earlier variant) counts as right
-        // for that slot's examples.
-        for (int owner = 0; owner < kGestureSlotCount; ++owner)
-            if (setup.roles[owner] == kSlotLearned &&
-                std::strcmp(table.commands[owner], table.commands[slot]) == 0 &&
-                std::strcmp(table.arguments[owner], table.arguments[slot]) == 0) {
-                setup.fixedOwners[slot] = owner;
-                break;
-            }
-    }
+    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
 }
 
 // Why a learned slot was left without a text.
@@ -97,42 +76,25 @@ void printFailures(const SlotTexts& learned, const std::vector<Example>& files,
 
 // Writes the learned slots and variants into the rc file in one replace, and says what changed.
 int applyToRcFile(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc, FILE* out, FILE* err) {
-    std::vector<std::string> keys, values, was;
-    auto set = [&](const char* field, int slot, const std::string& value, const char* old) {
-        keys.push_back(slotKeyText(field, slot));
-        values.push_back(value);
-        was.push_back(old);
-    };
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (setup.roles[slot] == kSlotLearned) {
-            set("gesture", slot, learned.texts[slot], rc.table.gestures[slot]);
-        } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
-            int owner = learned.owners[slot];
-            set("gesture", slot, learned.texts[slot], rc.table.gestures[slot]);
-            set("command", slot, rc.table.commands[owner], rc.table.commands[slot]);
-            set("argument", slot, rc.table.arguments[owner], rc.table.arguments[slot]);
-        }
-    }
-    std::vector<const char*> keyTexts, valueTexts;
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (values[i] != was[i]) {
-            keyTexts.push_back(keys[i].c_str());
-            valueTexts.push_back(values[i].c_str());
-        }
-    if (keyTexts.empty()) {
+    std::vector<RcChange> changes = learnedChanges(learned, setup, rc.table);
+    if (changes.empty()) {
         std::fprintf(out, "applied: %s already holds these texts\n", rc.path);
         return 0;
     }
-    if (!rcWriteStrings(rc.path, keyTexts.data(), valueTexts.data(), keyTexts.size())) {
+    std::vector<const char*> keys, values;
+    for (const RcChange& change : changes) {
+        keys.push_back(change.key.c_str());
+        values.push_back(change.value.c_str());
+    }
+    errno = 0;
+    if (!rcWriteStrings(rc.path, keys.data(), values.data(), keys.size())) {
         std::fprintf(err, "trazzle-check: error: cannot write \"%s\": %s\n", rc.path,
                      std::strerror(errno ? errno : EIO));
         return 2;
     }
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (values[i] != was[i])
-            std::fprintf(out, "applied: %s %s (was \"%s\")\n", keys[i].c_str(), values[i].c_str(),
-                         was[i].c_str());
-    std::fprintf(out, "applied: %d values written to %s\n", static_cast<int>(keyTexts.size()), rc.path);
+    for (const RcChange& change : changes)
+        std::fprintf(out, "applied: %s %s (was \"%s\")\n", change.key.c_str(), change.value.c_str(),
+                     change.was.c_str());
     return 0;
 }
 

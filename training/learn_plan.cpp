@@ -1,0 +1,64 @@
+// What learning means for an rc file: which slots are learned, fixed or free, and which lines applying it writes.
+#include "training/learn_plan.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool sameLaunch(const GestureTable& table, int a, int b) {
+    return std::strcmp(table.commands[a], table.commands[b]) == 0 &&
+           std::strcmp(table.arguments[a], table.arguments[b]) == 0;
+}
+
+std::string keyOf(const char* field, int slot) {
+    char key[48];
+    std::snprintf(key, sizeof key, "trazzle.plugin.%s%d:", field, slot);
+    return key;
+}
+
+}  // namespace
+
+void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup) {
+    clearLearnSetup(setup);
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (hasExamples[slot]) setup.roles[slot] = kSlotLearned;
+    if (!rc) return;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (setup.roles[slot] == kSlotLearned) continue;
+        if (rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
+            setup.roles[slot] = kSlotFree;
+            continue;
+        }
+        setup.roles[slot] = kSlotFixed;
+        setup.fixedTexts[slot] = rc->gestures[slot];
+        // An earlier variant starts what its learned slot starts.
+        for (int owner = 0; owner < kGestureSlotCount; ++owner)
+            if (setup.roles[owner] == kSlotLearned && sameLaunch(*rc, owner, slot)) {
+                setup.fixedOwners[slot] = owner;
+                break;
+            }
+    }
+}
+
+std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
+    std::vector<RcChange> changes;
+    auto change = [&](const char* field, int slot, const std::string& value, const char* was) {
+        if (value != was) changes.push_back({keyOf(field, slot), value, was});
+    };
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (setup.roles[slot] == kSlotLearned) {
+            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
+        } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
+            int owner = learned.owners[slot];
+            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
+            change("command", slot, rc.commands[owner], rc.commands[slot]);
+            change("argument", slot, rc.arguments[owner], rc.arguments[slot]);
+        }
+    }
+    return changes;
+}
+
+bool launchesAs(const GestureTable& table, int chosen, int wanted) {
+    return chosen != kNoSlot && (chosen == wanted || sameLaunch(table, chosen, wanted));
+}

@@ -1,0 +1,28 @@
+// What learning means for an rc file: which slots are learned, fixed or free, and which lines applying it writes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/gesture_matcher.h"
+#include "training/learner.h"
+
+// A slot with examples is learned. With the rc file's slots (`rc` not null), a slot it gives a
+// gesture or a command keeps what it has and competes, and counts as right for a learned
+// slot whose command and argument it shares; any other slot is free for a variant. Without
+// them nothing is known of the other slots, and none is free.
+void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup);
+
+// One rc value that applying a learned configuration changes.
+struct RcChange {
+    std::string key;    // "trazzle.plugin.gesture3:"
+    std::string value;  // the new value (empty for a slot left without a text)
+    std::string was;    // the value the slot had
+};
+
+// Every learned slot's gesture, and every variant's gesture with its learned slot's command
+// and argument, where they differ from what `rc` holds.
+std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc);
+
+// Whether launching `chosen` (kNoSlot for none) under `table` starts what slot `wanted` starts.
+bool launchesAs(const GestureTable& table, int chosen, int wanted);
