@@ -1,4 +1,4 @@
-// trazzle-check benchmarks: checking a 25-slot rc file, and learning 25 slots of 10 example strokes.
+// trazzle-check benchmarks: checking a 25-slot rc file, learning 25 slots of 30 example strokes, and one slot of many.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -49,25 +49,64 @@ static void BM_Check25Slots(benchmark::State& state) {
 }
 BENCHMARK(BM_Check25Slots)->Unit(benchmark::kMillisecond);
 
-static void BM_Learn25SlotsOf10(benchmark::State& state) {
+// A stroke drawing `text`, its points moved a little by `seed`, as a stroke file.
+static void writeStroke(const fs::path& file, const std::string& text, int seed) {
+    ScreenPoint points[kMaxCanonicalPoints];
+    int n = canonicalStroke(text.c_str(), points);
+    std::ofstream out(file);
+    for (int i = 0; i < n; ++i)
+        out << points[i].x + (i * 7 + seed * 3) % 11 - 5 << ' ' << points[i].y + (i * 5 + seed) % 9 - 4 << '\n';
+}
+
+// One way of drawing `text` out of three, as hands do: whole, without its last corner, or
+// with a flick before its first.
+static std::string wayOf(const std::string& text, int example) {
+    if (example % 3 == 1 && text.size() > 2) return text.substr(0, text.size() - 3);
+    if (example % 3 == 2) {
+        for (const char* flick : {"tl ", "lu ", "bl ", "rd "}) {
+            std::string flicked = flick + text;
+            if (isProducible(flicked.c_str())) return flicked;
+        }
+    }
+    return text;
+}
+
+static void BM_Learn25SlotsOf30(benchmark::State& state) {
     fs::path dir = fs::temp_directory_path() / "trazzle-learn-bench";
     fs::remove_all(dir);
     std::vector<std::string> texts = slotTexts();
     for (int slot = 0; slot < 25; ++slot) {
         fs::create_directories(dir / std::to_string(slot));
-        ScreenPoint points[kMaxCanonicalPoints];
-        int n = canonicalStroke(texts[slot].c_str(), points);
-        for (int e = 0; e < 10; ++e) {
-            // Each example a little wobbled, so the examples of a slot differ.
-            std::ofstream file(dir / std::to_string(slot) / (std::to_string(e) + ".txt"));
-            for (int i = 0; i < n; ++i)
-                file << points[i].x + (i * 7 + e * 3) % 11 - 5 << ' ' << points[i].y + (i * 5 + e) % 9 - 4
-                     << '\n';
-        }
+        for (int e = 0; e < 30; ++e)
+            writeStroke(dir / std::to_string(slot) / (std::to_string(e) + ".txt"), wayOf(texts[slot], e), e);
     }
     for (auto _ : state) benchmark::DoNotOptimize(run({"--learn", dir.string()}));
     fs::remove_all(dir);
 }
-BENCHMARK(BM_Learn25SlotsOf10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Learn25SlotsOf30)->Unit(benchmark::kMillisecond);
+
+// N examples of one slot, drawn in many ways: random producible texts of one to eight corners.
+// The time should grow at most with the square of N.
+static void BM_LearnOneSlot(benchmark::State& state) {
+    fs::path dir = fs::temp_directory_path() / "trazzle-learn-bench-one";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "0");
+    unsigned seed = 12345;
+    auto next = [&seed](unsigned range) { seed = seed * 1103515245u + 12345u; return (seed >> 16) % range; };
+    const char* tokens[] = {"tr", "tl", "br", "bl", "rd", "ru", "ld", "lu"};
+    for (int e = 0; e < state.range(0); ++e) {
+        std::string text;
+        int corners = 1 + next(8);
+        while (corners > 0) {
+            std::string longer = text + (text.empty() ? "" : " ") + tokens[next(8)];
+            if (isProducible(longer.c_str())) text = longer, --corners;
+        }
+        writeStroke(dir / "0" / (std::to_string(e) + ".txt"), text, e);
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(run({"--learn", dir.string()}));
+    state.SetComplexityN(state.range(0));
+    fs::remove_all(dir);
+}
+BENCHMARK(BM_LearnOneSlot)->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
 
 BENCHMARK_MAIN();

@@ -12,8 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slotKeyText(const char* field, int slot) {
-    return textf("trazzle.plugin.%s%d:", field, slot);
+// An rc line as it pastes into the file: an empty value leaves no blank behind the key.
+void printLine(FILE* out, const char* field, int slot, const char* value) {
+    std::fprintf(out, "trazzle.plugin.%s%d:%s%s\n", field, slot, value[0] ? " " : "", value);
 }
 
 void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
@@ -52,15 +53,15 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
         if (learned.texts[slot].empty())
             std::fprintf(out, "# slot %d left empty: %s\n", slot, emptyReason(examples, slot).c_str());
         else
-            std::fprintf(out, "%s %s\n", slotKeyText("gesture", slot).c_str(), learned.texts[slot].c_str());
+            printLine(out, "gesture", slot, learned.texts[slot].c_str());
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
         int owner = learned.owners[slot];
-        std::fprintf(out, "# variant of slot %d\n%s %s\n%s %s\n%s %s\n", owner,
-                     slotKeyText("gesture", slot).c_str(), learned.texts[slot].c_str(),
-                     slotKeyText("command", slot).c_str(), rc->table.commands[owner],
-                     slotKeyText("argument", slot).c_str(), rc->table.arguments[owner]);
+        std::fprintf(out, "# variant of slot %d\n", owner);
+        printLine(out, "gesture", slot, learned.texts[slot].c_str());
+        printLine(out, "command", slot, rc->table.commands[owner]);
+        printLine(out, "argument", slot, rc->table.arguments[owner]);
     }
 }
 
