@@ -213,4 +213,29 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     fs::remove_all(folder);
 }
 
+// A V and a check mark both give "br": neither slot can hold it safely, both are left empty
+// and say why, and every example is listed as missed.
+TEST(Check, LearningSaysWhichSlotsStayEmptyAndWhichStrokesFail) {
+    fs::path folder = scratch("learn-empty");
+    writeExamples(folder, 0, "br", "v");
+    writeExamples(folder, 1, "br", "check");
+    Outcome outcome = check({"--learn", folder.string()});
+    std::string expected =
+        "# slot 0 left empty: no text its examples share is safe: each would start another "
+        "slot's command, or fits too few of them\n"
+        "# slot 1 left empty: no text its examples share is safe: each would start another "
+        "slot's command, or fits too few of them\n"
+        "examples: 0 right, 0 wrong, 6 nothing (5-fold cross-validation: each fold judged by "
+        "texts learned without it)\n"
+        "# each slot's most common text instead: 3 right, 3 wrong, 0 nothing\n";
+    for (int slot = 0; slot < 2; ++slot)
+        for (int copy = 0; copy < 3; ++copy)
+            expected += "# missed: " +
+                        (folder / std::to_string(slot) / ((slot ? "check" : "v") + std::to_string(copy) + ".txt")).string() +
+                        " |br| launches nothing\n";
+    EXPECT_EQ(outcome.out, expected);
+    EXPECT_EQ(outcome.status, 0);
+    fs::remove_all(folder);
+}
+
 }  // namespace

@@ -27,7 +27,10 @@ void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
 }
 
 // Why a learned slot was left without a text.
-std::string emptyReason(const std::vector<LearnExample>& examples, int slot) {
+std::string emptyReason(const std::vector<LearnExample>& examples, const SlotTexts& learned, int slot) {
+    for (int other = 0; other < kGestureSlotCount; ++other)
+        if (other != slot && learned.owners[other] == slot)
+            return "the variants below serve its examples";
     int count = 0, cornered = 0;
     for (const LearnExample& example : examples)
         if (example.slot == slot) ++count, cornered += !example.text.empty();
@@ -51,7 +54,7 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotLearned) continue;
         if (learned.texts[slot].empty())
-            std::fprintf(out, "# slot %d left empty: %s\n", slot, emptyReason(examples, slot).c_str());
+            std::fprintf(out, "# slot %d left empty: %s\n", slot, emptyReason(examples, learned, slot).c_str());
         else
             printLine(out, "gesture", slot, learned.texts[slot].c_str());
     }
