@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "devhost/host_log.h"
+#include "devhost/window_lookup.h"
 
 namespace {
 
@@ -60,10 +61,10 @@ bool writeBmp(const char* path, int width, int height, const std::vector<unsigne
     return ok;
 }
 
-void logCapture(HWND window, const char* path, int width, int height, const char* failure) {
+void logCapture(const char* name, HWND window, const char* path, int width, int height, const char* failure) {
     LogLine line;
     logBegin(line, "capture");
-    logAddWindow(line, window);
+    logAddNamedWindowSpec(line, name, window);
     logAddText(line, path);
     if (failure) {
         logAdd(line, " -> failed");
@@ -76,37 +77,23 @@ void logCapture(HWND window, const char* path, int width, int height, const char
 
 }  // namespace
 
-bool captureWindowHandle(HWND window, const char* path, char* error, size_t errorSize) {
+bool captureWindow(const char* name, const char* path, char* error, size_t errorSize) {
     error[0] = '\0';
-    RECT rect;
-    GetWindowRect(window, &rect);
+    HWND window = findNamedWindow(name);
+    RECT rect = {};
+    if (window) GetWindowRect(window, &rect);
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
-    UpdateWindow(window);
     std::vector<unsigned char> pixels;
-    if (width <= 0 || height <= 0) {
+    if (!window) {
+        std::snprintf(error, errorSize, "no window of class \"%s\"", name);
+    } else if (UpdateWindow(window), width <= 0 || height <= 0) {
         std::snprintf(error, errorSize, "the window has no pixels (%dx%d)", width, height);
     } else if (!readPixels(window, width, height, pixels)) {
         std::snprintf(error, errorSize, "the window's pixels could not be read");
     } else if (!writeBmp(path, width, height, pixels)) {
         std::snprintf(error, errorSize, "cannot write \"%s\"", path);
     }
-    logCapture(window, path, width, height, error[0] ? error : nullptr);
+    logCapture(name, window, path, width, height, error[0] ? error : nullptr);
     return error[0] == '\0';
-}
-
-bool captureWindow(const char* windowClass, const char* path, char* error, size_t errorSize) {
-    HWND window = FindWindowA(windowClass, nullptr);
-    if (!window) {
-        std::snprintf(error, errorSize, "no window of class \"%s\"", windowClass);
-        LogLine line;
-        logBegin(line, "capture");
-        logAdd(line, " [%s]", windowClass);
-        logAddText(line, path);
-        logAdd(line, " -> failed");
-        logAddText(line, error);
-        logEnd(line);
-        return false;
-    }
-    return captureWindowHandle(window, path, error, errorSize);
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "devhost/host_log.h"
+#include "devhost/window_lookup.h"
 
 namespace {
 
@@ -27,16 +28,16 @@ BOOL CALLBACK findBoxProc(HWND window, LPARAM found) {
 
 }  // namespace
 
-void logWindowState(const char* windowClass) {
+void logWindowState(const char* name) {
     LogLine line;
     logBegin(line, "window");
-    HWND window = FindWindowA(windowClass, nullptr);
+    HWND window = findNamedWindow(name);
+    logAddNamedWindowSpec(line, name, window);
     if (!window) {
-        logAdd(line, " [%s] none", windowClass);
+        logAdd(line, " none");
         logEnd(line);
         return;
     }
-    logAddWindow(line, window);
     RECT rect;
     GetWindowRect(window, &rect);
     DWORD exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));

@@ -5,10 +5,11 @@
 
 #include <cstddef>
 
-// Logs the first top-level window of `windowClass`, hidden ones too:
+// Logs the window `name` gives (a class, or PARENT/CHILD: see window_lookup.h), hidden ones too,
+// with its place in screen coordinates:
 // "window [Class] visible=1 x=10 y=10 cx=20 cy=20 topmost=0 exstyle=0x00080080 alpha=255"
 // (alpha=none when the window is not layered or has no opacity set), or "window [Class] none".
-void logWindowState(const char* windowClass);
+void logWindowState(const char* name);
 
 // With a class, makes its first top-level window the foreground window and gives it the
 // keyboard focus (false with the reason when there is none); then, with or without, logs

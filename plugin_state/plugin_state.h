@@ -11,15 +11,7 @@
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
 #include "plugin_state/plugin_settings.h"
-
-constexpr int kStyleRecordSize = 300;
-
-struct StyleSnapshot {
-    unsigned char styleRecord[kStyleRecordSize];  // the host's record, copied whole
-    int32_t styleInsetA;
-    int32_t styleInsetB;
-    HFONT styleFont;  // owned; at most one exists
-};
+#include "plugin_state/style_record.h"
 
 struct PluginWindows {
     HINSTANCE moduleInstance;
@@ -47,8 +39,7 @@ struct PluginState {
 
 extern PluginState plugin;
 
-// Colours the plugin reads from the host's style record.
-COLORREF styleCornerColour();
-COLORREF styleTextColour();
-// How far text is moved down from a window's top edge.
-int32_t styleTextInset();
+// The style values of the plugin's own snapshot.
+inline COLORREF styleCornerColour() { return cornerColourOf(plugin.style); }
+inline COLORREF styleTextColour() { return textColourOf(plugin.style); }
+inline int32_t styleTextInset() { return textInsetOf(plugin.style); }

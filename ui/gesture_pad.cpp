@@ -4,13 +4,13 @@
 #include "host/broadcasts.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/style_drawing.h"
 #include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
 
 namespace {
 
 constexpr char kPadCaption[] = "Trazzle Pad";
-constexpr int kTipLabelOffset = 20;  // pixels right of the corner
 
 HWND pad() { return plugin.windows.padWindow; }
 
@@ -77,23 +77,9 @@ void drawPadSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF col
     BeginPaint(pad(), &paint);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previousBitmap = SelectObject(memory, w.padBitmap);
-    SetBkMode(memory, TRANSPARENT);
-    HPEN pen = CreatePen(PS_SOLID, width, colour);
-    HGDIOBJ previousPen = SelectObject(memory, pen);
-    // A segment whose ends are equal is drawn as a dot the pen's width across: the corner dot.
-    MoveToEx(memory, x1 - w.padLeft, y1 - w.padTop, nullptr);
-    LineTo(memory, x2 - w.padLeft, y2 - w.padTop);
-    if (label && plugin.settings.padTips) {
-        RECT box = client;
-        box.left = x1 - w.padLeft + kTipLabelOffset;
-        box.top = y1 - w.padTop;
-        HGDIOBJ previousFont = SelectObject(memory, plugin.style.styleFont);
-        SetTextColor(memory, styleTextColour());
-        DrawTextA(memory, label, -1, &box, 0);
-        SelectObject(memory, previousFont);
-    }
-    SelectObject(memory, previousPen);
-    DeleteObject(pen);
+    // Equal ends make the corner dot.
+    drawStrokePiece(plugin.style, memory, client, x1 - w.padLeft, y1 - w.padTop, x2 - w.padLeft, y2 - w.padTop,
+                    colour, width, plugin.settings.padTips ? label : nullptr);
     SelectObject(memory, previousBitmap);
     DeleteDC(memory);
     EndPaint(pad(), &paint);

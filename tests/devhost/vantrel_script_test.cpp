@@ -217,3 +217,23 @@ TEST(VantrelScript, TimeHooksLogsSampleCountsAndTimesPerKeyEventAndForMouseMoves
 }
 
 }  // namespace
+
+TEST(VantrelScript, WindowAndCaptureFindAChildInsideATopLevelWindow) {
+    std::string folder = testFolder();
+    writeFile(folder + "s.txt",
+              "window VantrelHost/Static\ncapture VantrelHost/Static label.bmp\nwindow VantrelHost/NoSuchClass\n"
+              "window NoSuchClass/Static\n");
+    HostRun run = runHost(folder, runArguments(inQuotes(plugin("testplugin.dll"))));
+    // The host's status label, 420 by 22, written with its place on the screen.
+    EXPECT_TRUE(std::regex_search(run.log, std::regex("script 1 \"window VantrelHost/Static\"\n"
+                                                      "window \\[VantrelHost/Static\\] visible=1 x=-?\\d+ y=-?\\d+ "
+                                                      "cx=420 cy=22 topmost=0 exstyle=0x00000000 alpha=none\n"
+                                                      "script 2 \"capture VantrelHost/Static label.bmp\"\n"
+                                                      "capture \\[VantrelHost/Static\\] \"label.bmp\" -> 420x22\n"
+                                                      "script 3 \"window VantrelHost/NoSuchClass\"\n"
+                                                      "window \\[VantrelHost/NoSuchClass\\] none\n"
+                                                      "script 4 \"window NoSuchClass/Static\"\n"
+                                                      "window \\[NoSuchClass/Static\\] none\n")))
+        << run.log;
+    EXPECT_EQ(54u + 420u * 3u * 22u, readFile(folder + "label.bmp").size());
+}

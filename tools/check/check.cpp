@@ -110,11 +110,7 @@ int checkFile(const Options& options, FILE* out, FILE* err) {
     for (const Diagnostic& d : found) {
         status = std::max(status, d.severity == kError ? 2 : d.severity == kWarning ? 1 : 0);
         if (options.quiet && d.severity != kError) continue;
-        if (d.line > 0)
-            std::fprintf(out, "%s:%d: %s: %s\n", options.rcPath, d.line, severityName(d.severity),
-                         d.text.c_str());
-        else
-            std::fprintf(out, "%s: %s: %s\n", options.rcPath, severityName(d.severity), d.text.c_str());
+        std::fprintf(out, "%s\n", formatDiagnostic(options.rcPath, d).c_str());
     }
     std::fputs(table.c_str(), out);
     if (options.sheet && !writeSlotSheet(rc.table, options.sheet)) {
@@ -125,6 +121,28 @@ int checkFile(const Options& options, FILE* out, FILE* err) {
 }
 
 }  // namespace
+
+std::string formatDiagnostic(const char* path, const Diagnostic& d) {
+    if (d.line > 0) return textf("%s:%d: %s: %s", path, d.line, severityName(d.severity), d.text.c_str());
+    return textf("%s: %s: %s", path, severityName(d.severity), d.text.c_str());
+}
+
+void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGestureSlotCount]) {
+    std::vector<Diagnostic> found;
+    checkSettings(rc, found);
+    checkSlots(rc, found, nullptr);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    const char* fields[] = {"gesture", "command", "argument"};
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        findings[slot].clear();
+        int lines[3];
+        for (int i = 0; i < 3; ++i) lines[i] = lineOfKey(rc, textf("trazzle.plugin.%s%d:", fields[i], slot));
+        for (const Diagnostic& d : found)
+            if (d.line > 0 && (d.line == lines[0] || d.line == lines[1] || d.line == lines[2]))
+                findings[slot].push_back(formatDiagnostic(rc.path, d));
+    }
+}
 
 int runCheck(int argc, char** argv, FILE* out, FILE* err) {
     Options options;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "training/learn_plan.h"
+#include "training/learner.h"
 
 enum Severity { kNote, kWarning, kError };
 
@@ -61,8 +63,30 @@ struct Example {
 };
 
 // Reads every stroke file of DIR/N/ (N a slot, 0 to 24), in slot order and file name order
-// within a slot; false, with the reason on `err`, when one cannot be read.
-bool readExampleFolders(const char* dir, std::vector<Example>& examples, FILE* err);
+// within a slot; false, with the reason in `problem`, when one cannot be read.
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::string& problem);
+
+// Everything one learning run over DIR/N/* finds.
+struct LearnOutcome {
+    std::vector<Example> files;
+    std::vector<LearnExample> examples;  // the same, as the learner takes them
+    LearnSetup setup;
+    SlotTexts learned;
+    Estimate estimate;
+};
+// Reads the examples and learns, with `rc`'s slots when not null; false, with the reason in
+// `problem`, when an example cannot be read or there are none.
+bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem);
+// The examples the learned texts still get wrong or miss, by index.
+std::vector<size_t> failingExamples(const LearnOutcome& outcome);
+// Writes `changes` into the rc file at `path` in one replace; false when it cannot.
+bool writeRcChanges(const char* path, const std::vector<RcChange>& changes);
+
+// The findings about each slot (those on its gesture, command or argument lines), each as
+// trazzle-check prints it.
+void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGestureSlotCount]);
+// One finding as trazzle-check prints it: "FILE:LINE: warning: text".
+std::string formatDiagnostic(const char* path, const Diagnostic& d);
 
 // Learns slot texts from DIR/N/* stroke files, with RCFILE's slots when given; prints the slot
 // lines, the estimate and the examples that fail, and with `apply` writes the lines to RCFILE.

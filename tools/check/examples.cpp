@@ -21,7 +21,7 @@ std::string tokenize(const std::vector<ScreenPoint>& points) {
 
 }  // namespace
 
-bool readExampleFolders(const char* dir, std::vector<Example>& examples, FILE* err) {
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::string& problem) {
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         fs::path folder = fs::path(dir) / std::to_string(slot);
         std::error_code error;
@@ -32,11 +32,7 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, FILE* e
         std::sort(files.begin(), files.end());
         for (const fs::path& file : files) {
             std::vector<ScreenPoint> points;
-            std::string problem;
-            if (!readStrokeFile(file.string().c_str(), nullptr, points, problem)) {
-                std::fprintf(err, "trazzle-check: error: %s\n", problem.c_str());
-                return false;
-            }
+            if (!readStrokeFile(file.string().c_str(), nullptr, points, problem)) return false;
             examples.push_back({slot, file.string(), tokenize(points)});
         }
     }

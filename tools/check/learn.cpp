@@ -68,30 +68,24 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     }
 }
 
-void printFailures(const SlotTexts& learned, const std::vector<Example>& files,
-                   const std::vector<LearnExample>& examples, const RcFile* rc, FILE* out) {
-    for (size_t i = 0; i < examples.size(); ++i) {
-        int slot = chosenSlot(learned, examples[i].text);
-        if (slot != kNoSlot && learned.owners[slot] == examples[i].slot) continue;
+void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
+    for (size_t i : failingExamples(outcome)) {
+        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
         std::fprintf(out, "# %s: %s |%s| launches %s\n", slot == kNoSlot ? "missed" : "wrong",
-                     files[i].file.c_str(), examples[i].text.c_str(), launchWords(learned, rc, slot).c_str());
+                     outcome.files[i].file.c_str(), outcome.examples[i].text.c_str(),
+                     launchWords(outcome.learned, rc, slot).c_str());
     }
 }
 
 // Writes the learned slots and variants into the rc file in one replace, and says what changed.
-int applyToRcFile(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc, FILE* out, FILE* err) {
-    std::vector<RcChange> changes = learnedChanges(learned, setup, rc.table);
+int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
+    std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
         std::fprintf(out, "applied: %s already holds these texts\n", rc.path);
         return 0;
     }
-    std::vector<const char*> keys, values;
-    for (const RcChange& change : changes) {
-        keys.push_back(change.key.c_str());
-        values.push_back(change.value.c_str());
-    }
     errno = 0;
-    if (!rcWriteStrings(rc.path, keys.data(), values.data(), keys.size())) {
+    if (!writeRcChanges(rc.path, changes)) {
         std::fprintf(err, "trazzle-check: error: cannot write \"%s\": %s\n", rc.path,
                      std::strerror(errno ? errno : EIO));
         return 2;
@@ -104,6 +98,38 @@ int applyToRcFile(const SlotTexts& learned, const LearnSetup& setup, const RcFil
 
 }  // namespace
 
+bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem) {
+    outcome = LearnOutcome();
+    if (!readExampleFolders(dir, outcome.files, problem)) return false;
+    if (outcome.files.empty()) {
+        problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
+        return false;
+    }
+    for (const Example& file : outcome.files) outcome.examples.push_back({file.slot, file.text});
+    planSlots(dir, rc, outcome.setup);
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
+    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
+    return true;
+}
+
+std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
+    std::vector<size_t> failing;
+    for (size_t i = 0; i < outcome.examples.size(); ++i) {
+        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
+        if (slot == kNoSlot || outcome.learned.owners[slot] != outcome.examples[i].slot) failing.push_back(i);
+    }
+    return failing;
+}
+
+bool writeRcChanges(const char* path, const std::vector<RcChange>& changes) {
+    std::vector<const char*> keys, values;
+    for (const RcChange& change : changes) {
+        keys.push_back(change.key.c_str());
+        values.push_back(change.value.c_str());
+    }
+    return rcWriteStrings(path, keys.data(), values.data(), keys.size());
+}
+
 int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* err) {
     RcFile rc;
     if (rcPath) {
@@ -114,28 +140,19 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
         }
     }
     const RcFile* known = rcPath ? &rc : nullptr;
-    std::vector<Example> files;
-    if (!readExampleFolders(dir, files, err)) return 2;
-    if (files.empty()) {
-        std::fprintf(err, "trazzle-check: error: no examples in \"%s\": it needs folders 0 to 24 "
-                          "holding stroke files\n", dir);
+    LearnOutcome outcome;
+    std::string problem;
+    if (!learnFromFolders(dir, known, outcome, problem)) {
+        std::fprintf(err, "trazzle-check: error: %s\n", problem.c_str());
         return 2;
     }
-    std::vector<LearnExample> examples;
-    for (const Example& file : files) examples.push_back({file.slot, file.text});
-
-    LearnSetup setup;
-    planSlots(dir, known, setup);
-    SlotTexts learned;
-    learnSlotTexts(examples, setup, learned);
-    Estimate estimate = estimateByFolds(examples, setup);
-
-    printConfiguration(learned, setup, examples, known, out);
+    const Estimate& estimate = outcome.estimate;
+    printConfiguration(outcome.learned, outcome.setup, outcome.examples, known, out);
     std::fprintf(out, "examples: %d right, %d wrong, %d nothing (%d-fold cross-validation: each "
                       "fold judged by texts learned without it)\n",
                  estimate.learned.right, estimate.learned.wrong, estimate.learned.nothing, kFolds);
     std::fprintf(out, "# each slot's most common text instead: %d right, %d wrong, %d nothing\n",
                  estimate.common.right, estimate.common.wrong, estimate.common.nothing);
-    printFailures(learned, files, examples, known, out);
-    return apply ? applyToRcFile(learned, setup, rc, out, err) : 0;
+    printFailures(outcome, known, out);
+    return apply ? applyToRcFile(outcome, rc, out, err) : 0;
 }

@@ -6,14 +6,12 @@
 // file. Like trazzle it never consumes an event.
 #include <windows.h>
 
-#include <fcntl.h>
-#include <io.h>
-
 #include <cstdio>
 
 #include "host/rc_search.h"
 #include "host/settings_loader.h"
 #include "host/vantrel.h"
+#include "tools/replay/stroke_file_create.h"
 
 #define PLUGIN_EXPORT extern "C" __declspec(dllexport)
 
@@ -23,7 +21,6 @@ PLUGIN_EXPORT const char* pluginInfo(int index);
 
 namespace {
 
-constexpr int kMaxStrokeFiles = 999;
 constexpr char kStatusWindowClass[] = "trazzle-recorder";
 constexpr UINT kShowStatus = WM_APP + 1;  // posted to statusWindow: send the waiting status
 
@@ -34,7 +31,7 @@ struct Recorder {
     HHOOK keyboardHook;
     HHOOK mouseHook;
     FILE* stroke;  // open while the hotkey is held
-    char strokeName[32];
+    char strokeName[kStrokeNameSize];
     long points;
     HWND statusWindow;  // message-only; shows the saved stroke's status once the release is handled
     char pendingStatus[100];  // empty when nothing waits
@@ -77,32 +74,6 @@ LRESULT CALLBACK statusWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-// Created exclusively, so neither a file another recorder made a moment ago nor a link planted
-// under the name is ever written to: such a name is skipped like an earlier recording.
-FILE* openNextStroke() {
-    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
-        std::snprintf(recorder.strokeName, sizeof recorder.strokeName, "stroke-%03d.txt", n);
-        char path[MAX_PATH + 32];
-        std::snprintf(path, sizeof path, "%s%s", recorder.folder, recorder.strokeName);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            DWORD error = GetLastError();
-            // A folder of that name answers "access denied".
-            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) continue;
-            return nullptr;
-        }
-        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
-        if (fd == -1) {
-            CloseHandle(file);
-            return nullptr;
-        }
-        FILE* stroke = _fdopen(fd, "wb");
-        if (!stroke) _close(fd);
-        return stroke;
-    }
-    return nullptr;
-}
-
 LRESULT CALLBACK mouseHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
     if (nCode >= 0 && wParam == WM_MOUSEMOVE && recorder.stroke) {
         POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
@@ -113,7 +84,7 @@ LRESULT CALLBACK mouseHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
 }
 
 void startStroke() {
-    recorder.stroke = openNextStroke();
+    recorder.stroke = createNextStrokeFile(recorder.folder, recorder.strokeName);
     if (!recorder.stroke) {
         status("trazzle-recorder -> cannot create a stroke file");
         return;

@@ -1,0 +1,141 @@
+// trazzle-trainer.dll beside trazzle.dll in vantrel.exe: strokes drawn on the canvas, recorded, learned, applied and then launched with the hotkey.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/plugin/bmp_picture.h"
+#include "tests/plugin/plugin_session.h"
+#include "tests/tool_run.h"
+#include "tools/replay/replay.h"
+
+namespace {
+
+// The trainer at (100, 60) puts its canvas at (419, 90) on the screen.
+constexpr char kPlaced[] = "trazzle.trainer.x: 100\ntrazzle.trainer.y:   60\n";
+
+SessionOptions withTrainer() {
+    SessionOptions options;
+    options.alsoLoad = "trazzle-trainer.dll";
+    return options;
+}
+
+// A V (|br|) or a W (|br tr br|) on the canvas, pressed at (x, y), in steps of 10 pixels.
+std::string canvasStroke(int x, int y, bool w) {
+    static const int kV[][2] = {{1, 1}, {2, 2}, {3, 3}, {4, 2}, {5, 1}, {6, 0}};
+    static const int kW[][2] = {{1, 1}, {2, 2}, {3, 3}, {4, 2}, {5, 1}, {6, 0}, {7, 1}, {8, 2}, {9, 3}, {10, 2}, {11, 1}};
+    std::string script = "move " + std::to_string(x) + " " + std::to_string(y) + "\nbutton down left\n";
+    int steps = w ? 11 : 6;
+    for (int i = 0; i < steps; ++i) {
+        const int* step = w ? kW[i] : kV[i];
+        script += "move " + std::to_string(x + 10 * step[0]) + " " + std::to_string(y + 10 * step[1]) + "\n";
+    }
+    return script + "button up left\n";
+}
+
+// The same shapes drawn with trazzle's hotkey held.
+std::string hotkeyStroke(int x, int y, bool w) {
+    std::string stroke = canvasStroke(x, y, w);
+    stroke.replace(stroke.find("button down left"), 16, "key down 91");
+    stroke.replace(stroke.find("button up left"), 14, "key up 91");
+    return stroke;
+}
+
+std::string replay(const std::string& strokeFile) {
+    ToolOutcome outcome = runTool(runReplay, "trazzle-replay", {strokeFile});
+    return outcome.status == 0 ? outcome.out : "exit " + std::to_string(outcome.status) + ": " + outcome.err;
+}
+
+TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLaunchesNothing) {
+    const std::string rc = std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
+                           "trazzle.plugin.gesture0:\ttr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                           "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n";
+    std::string script = "window TrazzleTrainer/TrazzleCanvas\n"
+                         "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
+                         canvasStroke(450, 150, false) + "capture TrazzleTrainer/TrazzleCanvas canvas.bmp\n" +
+                         canvasStroke(600, 200, false) +
+                         "broadcast @TRAZZLETRAINER   select 1\n" + canvasStroke(450, 250, true) +
+                         canvasStroke(430, 200, true) + "broadcast @trazzleTrainer Record Off\n" +
+                         canvasStroke(450, 250, true) +
+                         "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n" +
+                         hotkeyStroke(300, 600, false) + hotkeyStroke(300, 600, true);
+    PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
+
+    EXPECT_EQ("window [TrazzleTrainer/TrazzleCanvas] visible=1 x=419 y=90 cx=320 cy=320 topmost=0 "
+              "exstyle=0x00000000 alpha=none",
+              after(s.log, "script 1 \"window TrazzleTrainer/TrazzleCanvas\"").at(0));
+    Lines expected = {
+        "status \"Trainer -> recording examples of slot 0\"",
+        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt\"",
+        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt\"",
+        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/1/stroke-001.txt\"",
+        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/1/stroke-002.txt\"",
+        "status \"Trainer -> recording off\"",
+        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> learning...\"",
+        // Two examples a slot are too few for texts learned without one of them to hold.
+        "status \"Trainer -> learned: 0 right, 0 wrong, 4 nothing\"",
+        "status \"Trainer -> applied: 2 slots changed\"",
+        "status \"Trazzle -> |br|\"",
+        "status \"Trazzle Command -> edit.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"edit.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+        "status \"Trazzle -> |br tr br|\"",
+        "status \"Trazzle Command -> other.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"other.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "VTExecute"})));
+
+    // Stored as drawn, the press first, in canvas coordinates; each replays to the text shown.
+    EXPECT_EQ("# drawn on the trainer's canvas for slot 0; the first point is the press\n"
+              "31 60\n41 70\n51 80\n61 90\n71 80\n81 70\n91 60\n",
+              readFile(s.folder + "trazzle-examples\\0\\stroke-001.txt"));
+    EXPECT_EQ("gesture: br\n", replay(s.folder + "trazzle-examples\\0\\stroke-002.txt"));
+    EXPECT_EQ("gesture: br tr br\n", replay(s.folder + "trazzle-examples\\1\\stroke-002.txt"));
+
+    // Only the learned texts changed: the replaced line keeps its key and blank, the new one
+    // is appended, every other byte stays.
+    EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
+                  "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\ntrazzle.plugin.gesture1: br tr br\n",
+              readFile(s.folder + "trazzle.rc"));
+
+    // The canvas shows the first V as the pad would: trail, corner dot, label, caption.
+    Picture canvas = readPicture(s.folder + "canvas.bmp");
+    ASSERT_EQ(320, canvas.width);
+    EXPECT_EQ(kWhite, canvas.at(46, 75));   // the trail from (41, 70) to (51, 80)
+    EXPECT_EQ(kCorner, canvas.at(61, 94));  // the dot, below where the trail meets it
+    EXPECT_GT(canvas.count(kWhite, 81, 90, 110, 107), 10);  // "br", 20 pixels right of the corner
+    EXPECT_EQ(0, canvas.count(kWhite, 64, 93, 81, 110));    // nothing between dot and label
+    EXPECT_GT(canvas.count(kWhite, 110, 4, 210, 20), 30);   // the caption, one inset below the top
+    EXPECT_EQ(0, canvas.count(kWhite, 150, 150, 320, 320) + canvas.count(kCorner, 150, 150, 320, 320));
+}
+
+TEST(Trainer, ClosingHidesShowBringsItBackAndRecordingNeedsASlot) {
+    std::string script =
+        "broadcast @trazzleTrainer Record On\nclose TrazzleTrainer\nwindow TrazzleTrainer\n"
+        "broadcast @trazzleTrainer Show\nwindow TrazzleTrainer\nbroadcast @trazzleTrainer Hide\n"
+        "window TrazzleTrainer\n";
+    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
+    Lines expected = {"status \"Trainer -> select a slot to record its examples\"",
+                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
+                      "window [TrazzleTrainer] visible=1 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
+                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none"};
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "window"})));
+}
+
+TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
+    // The gesture field lies at (747, 104) on the screen; slot 2 has no text yet.
+    std::string script = "broadcast @trazzleTrainer Select 2\nmove 760 112\nbutton down left\nbutton up left\n"
+                         "key down 84\nkey up 84\nkey down 82\nkey up 82\nkey down 13\nkey up 13\nwait 200\n";
+    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
+    EXPECT_EQ(joinLines({"status \"Trainer -> slot 2 gesture: tr\""}), joinLines(only(scriptPart(s.log), {"status"})));
+    EXPECT_EQ(std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\ntrazzle.plugin.gesture2: tr\n",
+              readFile(s.folder + "trazzle.rc"));
+}
+
+}  // namespace

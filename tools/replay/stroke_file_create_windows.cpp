@@ -1,0 +1,37 @@
+// Creating the next free stroke-NNN.txt in a folder, exclusively: nothing is overwritten, no planted link followed.
+#include "tools/replay/stroke_file_create.h"
+
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+void strokeFileName(int number, char (&name)[kStrokeNameSize]) {
+    std::snprintf(name, sizeof name, "stroke-%03d.txt", number);
+}
+
+// Created exclusively, so neither a file another writer made a moment ago nor a link planted
+// under the name is ever written to: such a name is skipped like an earlier recording.
+FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]) {
+    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
+        strokeFileName(n, name);
+        char path[MAX_PATH + kStrokeNameSize];
+        std::snprintf(path, sizeof path, "%s%s", folder, name);
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            // A folder of that name answers "access denied".
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) continue;
+            return nullptr;
+        }
+        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+        if (fd == -1) {
+            CloseHandle(file);
+            return nullptr;
+        }
+        FILE* stroke = _fdopen(fd, "wb");
+        if (!stroke) _close(fd);
+        return stroke;
+    }
+    return nullptr;
+}

@@ -1,0 +1,137 @@
+// The canvas: a child window to draw strokes on with the left button, shown as the pad shows them, never launching anything.
+//
+// Points go through trazzle's own tokenizer in canvas client coordinates, so the picture and
+// the text are what the pad would show for the same motion.
+#include "trainer/canvas.h"
+
+#include "host/vantrel.h"
+#include "trainer/recording.h"
+#include "trainer/trainer_host.h"
+#include "trainer/trainer_logic.h"
+#include "trainer/trainer_state.h"
+#include "ui/style_drawing.h"
+
+namespace {
+
+constexpr char kCanvasCaption[] = "Draw here";
+
+// Runs `draw` on a memory context holding the canvas picture.
+template <typename Draw>
+void onCanvasBitmap(HWND canvas, Draw draw) {
+    RECT client;
+    GetClientRect(canvas, &client);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousBitmap = SelectObject(memory, trainer.canvasBitmap);
+    draw(memory, client);
+    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);
+}
+
+void clearCanvas(HWND canvas) {
+    onCanvasBitmap(canvas, [](HDC memory, RECT client) { MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1); });
+    InvalidateRect(canvas, nullptr, FALSE);
+}
+
+void drawRequest(void* context, const DrawRequest& request) {
+    HWND canvas = static_cast<HWND>(context);
+    bool dot = request.kind == kCornerDot;
+    onCanvasBitmap(canvas, [&](HDC memory, RECT client) {
+        drawStrokePiece(trainer.style, memory, client, request.from.x, request.from.y, request.to.x, request.to.y,
+                        dot ? cornerColourOf(trainer.style) : textColourOf(trainer.style), request.penWidth,
+                        trainer.settings.padTips ? request.label : nullptr);
+    });
+    InvalidateRect(canvas, nullptr, FALSE);
+}
+
+void onCreate(HWND canvas) {
+    HDC screen = GetDC(canvas);
+    trainer.canvasBitmap = CreateCompatibleBitmap(screen, kCanvasSize, kCanvasSize);
+    ReleaseDC(canvas, screen);
+    clearCanvas(canvas);
+}
+
+void onDestroy() {
+    DeleteObject(trainer.canvasBitmap);
+    trainer.canvasBitmap = nullptr;
+}
+
+void onPaint(HWND canvas) {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(canvas, &paint);
+    onCanvasBitmap(canvas, [&](HDC memory, RECT client) {
+        // Into the picture itself at every paint, like the pad's caption, so it stays on top.
+        drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
+        const RECT& r = paint.rcPaint;
+        BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+    });
+    EndPaint(canvas, &paint);
+}
+
+POINT toCanvas(HWND canvas, POINT screen) {
+    ScreenToClient(canvas, &screen);
+    return screen;
+}
+
+void startStroke(HWND canvas, POINT at) {
+    clearCanvas(canvas);
+    trainer.stroke.assign(1, {at.x, at.y});
+    beginStroke(trainer.capture, {at.x, at.y});
+    trainer.capture.capturing = true;
+}
+
+void addSample(HWND canvas, POINT at) {
+    trainer.stroke.push_back({at.x, at.y});
+    StrokeSink sink = {drawRequest, canvas};
+    addStrokeSample(trainer.capture, {at.x, at.y}, sink);
+}
+
+// Says what trazzle would do with the stroke, and keeps it as an example when recording.
+void finishStroke() {
+    trainer.capture.capturing = false;
+    const char* text = endStroke(trainer.capture);
+    char status[kTrainerStatusSize];
+    canvasStatus(trainer.table, text, status);
+    showStatus(status);
+    if (trainer.recording) recordStroke(trainer.stroke);
+}
+
+// A press on the canvas starts a stroke that follows the pointer until the release, wherever
+// it goes. Done in the hook, not in window messages: the system merges pointer moves that
+// wait in a window's queue, and a stroke must keep every sample the pad would see.
+void onPointerEvent(WPARAM message, POINT screen) {
+    HWND canvas = trainer.windows.canvas;
+    if (!canvas) return;
+    if (message == WM_LBUTTONDOWN && !trainer.capture.capturing && WindowFromPoint(screen) == canvas)
+        startStroke(canvas, toCanvas(canvas, screen));
+    else if (message == WM_MOUSEMOVE && trainer.capture.capturing)
+        addSample(canvas, toCanvas(canvas, screen));
+    else if (message == WM_LBUTTONUP && trainer.capture.capturing)
+        finishStroke();
+}
+
+LRESULT CALLBACK canvasMouseHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0) onPointerEvent(wParam, reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt);
+    return CallNextHookEx(trainer.mouseHook, code, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK canvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: onCreate(window); return 0;
+    case WM_DESTROY: onDestroy(); return 0;
+    case WM_PAINT: onPaint(window); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void installCanvasHook() {
+    // The hook's module is the host's executable: the system keeps it loaded for it.
+    trainer.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, canvasMouseHook, GetModuleHandleA(nullptr), 0);
+}
+
+void removeCanvasHook() {
+    if (trainer.mouseHook) UnhookWindowsHookEx(trainer.mouseHook);
+    trainer.mouseHook = nullptr;
+    trainer.capture.capturing = false;
+}

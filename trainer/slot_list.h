@@ -1,0 +1,9 @@
+// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kSlotRowHeight = 18;
+
+HWND createSlotList(HWND parent, int id, RECT where);
+void drawSlotRow(const DRAWITEMSTRUCT& item);

@@ -1,0 +1,26 @@
+// What the trainer asks of the host and of trazzle: status texts, trazzle's configuration read through the host, rc writes, reconfiguration.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "training/learn_plan.h"
+
+// Finds the rc file trazzle uses (the same search, from the trainer's own module path) and
+// the examples folder beside it. False when the module path cannot be had.
+bool locateTrainerFiles(HINSTANCE module);
+
+// Reads trazzle's settings and 25 slots through the host's functions.
+void loadTrazzleConfiguration();
+
+void showStatus(const char* text);
+
+// Writes the changes in one atomic replace under the host's lock, every other line kept; then
+// trazzle is told to read its file again and the trainer reads it too. False when the write
+// was refused.
+bool writeAndReconfigure(const std::vector<RcChange>& changes);
+
+// The trainer's window position, under keys of its own.
+void readTrainerPosition(int& x, int& y);
+void writeTrainerPosition(int x, int y);

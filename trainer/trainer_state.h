@@ -1,0 +1,78 @@
+// The trainer plugin's one module-wide record: its windows, trazzle's configuration, the stroke on the canvas, examples and learning.
+//
+// Everything but the learning itself runs on the host's window thread; the learner's thread
+// touches only its own LearnJob until it posts that it is done.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/gesture_matcher.h"
+#include "engine/stroke_tokenizer.h"
+#include "plugin_state/plugin_settings.h"
+#include "plugin_state/style_record.h"
+#include "tools/check/check_internal.h"
+
+constexpr char kTrainerClass[] = "TrazzleTrainer";
+constexpr char kCanvasClass[] = "TrazzleCanvas";
+constexpr char kExamplesClass[] = "TrazzleExamples";
+constexpr int kNoSelection = -1;
+
+// Private messages to the trainer window.
+enum : UINT {
+    kLearnDone = WM_APP + 1,  // the learner's thread has finished its job
+};
+
+// One run of the learner: its inputs copied, its results, owned by whoever holds it.
+struct LearnJob {
+    char examplesDir[kRcPathSize];
+    char rcPath[kRcPathSize];
+    RcFile rc;  // its path points into rcPath
+    LearnOutcome outcome;
+    bool ok;
+    std::string problem;
+};
+
+struct TrainerWindows {
+    HWND main, canvas, slotList, examples;
+    HWND gestureEdit, commandEdit, argumentEdit, browseButton;
+    HWND recordButton, learnButton, applyButton, deleteButton, findings;
+};
+
+struct ExampleStroke {
+    std::string file;  // full path
+    std::string text;
+    std::vector<ScreenPoint> points;
+    bool marked;  // the configuration gets it wrong or misses it
+};
+
+struct TrainerState {
+    HINSTANCE module;
+    HWND hostWindow;
+    TrainerWindows windows;
+    char rcPath[kRcPathSize];
+    char examplesDir[kRcPathSize];  // "trazzle-examples" beside the rc file, no trailing backslash
+    PluginSettings settings;        // trazzle's, as it reads them
+    GestureTable table;             // trazzle's slots, as it reads them
+    StyleSnapshot style;
+    int selected;  // the slot, or kNoSelection
+    bool recording;
+    // The stroke on the canvas.
+    HBITMAP canvasBitmap;
+    HHOOK mouseHook;
+    CaptureState capture;
+    std::vector<ScreenPoint> stroke;  // canvas coordinates, the press first
+    // Examples: the count of every slot, and the selected slot's strokes.
+    int exampleCounts[kGestureSlotCount];
+    std::vector<ExampleStroke> slotExamples;
+    int selectedExample;  // index into slotExamples, or kNoSelection
+    std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
+    // Learning.
+    HANDLE learnThread;   // set while a job runs
+    LearnJob* runningJob;
+    LearnJob* learned;  // the last finished job, kept for Apply
+};
+
+extern TrainerState trainer;

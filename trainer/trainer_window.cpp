@@ -1,0 +1,200 @@
+// The trainer's top-level window: its layout and messages; the work is done by the handlers it calls.
+#include "trainer/trainer_window.h"
+
+#include "host/vantrel.h"
+#include "trainer/canvas.h"
+#include "trainer/examples_strip.h"
+#include "trainer/learn_worker.h"
+#include "trainer/recording.h"
+#include "trainer/slot_list.h"
+#include "trainer/trainer_host.h"
+#include "trainer/trainer_state.h"
+#include "ui/style_drawing.h"
+
+namespace {
+
+enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseId, kRecordId, kLearnId, kApplyId,
+                 kDeleteId, kFindingsId };
+
+constexpr int kClientWidth = 900;
+constexpr int kClientHeight = 470;
+constexpr int kCanvasLeft = 316, kCanvasTop = 8;
+constexpr int kSideLeft = 644, kSideWidth = 248;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+const UINT kHostMessages[] = {HOST_RECONFIGURE, HOST_BROADCAST, 0};
+
+struct Label {
+    int x, y;
+    const char* text;
+};
+const Label kLabels[] = {{kSideLeft, 4, "Gesture"}, {kSideLeft, 50, "Command"}, {kSideLeft, 96, "Argument"},
+                         {kCanvasLeft, 334, "Examples of the selected slot"}, {kSideLeft, 226, "Findings"}};
+
+WNDPROC editProc;  // the system's, under the subclass that sees Enter
+
+HWND control(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int cx, int cy, int id) {
+    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, cx, cy, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), trainer.module, nullptr);
+}
+
+LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        commitField(static_cast<SlotField>(GetDlgCtrlID(edit) - kGestureId));
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == '\r') return 0;  // no beep
+    return CallWindowProcA(editProc, edit, message, wParam, lParam);
+}
+
+HWND field(HWND parent, int y, int width, int id) {
+    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, kSideLeft, y,
+                                width, 22, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), trainer.module,
+                                nullptr);
+    SendMessageA(edit, EM_LIMITTEXT, kSlotTextSize - 1, 0);
+    editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fieldProc)));
+    return edit;
+}
+
+BOOL CALLBACK setFont(HWND child, LPARAM) {
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(trainer.style.styleFont), TRUE);
+    return TRUE;
+}
+
+// The controls write in the host's font too; a new snapshot brings a new font.
+void applyControlFonts() { EnumChildWindows(trainer.windows.main, setFont, 0); }
+
+void onCreate(HWND window) {
+    TrainerWindows& w = trainer.windows;
+    w.main = window;
+    w.slotList = createSlotList(window, kSlotListId, {8, 8, 308, 8 + kGestureSlotCount * kSlotRowHeight + 4});
+    w.canvas = CreateWindowExA(0, kCanvasClass, "", WS_CHILD | WS_VISIBLE, kCanvasLeft, kCanvasTop, kCanvasSize,
+                               kCanvasSize, window, nullptr, trainer.module, nullptr);
+    w.examples = CreateWindowExA(0, kExamplesClass, "", WS_CHILD | WS_VISIBLE, kCanvasLeft, 352, kCanvasSize, 108,
+                                 window, nullptr, trainer.module, nullptr);
+    w.gestureEdit = field(window, 22, kSideWidth, kGestureId);
+    w.commandEdit = field(window, 68, kSideWidth - 76, kCommandId);
+    w.browseButton = control(window, "BUTTON", "Browse...", BS_PUSHBUTTON, kSideLeft + kSideWidth - 72, 68, 72, 22, kBrowseId);
+    w.argumentEdit = field(window, 114, kSideWidth, kArgumentId);
+    w.recordButton = control(window, "BUTTON", "Record", BS_AUTOCHECKBOX | BS_PUSHLIKE, kSideLeft, 148, 80, 24, kRecordId);
+    w.deleteButton = control(window, "BUTTON", "Delete example", BS_PUSHBUTTON, kSideLeft + 88, 148, 160, 24, kDeleteId);
+    w.learnButton = control(window, "BUTTON", "Learn", BS_PUSHBUTTON, kSideLeft, 184, 120, 28, kLearnId);
+    w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 128, 184, 120, 28, kApplyId);
+    w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
+                         kSideWidth, 216, kFindingsId);
+    applyControlFonts();
+    SendMessageA(trainer.hostWindow, HOST_REGISTER_MESSAGES, reinterpret_cast<WPARAM>(window),
+                 reinterpret_cast<LPARAM>(kHostMessages));
+    MakeSticky(window);
+}
+
+void onDestroy(HWND window) {
+    RemoveSticky(window);
+    SendMessageA(trainer.hostWindow, HOST_UNREGISTER_MESSAGES, reinterpret_cast<WPARAM>(window),
+                 reinterpret_cast<LPARAM>(kHostMessages));
+    trainer.windows = TrainerWindows{};
+}
+
+void onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    MakeStyleGradient(screen, &client, trainer.style.styleRecord, 1);
+    HGDIOBJ previousFont = SelectObject(screen, trainer.style.styleFont);
+    SetBkMode(screen, TRANSPARENT);
+    SetTextColor(screen, textColourOf(trainer.style));
+    for (const Label& label : kLabels) TextOutA(screen, label.x, label.y, label.text, lstrlenA(label.text));
+    SelectObject(screen, previousFont);
+    EndPaint(window, &paint);
+}
+
+void onCommand(WORD id, WORD code) {
+    switch (id) {
+    case kSlotListId:
+        if (code == LBN_SELCHANGE) selectSlot(static_cast<int>(SendMessageA(trainer.windows.slotList, LB_GETCURSEL, 0, 0)));
+        break;
+    case kGestureId:
+    case kCommandId:
+    case kArgumentId:
+        if (code == EN_KILLFOCUS) commitField(static_cast<SlotField>(id - kGestureId));
+        break;
+    case kBrowseId: browseCommand(); break;
+    case kRecordId: setRecording(SendMessageA(trainer.windows.recordButton, BM_GETCHECK, 0, 0) == BST_CHECKED); break;
+    case kDeleteId: deleteSelectedExample(); break;
+    case kLearnId: startLearning(); break;
+    case kApplyId: applyLearned(); break;
+    }
+}
+
+void onReconfigure() {
+    loadTrazzleConfiguration();
+    takeStyleSnapshotOf(trainer.style);
+    applyControlFonts();
+    loadExamples();
+    refreshTrainer();
+    InvalidateRect(trainer.windows.main, nullptr, TRUE);
+}
+
+// The user's drag has ended: the place is kept for the next start.
+void onMoved(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    writeTrainerPosition(rect.left, rect.top);
+}
+
+LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: onCreate(window); return 0;
+    case WM_DESTROY: onDestroy(window); return 0;
+    case WM_PAINT: onPaint(window); return 0;
+    case WM_ERASEBKGND: return 1;  // the gradient is painted whole in WM_PAINT
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSlotRowHeight; return TRUE;
+    case WM_DRAWITEM: drawSlotRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_EXITSIZEMOVE: onMoved(window); return 0;
+    case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
+    case kLearnDone: finishLearning(); return 0;
+    case HOST_RECONFIGURE: onReconfigure(); return 0;
+    case HOST_BROADCAST: handleTrainerBroadcast(reinterpret_cast<const char*>(lParam)); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool registerClass(const char* name, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = trainer.module;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+}  // namespace
+
+bool createTrainerWindow() {
+    if (!registerClass(kTrainerClass, trainerWindowProc, nullptr) ||
+        !registerClass(kCanvasClass, canvasWindowProc, nullptr) ||
+        !registerClass(kExamplesClass, examplesWindowProc, nullptr))
+        return false;
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    int x, y;
+    readTrainerPosition(x, y);
+    HWND window = CreateWindowExA(0, kTrainerClass, "Trazzle Trainer", kWindowStyle, x, y, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, trainer.module, nullptr);
+    if (!window) return false;
+    loadExamples();
+    refreshTrainer();
+    // Not activated: the window the user was typing in keeps the keyboard.
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void destroyTrainerWindow() {
+    if (trainer.windows.main) DestroyWindow(trainer.windows.main);
+    UnregisterClassA(kTrainerClass, trainer.module);
+    UnregisterClassA(kCanvasClass, trainer.module);
+    UnregisterClassA(kExamplesClass, trainer.module);
+}
