@@ -12,17 +12,24 @@
 
 namespace {
 
-size_t editDistance(const std::string& a, const std::string& b) {
+// The edit distance of a and b, or anything above `limit` as soon as it must exceed it: the
+// distance is at least the length difference and never below the smallest value of a row.
+size_t editDistance(const std::string& a, const std::string& b, size_t limit) {
+    size_t difference = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    if (difference > limit) return limit + 1;
     std::vector<size_t> row(b.size() + 1);
     for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (size_t i = 1; i <= a.size(); ++i) {
         size_t diagonal = row[0];
         row[0] = i;
+        size_t least = row[0];
         for (size_t j = 1; j <= b.size(); ++j) {
             size_t above = row[j];
             row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
             diagonal = above;
+            least = std::min(least, row[j]);
         }
+        if (least > limit) return limit + 1;
     }
     return row[b.size()];
 }
@@ -61,19 +68,25 @@ struct Nearest {
     size_t distance;
 };
 
-Nearest nearestKey(const RcFile& rc, const std::string& key) {
+// The plugin's key nearest to `key`, if one is within `limit` edits.
+Nearest nearestKey(const RcFile& rc, const std::vector<std::string>& lowerKeys, const std::string& key,
+                   size_t limit) {
     std::string compared = key.substr(0, kComparedKeyLength);
-    Nearest nearest = {nullptr, SIZE_MAX};
-    for (const KeyRead& read : rc.keys) {
-        size_t distance = editDistance(compared, lowered(read.key));
-        if (distance < nearest.distance) nearest = {&read, distance};
+    Nearest nearest = {nullptr, limit + 1};
+    for (size_t i = 0; i < lowerKeys.size(); ++i) {
+        size_t distance = editDistance(compared, lowerKeys[i], nearest.distance - 1);
+        if (distance < nearest.distance) nearest = {&rc.keys[i], distance};
     }
     return nearest;
 }
 
 void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
     std::set<std::string> known;
-    for (const KeyRead& read : rc.keys) known.insert(lowered(read.key));
+    std::vector<std::string> lowerKeys;
+    for (const KeyRead& read : rc.keys) {
+        lowerKeys.push_back(lowered(read.key));
+        known.insert(lowerKeys.back());
+    }
     std::vector<std::pair<std::string, int>> firstLine;  // known key -> line used
     std::map<std::string, Nearest> compared;
     int notCompared = 0;
@@ -121,9 +134,11 @@ void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
                                          shown(line.key).c_str())});
                 continue;
             }
-            nearest = compared.insert({key, nearestKey(rc, key)}).first;
+            // Any key of ours is named with its nearest; another only when it is near one.
+            size_t limit = ours ? SIZE_MAX - 1 : kMisspeltDistance;
+            nearest = compared.insert({key, nearestKey(rc, lowerKeys, key, limit)}).first;
         }
-        if (!ours && nearest->second.distance > kMisspeltDistance) continue;
+        if (!nearest->second.read) continue;
         out.push_back({line.number, kError,
                        textf("unknown key %s, never read by the plugin; did you mean \"%s\"?",
                              shown(line.key).c_str(), nearest->second.read->key.c_str())});
