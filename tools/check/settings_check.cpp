@@ -12,28 +12,6 @@
 
 namespace {
 
-// The edit distance of a and b, or anything above `limit` as soon as it must exceed it: the
-// distance is at least the length difference and never below the smallest value of a row.
-size_t editDistance(const std::string& a, const std::string& b, size_t limit) {
-    size_t difference = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
-    if (difference > limit) return limit + 1;
-    std::vector<size_t> row(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (size_t i = 1; i <= a.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        size_t least = row[0];
-        for (size_t j = 1; j <= b.size(); ++j) {
-            size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-            least = std::min(least, row[j]);
-        }
-        if (least > limit) return limit + 1;
-    }
-    return row[b.size()];
-}
-
 // "trazzle.plugin.gesture25:" and the like: a slot number the plugin never reads.
 bool isSlotKeyBeyondRange(const std::string& key, long& number) {
     for (const char* field : {"gesture", "command", "argument"}) {
@@ -68,25 +46,64 @@ struct Nearest {
     size_t distance;
 };
 
-// The plugin's key nearest to `key`, if one is within `limit` edits.
-Nearest nearestKey(const RcFile& rc, const std::vector<std::string>& lowerKeys, const std::string& key,
-                   size_t limit) {
-    std::string compared = key.substr(0, kComparedKeyLength);
+// The plugin's keys, lowered and sorted, each with its place in the plugin's reading order.
+struct KnownKey {
+    std::string lower;
+    size_t order;
+};
+
+// The plugin's key nearest to `key` by edit distance (the first read on a tie), if one is within
+// `limit` edits. The keys are taken in sorted order and the table rows of a prefix shared with
+// the key before are kept, so the 75 slot keys cost little more than one; a key is given up as
+// soon as a row shows it cannot come nearer (no row's least value is below the one before it).
+Nearest nearestKey(const RcFile& rc, const std::vector<KnownKey>& known, const std::string& key, size_t limit) {
+    std::string a = key.substr(0, kComparedKeyLength);
+    std::vector<std::vector<size_t>> rows(1, std::vector<size_t>(a.size() + 1));
+    for (size_t j = 0; j <= a.size(); ++j) rows[0][j] = j;
     Nearest nearest = {nullptr, limit + 1};
-    for (size_t i = 0; i < lowerKeys.size(); ++i) {
-        size_t distance = editDistance(compared, lowerKeys[i], nearest.distance - 1);
-        if (distance < nearest.distance) nearest = {&rc.keys[i], distance};
+    size_t nearestOrder = SIZE_MAX;
+    const std::string* previous = nullptr;
+    for (const KnownKey& candidate : known) {
+        const std::string& b = candidate.lower;
+        size_t shared = 0;
+        while (previous && shared + 1 < rows.size() && shared < b.size() && shared < previous->size() &&
+               (*previous)[shared] == b[shared])
+            ++shared;
+        rows.resize(shared + 1);
+        previous = &b;
+        bool givenUp = false;
+        for (size_t i = shared + 1; i <= b.size() && !givenUp; ++i) {
+            std::vector<size_t> row(a.size() + 1);
+            const std::vector<size_t>& up = rows[i - 1];
+            row[0] = i;
+            size_t least = i;
+            for (size_t j = 1; j <= a.size(); ++j) {
+                row[j] = std::min({up[j] + 1, row[j - 1] + 1, up[j - 1] + (b[i - 1] != a[j - 1])});
+                least = std::min(least, row[j]);
+            }
+            rows.push_back(std::move(row));
+            givenUp = least > nearest.distance;
+        }
+        if (givenUp || rows.size() != b.size() + 1) continue;
+        size_t distance = rows.back()[a.size()];
+        bool earlierTie = nearest.read && distance == nearest.distance && candidate.order < nearestOrder;
+        if (distance < nearest.distance || earlierTie) {
+            nearest = {&rc.keys[candidate.order], distance};
+            nearestOrder = candidate.order;
+        }
     }
     return nearest;
 }
 
 void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
     std::set<std::string> known;
-    std::vector<std::string> lowerKeys;
-    for (const KeyRead& read : rc.keys) {
-        lowerKeys.push_back(lowered(read.key));
-        known.insert(lowerKeys.back());
+    std::vector<KnownKey> sortedKeys;
+    for (size_t i = 0; i < rc.keys.size(); ++i) {
+        sortedKeys.push_back({lowered(rc.keys[i].key), i});
+        known.insert(sortedKeys.back().lower);
     }
+    std::sort(sortedKeys.begin(), sortedKeys.end(),
+              [](const KnownKey& x, const KnownKey& y) { return x.lower < y.lower; });
     std::vector<std::pair<std::string, int>> firstLine;  // known key -> line used
     std::map<std::string, Nearest> compared;
     int notCompared = 0;
@@ -136,7 +153,7 @@ void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
             }
             // Any key of ours is named with its nearest; another only when it is near one.
             size_t limit = ours ? SIZE_MAX - 1 : kMisspeltDistance;
-            nearest = compared.insert({key, nearestKey(rc, lowerKeys, key, limit)}).first;
+            nearest = compared.insert({key, nearestKey(rc, sortedKeys, key, limit)}).first;
         }
         if (!nearest->second.read) continue;
         out.push_back({line.number, kError,
