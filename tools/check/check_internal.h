@@ -37,7 +37,7 @@ struct RcFile {
     const char* path;
     std::string text;  // the whole file, read once
     std::vector<RcLine> lines;
-    std::map<std::string, size_t> firstLines;  // lowered key -> index in `lines` of its first
+    std::map<std::string, size_t> firstLines;  // lowered key -> index in `lines` of its first line
     std::vector<KeyRead> keys;  // in the order the plugin reads them
     GestureTable table;         // the slots exactly as the plugin holds them
 };
