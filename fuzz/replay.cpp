@@ -1,4 +1,4 @@
-// Fuzzes trazzle-replay's input: any stroke and rc text ends in output and 0, or one error line and 2.
+// Fuzzes trazzle-replay's input: any stroke and rc text ends in clean output and 0, or one error line and 2.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -34,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(status == 0 || status == 2);
     if (status == 0) {
         FUZZ_CHECK(errSize == 0 && std::strstr(outText, "gesture: ") != nullptr);
+        FUZZ_CHECK(terminalSafe(std::string(outText, outSize)));
     } else {
         // One short line with no control characters but its line feed, and no output.
         FUZZ_CHECK(outSize == 0 && errSize > 0 && errSize < 400);

@@ -18,7 +18,7 @@ namespace {
 // The learner's thread: touches only its job, then tells the window.
 DWORD WINAPI learnThread(void* parameter) {
     LearnJob* job = static_cast<LearnJob*>(parameter);
-    job->ok = loadRcFile(job->rcPath, job->rc, job->problem) &&
+    job->ok = loadRcFile(job->rcPath, job->rc, job->problem) == kFileRead &&
               learnFromFolders(job->examplesDir, &job->rc, job->outcome, job->problem);
     PostMessageA(trainer.windows.main, kLearnDone, 0, 0);
     return 0;

@@ -43,7 +43,8 @@ void recordStroke(const std::vector<ScreenPoint>& points) {
 void loadExamples() {
     std::vector<Example> all;
     std::string problem;
-    readExampleFolders(trainer.examplesDir, all, problem);  // what could be read is shown
+    std::vector<std::string> skipped;
+    readExampleFolders(trainer.examplesDir, all, skipped, problem);  // what could be read is shown
     for (int& count : trainer.exampleCounts) count = 0;
     trainer.slotExamples.clear();
     for (const Example& example : all) {

@@ -44,7 +44,7 @@ void readFindings() {
     RcFile rc;
     std::string problem;
     FileExists(trainer.rcPath);  // the host's noted values into the file first
-    if (loadRcFile(trainer.rcPath, rc, problem)) findingsBySlot(rc, trainer.findings);
+    if (loadRcFile(trainer.rcPath, rc, problem) == kFileRead) findingsBySlot(rc, trainer.findings);
     else for (auto& findings : trainer.findings) findings.clear();
 }
 

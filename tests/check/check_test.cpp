@@ -67,7 +67,6 @@ TEST(Check, RcFilesGiveTheirExactDiagnostics) {
         broken + ":26: error: slot 3: no stroke can produce \"tr tr\": \"tr\" cannot follow \"tr\" (only tl, br, rd, lu can)\n" +
         broken + ":29: error: slot 4 has a gesture and no command; drawing it asks the host to start an empty command\n" +
         broken + ":31: error: slot 5 has the same gesture text as slot 1 (\"br tr br\"); slot 1 always wins\n" +
-        broken + ":34: error: slot 6 (\"br tr br tr br tr br tr br\") never wins: no stroke of up to 8 tokens chooses it\n" +
         broken + ":38: warning: the file name is 84 characters long; the status text shows it cut: \"Trazzle Command -> a-program-whose-file-name-is-far-too-long-to-show-in-the-status-text-of-the-host\"\n" +
         broken + ":42: warning: the text is 113 characters long; the plugin keeps the first 99, up to \"...s of every\"\n";
     std::string brokenErrors;
@@ -92,7 +91,12 @@ TEST(Check, RcFilesGiveTheirExactDiagnostics) {
         {{(folder / "missing.rc").string()}, 2, "",
          "trazzle-check: error: cannot read \"" + (folder / "missing.rc").string() +
              "\": No such file or directory\n"},
+        {{(folder / "huge.rc").string()}, 2, "",
+         "trazzle-check: error: \"" + (folder / "huge.rc").string() +
+             "\" is larger than 16777216 bytes, far more than an rc file holds\n"},
     };
+    write(folder / "huge.rc", "");
+    fs::resize_file(folder / "huge.rc", 16 * 1024 * 1024 + 1);
     for (const Case& c : cases) {
         Outcome outcome = check(c.args);
         EXPECT_EQ(outcome.out, c.out) << c.args.back();
@@ -101,6 +105,46 @@ TEST(Check, RcFilesGiveTheirExactDiagnostics) {
     }
     fs::remove_all(folder);
 }
+
+// What an editor, a paste or a hostile file can put into an rc file: each is reported, and
+// nothing reaches the terminal or the sheet raw.
+TEST(Check, HostileTextsAreReportedAndQuoted) {
+    fs::path folder = scratch("hostile");
+    std::string rc = (folder / "h.rc").string(), svg = (folder / "h.svg").string();
+    write(rc, "\xEF\xBB\xBFtrazzle.plugin.gesture0: br\n"
+              "trazzle.plugin.gesture1: tr\n"
+              "trazzle.plugin.command1: \x1b]0;owned\x07\xff.exe\n" +
+                  std::string("trazzle.plugin.gesture2: br\0 tr\n", 32) +
+                  "trazzle.plugin.command2: " + std::string(100000, 'c') + "\n" +
+                  "trazzle.plugin." + std::string(100000, 'k') + ": \x1b[2J\n"
+                  "trazle.plugin.gesture3: tr\n");
+    Outcome outcome = check({"--sheet", svg, rc});
+    EXPECT_EQ(outcome.out,
+              rc + ":1: error: the file starts with a UTF-8 byte order mark, which the plugin takes as part of the key: it never reads \"trazzle.plugin.gesture0:\"; save the file without the mark\n" +
+              rc + ":4: error: the value holds a zero byte after 2 characters; the plugin reads only \"br\"\n" +
+              rc + ":5: warning: the text is 100000 characters long; the plugin keeps the first 99, up to \"...cccccccccc\"\n" +
+              rc + ":5: warning: the file name is 99 characters long; the status text shows it cut: \"Trazzle Command -> " + std::string(80, 'c') + "\"\n" +
+              rc + ":6: error: unknown key \"trazzle.plugin." + std::string(45, 'k') + "\"..., never read by the plugin; did you mean \"trazzle.plugin.hotkey:\"?\n" +
+              rc + ":7: error: unknown key \"trazle.plugin.gesture3:\", never read by the plugin; did you mean \"trazzle.plugin.gesture3:\"?\n");
+    EXPECT_EQ(outcome.status, 2);
+    std::string sheet = readFile(svg);
+    EXPECT_NE(sheet.find(">\\x1b]0;owned\\x07\\xff.exe<"), std::string::npos);
+    for (char c : sheet) EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)) << int(c);
+    fs::remove_all(folder);
+}
+
+#ifndef _WIN32
+TEST(Check, AReportThatCannotBeWrittenIsAnError) {
+    std::vector<std::string> args = {"trazzle-check", TRAZZLE_EXAMPLES "/broken.rc"};
+    char* argv[] = {&args[0][0], &args[1][0], nullptr};
+    FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    FILE* err = std::tmpfile();
+    EXPECT_EQ(2, runCheck(2, argv, full, err));
+    std::fclose(full);
+    EXPECT_EQ(readAllAndClose(err), "trazzle-check: error: cannot write the report: No space left on device\n");
+}
+#endif
 
 TEST(Check, SheetHasACardPerSlot) {
     fs::path folder = scratch("sheet");
@@ -235,6 +279,33 @@ TEST(Check, LearningSaysWhichSlotsStayEmptyAndWhichStrokesFail) {
                         " |br| launches nothing\n";
     EXPECT_EQ(outcome.out, expected);
     EXPECT_EQ(outcome.status, 0);
+    fs::remove_all(folder);
+}
+
+// Only DIR/0 to DIR/24 hold examples; every other folder is named, never silently dropped.
+TEST(Check, LearningNamesWhatItSkips) {
+    fs::path folder = scratch("skips");
+    for (const char* sub : {"0/old", "01", "25", "abc"}) fs::create_directories(folder / sub);
+    write(folder / "0" / "v.txt", "0 0\n20 20\n40 0\n");
+    write(folder / "0" / "v2.txt", "0 0\n20 20\n40 0\n");
+    write(folder / "README", "not a stroke\n");
+    Outcome outcome = check({"--learn", folder.string()});
+    auto named = [&](const fs::path& path) { return "trazzle-check: warning: \"" + path.string() + "\""; };
+    EXPECT_EQ(outcome.err, named(folder / "01") + " is not a slot folder (0 to 24, no leading zeros); its strokes are not read\n" +
+                               named(folder / "25") + " is not a slot folder (0 to 24, no leading zeros); its strokes are not read\n" +
+                               named(folder / "abc") + " is not a slot folder (0 to 24, no leading zeros); its strokes are not read\n" +
+                               named(folder / "0" / "old") + " is a folder inside a slot folder; its strokes are not read\n");
+    EXPECT_EQ(outcome.out.rfind("trazzle.plugin.gesture0: br\n", 0), 0u);
+    EXPECT_EQ(outcome.status, 1);
+#ifndef _WIN32
+    // A slot folder that is a link to itself cannot be read: its examples would be missing.
+    fs::create_directory_symlink("3", folder / "3");
+    outcome = check({"--learn", folder.string()});
+    EXPECT_NE(outcome.err.find("trazzle-check: error: cannot read the slot folder \"" + (folder / "3").string() +
+                               "\": Too many levels of symbolic links\n"),
+              std::string::npos);
+    EXPECT_EQ(outcome.status, 2);
+#endif
     fs::remove_all(folder);
 }
 

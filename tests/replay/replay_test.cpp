@@ -221,6 +221,14 @@ TEST_F(ReplayFiles, AnRcFileIsReadOnceWholeAndBounded) {
 #endif
 }
 
+TEST_F(ReplayFiles, ControlCharactersFromTheRcFileAreShownNotObeyed) {
+    std::string rc = write("e.rc", "trazzle.plugin.gesture0: tr\ntrazzle.plugin.command0: C:\\\x1b]0;x\x07.exe\n"
+                                   "trazzle.plugin.argument0: \x1b[2J\xc2\x9b\xff\n");
+    Outcome outcome = replay({"--rc", rc, "--text", "tr"});
+    EXPECT_EQ(outcome.out, "gesture: tr\nslot: 0\ndirectory: C:\nfile: \\x1b]0;x\\x07.exe\n"
+                           "argument: \\x1b[2J\\xc2\\x9b\\xff\nstatus: Trazzle Command -> \\x1b]0;x\\x07.exe\n");
+}
+
 #ifndef _WIN32
 TEST(Replay, AFailedOutputIsReported) {
     std::vector<std::string> args = {"trazzle-replay", "--text", "tr"};

@@ -2,7 +2,9 @@
 #include "tools/check/check.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 #include "tools/check/check_internal.h"
 
@@ -92,12 +94,25 @@ const char* severityName(Severity severity) {
     return severity == kError ? "error" : severity == kWarning ? "warning" : "note";
 }
 
+// Every printed line goes through here: whatever the file holds, control characters show as
+// \xNN instead of retitling or clearing the terminal.
+void printLine(FILE* out, const std::string& line) {
+    std::fputs(printableText(line).c_str(), out);
+    std::fputc('\n', out);
+}
+
 int checkFile(const Options& options, FILE* out, FILE* err) {
     RcFile rc;
     std::string problem;
-    if (!loadRcFile(options.rcPath, rc, problem)) {
-        std::fprintf(err, "trazzle-check: error: cannot read \"%s\": %s\n", options.rcPath,
-                     problem.c_str());
+    std::string path = printableText(options.rcPath);
+    FileRead read = loadRcFile(options.rcPath, rc, problem);
+    if (read == kFileUnreadable) {
+        std::fprintf(err, "trazzle-check: error: cannot read \"%s\": %s\n", path.c_str(), problem.c_str());
+        return 2;
+    }
+    if (read == kFileTooLarge) {
+        std::fprintf(err, "trazzle-check: error: \"%s\" is larger than %d bytes, far more than an rc file holds\n",
+                     path.c_str(), static_cast<int>(kMaxInputFileSize));
         return 2;
     }
     std::vector<Diagnostic> found;
@@ -110,11 +125,40 @@ int checkFile(const Options& options, FILE* out, FILE* err) {
     for (const Diagnostic& d : found) {
         status = std::max(status, d.severity == kError ? 2 : d.severity == kWarning ? 1 : 0);
         if (options.quiet && d.severity != kError) continue;
-        std::fprintf(out, "%s\n", formatDiagnostic(options.rcPath, d).c_str());
+        printLine(out, formatDiagnostic(options.rcPath, d));
     }
-    std::fputs(table.c_str(), out);
+    for (size_t start = 0; start < table.size();) {
+        size_t end = table.find('\n', start);
+        if (end == std::string::npos) end = table.size();
+        printLine(out, table.substr(start, end - start));
+        start = end + 1;
+    }
     if (options.sheet && !writeSlotSheet(rc.table, options.sheet)) {
-        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", options.sheet);
+        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", printableText(options.sheet).c_str());
+        return 2;
+    }
+    return status;
+}
+
+int check(int argc, char** argv, FILE* out, FILE* err) {
+    Options options;
+    if (!parseOptions(argc, argv, options, err)) return 2;
+    if (options.help) {
+        std::fputs(kUsage, out);
+        return 0;
+    }
+    int status = 0;
+    if (options.tokenSheet && !writeTokenSheet(options.tokenSheet)) {
+        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", printableText(options.tokenSheet).c_str());
+        return 2;
+    }
+    if (options.learn)
+        status = std::max(status, runLearn(options.learn, options.learnRc, options.apply, out, err));
+    if (options.rcPath) status = std::max(status, checkFile(options, out, err));
+    errno = 0;
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "trazzle-check: error: cannot write the report: %s\n",
+                     std::strerror(errno ? errno : EIO));
         return 2;
     }
     return status;
@@ -122,9 +166,19 @@ int checkFile(const Options& options, FILE* out, FILE* err) {
 
 }  // namespace
 
+int runCheck(int argc, char** argv, FILE* out, FILE* err) {
+    // Nothing of ours throws; the library's allocation failure becomes the usual error.
+    try {
+        return check(argc, argv, out, err);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(err, "trazzle-check: error: out of memory\n");
+        return 2;
+    }
+}
+
 std::string formatDiagnostic(const char* path, const Diagnostic& d) {
-    if (d.line > 0) return textf("%s:%d: %s: %s", path, d.line, severityName(d.severity), d.text.c_str());
-    return textf("%s: %s: %s", path, severityName(d.severity), d.text.c_str());
+    if (d.line > 0) return printableText(textf("%s:%d: %s: %s", path, d.line, severityName(d.severity), d.text.c_str()));
+    return printableText(textf("%s: %s: %s", path, severityName(d.severity), d.text.c_str()));
 }
 
 void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGestureSlotCount]) {
@@ -142,22 +196,4 @@ void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGest
             if (d.line > 0 && (d.line == lines[0] || d.line == lines[1] || d.line == lines[2]))
                 findings[slot].push_back(formatDiagnostic(rc.path, d));
     }
-}
-
-int runCheck(int argc, char** argv, FILE* out, FILE* err) {
-    Options options;
-    if (!parseOptions(argc, argv, options, err)) return 2;
-    if (options.help) {
-        std::fputs(kUsage, out);
-        return 0;
-    }
-    int status = 0;
-    if (options.tokenSheet && !writeTokenSheet(options.tokenSheet)) {
-        std::fprintf(err, "trazzle-check: error: cannot write \"%s\"\n", options.tokenSheet);
-        return 2;
-    }
-    if (options.learn)
-        status = std::max(status, runLearn(options.learn, options.learnRc, options.apply, out, err));
-    if (options.rcPath) status = std::max(status, checkFile(options, out, err));
-    return std::fflush(out) == 0 ? status : 2;
 }

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "tools/common/tool_text.h"
 #include "training/learn_plan.h"
 #include "training/learner.h"
 
@@ -35,18 +37,26 @@ struct KeyRead {
 
 struct RcFile {
     const char* path;
+    std::string text;  // the whole file, read once
     std::vector<RcLine> lines;
+    std::map<std::string, size_t> firstLines;  // lowered key -> index in `lines` of its first line
     std::vector<KeyRead> keys;  // in the order the plugin reads them
     GestureTable table;         // the slots exactly as the plugin holds them
 };
 
-// Reads the file's lines and runs the plugin's loader on it; false when it cannot be read.
-bool loadRcFile(const char* path, RcFile& rc, std::string& problem);
-// The line the host takes a key's value from (the first holding it), or 0.
+// Reads the file once, splits its lines and runs the plugin's loader on its text.
+FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem);
+// The line the host takes a key's value from (the first holding it): null, or its number 0,
+// when none holds it.
+const RcLine* lineHolding(const RcFile& rc, const std::string& key);
 int lineOfKey(const RcFile& rc, const std::string& key);
 std::string lowered(const std::string& text);
-// printf into a std::string.
+// printf into a std::string, never cut.
 std::string textf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// A text from the file as messages quote it: in double quotes, at most kShownLength bytes,
+// control characters and quotes as \xNN.
+constexpr size_t kShownLength = 60;
+std::string shown(const std::string& text);
 
 void checkSettings(const RcFile& rc, std::vector<Diagnostic>& out);
 void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* table);
@@ -63,11 +73,15 @@ struct Example {
 };
 
 // Reads every stroke file of DIR/N/ (N a slot, 0 to 24), in slot order and file name order
-// within a slot; false, with the reason in `problem`, when one cannot be read.
-bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::string& problem);
+// within a slot; false, with the reason in `problem`, when DIR, a slot folder or a file in one
+// cannot be read. Folders it skips (DIR/25, DIR/01, DIR/abc, DIR/3/old) are each named in
+// `warnings`; files directly in DIR are no examples. Names in both are quoted for a terminal.
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::vector<std::string>& warnings,
+                        std::string& problem);
 
 // Everything one learning run over DIR/N/* finds.
 struct LearnOutcome {
+    std::vector<std::string> warnings;  // folders skipped while reading
     std::vector<Example> files;
     std::vector<LearnExample> examples;  // the same, as the learner takes them
     LearnSetup setup;

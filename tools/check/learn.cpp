@@ -1,4 +1,5 @@
 // trazzle-check --learn: slot texts learned from a person's own example strokes, with an honest estimate and the strokes that fail.
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -12,9 +13,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Every line goes out printable: file names and rc texts may hold anything.
+void say(FILE* out, const std::string& line) {
+    std::fputs(printableText(line).c_str(), out);
+    std::fputc('\n', out);
+}
+
 // An rc line as it pastes into the file: an empty value leaves no blank behind the key.
-void printLine(FILE* out, const char* field, int slot, const char* value) {
-    std::fprintf(out, "trazzle.plugin.%s%d:%s%s\n", field, slot, value[0] ? " " : "", value);
+void printLine(FILE* out, const char* field, int slot, const std::string& value) {
+    say(out, textf("trazzle.plugin.%s%d:", field, slot) + (value.empty() ? "" : " ") + value);
 }
 
 void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
@@ -54,15 +61,15 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotLearned) continue;
         if (learned.texts[slot].empty())
-            std::fprintf(out, "# slot %d left empty: %s\n", slot, emptyReason(examples, learned, slot).c_str());
+            say(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, learned, slot));
         else
-            printLine(out, "gesture", slot, learned.texts[slot].c_str());
+            printLine(out, "gesture", slot, learned.texts[slot]);
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
         int owner = learned.owners[slot];
-        std::fprintf(out, "# variant of slot %d\n", owner);
-        printLine(out, "gesture", slot, learned.texts[slot].c_str());
+        say(out, textf("# variant of slot %d", owner));
+        printLine(out, "gesture", slot, learned.texts[slot]);
         printLine(out, "command", slot, rc->table.commands[owner]);
         printLine(out, "argument", slot, rc->table.arguments[owner]);
     }
@@ -71,9 +78,8 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
     for (size_t i : failingExamples(outcome)) {
         int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
-        std::fprintf(out, "# %s: %s |%s| launches %s\n", slot == kNoSlot ? "missed" : "wrong",
-                     outcome.files[i].file.c_str(), outcome.examples[i].text.c_str(),
-                     launchWords(outcome.learned, rc, slot).c_str());
+        say(out, std::string(slot == kNoSlot ? "# missed: " : "# wrong: ") + outcome.files[i].file + " |" +
+                     outcome.examples[i].text + "| launches " + launchWords(outcome.learned, rc, slot));
     }
 }
 
@@ -81,18 +87,17 @@ void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
 int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
     std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
-        std::fprintf(out, "applied: %s already holds these texts\n", rc.path);
+        say(out, std::string("applied: ") + rc.path + " already holds these texts");
         return 0;
     }
     errno = 0;
     if (!writeRcChanges(rc.path, changes)) {
-        std::fprintf(err, "trazzle-check: error: cannot write \"%s\": %s\n", rc.path,
+        say(err, std::string("trazzle-check: error: cannot write \"") + rc.path + "\": " +
                      std::strerror(errno ? errno : EIO));
         return 2;
     }
     for (const RcChange& change : changes)
-        std::fprintf(out, "applied: %s %s (was \"%s\")\n", change.key.c_str(), change.value.c_str(),
-                     change.was.c_str());
+        say(out, "applied: " + change.key + " " + change.value + " (was \"" + change.was + "\")");
     return 0;
 }
 
@@ -100,7 +105,7 @@ int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE
 
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem) {
     outcome = LearnOutcome();
-    if (!readExampleFolders(dir, outcome.files, problem)) return false;
+    if (!readExampleFolders(dir, outcome.files, outcome.warnings, problem)) return false;
     if (outcome.files.empty()) {
         problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
         return false;
@@ -134,16 +139,21 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
     RcFile rc;
     if (rcPath) {
         std::string problem;
-        if (!loadRcFile(rcPath, rc, problem)) {
-            std::fprintf(err, "trazzle-check: error: cannot read \"%s\": %s\n", rcPath, problem.c_str());
+        FileRead read = loadRcFile(rcPath, rc, problem);
+        if (read == kFileTooLarge) problem = textf("larger than %d bytes, far more than an rc file holds",
+                                                   static_cast<int>(kMaxInputFileSize));
+        if (read != kFileRead) {
+            say(err, std::string("trazzle-check: error: cannot read \"") + rcPath + "\": " + problem);
             return 2;
         }
     }
     const RcFile* known = rcPath ? &rc : nullptr;
     LearnOutcome outcome;
     std::string problem;
-    if (!learnFromFolders(dir, known, outcome, problem)) {
-        std::fprintf(err, "trazzle-check: error: %s\n", problem.c_str());
+    bool learned = learnFromFolders(dir, known, outcome, problem);
+    for (const std::string& warning : outcome.warnings) say(err, "trazzle-check: warning: " + warning);
+    if (!learned) {
+        say(err, "trazzle-check: error: " + problem);
         return 2;
     }
     const Estimate& estimate = outcome.estimate;
@@ -154,5 +164,6 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
     std::fprintf(out, "# each slot's most common text instead: %d right, %d wrong, %d nothing\n",
                  estimate.common.right, estimate.common.wrong, estimate.common.nothing);
     printFailures(outcome, known, out);
-    return apply ? applyToRcFile(outcome, rc, out, err) : 0;
+    int status = outcome.warnings.empty() ? 0 : 1;
+    return apply ? std::max(status, applyToRcFile(outcome, rc, out, err)) : status;
 }

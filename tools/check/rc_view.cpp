@@ -1,47 +1,54 @@
 // trazzle-check: the rc file as the plugin sees it: its lines, the keys the plugin reads, its slots.
-#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 
 #include "devhost/rc_file.h"
 #include "host/settings_loader.h"
 #include "tools/check/check_internal.h"
+#include "tools/common/tool_text.h"
 
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-// Records each key the plugin's loader asks for and answers it from the file through the
-// host's rc code, so the key list and the values are never restated here.
+// Records each key the plugin's loader asks for and answers it from the file's text through
+// the host's rc code, so the key list and the values are never restated here.
 int32_t recordInt(void* context, const char* key, int32_t defaultValue) {
     RcFile& rc = *static_cast<RcFile*>(context);
     rc.keys.push_back({key, 'i', defaultValue, false});
-    return rcReadInt(rc.path, key, defaultValue);
+    return rcTextReadInt(rc.text.data(), rc.text.size(), key, defaultValue);
 }
 
 bool recordBool(void* context, const char* key, bool defaultValue) {
     RcFile& rc = *static_cast<RcFile*>(context);
     rc.keys.push_back({key, 'b', 0, defaultValue});
-    return rcReadBool(rc.path, key, defaultValue);
+    return rcTextReadBool(rc.text.data(), rc.text.size(), key, defaultValue);
 }
 
 void recordString(void* context, const char* key, const char* defaultValue, char* out,
                   size_t outSize) {
     RcFile& rc = *static_cast<RcFile*>(context);
     rc.keys.push_back({key, 's', 0, false});
-    rcReadString(rc.path, key, defaultValue, out, outSize);
+    rcTextReadString(rc.text.data(), rc.text.size(), key, defaultValue, out, outSize);
 }
 
 }  // namespace
 
 std::string textf(const char* format, ...) {
-    char buffer[1024];
-    va_list args;
+    // Sized to the text, so a long value never cuts what follows it in a message.
+    va_list args, again;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_copy(again, args);
+    int length = std::vsnprintf(nullptr, 0, format, args);
     va_end(args);
-    return buffer;
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    if (length > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
+    va_end(again);
+    return text;
 }
+
+// Backslashes stay: commands are Windows paths.
+std::string shown(const std::string& text) { return quotedExcerpt(text, kShownLength, "\""); }
 
 std::string lowered(const std::string& text) {
     std::string result = text;
@@ -50,25 +57,16 @@ std::string lowered(const std::string& text) {
     return result;
 }
 
-bool loadRcFile(const char* path, RcFile& rc, std::string& problem) {
+FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem) {
     rc.path = path;
     rc.lines.clear();
     rc.keys.clear();
-    FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        problem = std::strerror(errno);
-        return false;
-    }
-    std::string text;
-    char chunk[16384];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        problem = "read error (is it a folder?)";
-        return false;
-    }
+    rc.firstLines.clear();
+    // One read: everything below works on this text, so a pipe works and a huge file is
+    // refused before it costs anything.
+    FileRead read = readInputFile(path, rc.text, problem);
+    if (read != kFileRead) return read;
+    const std::string& text = rc.text;
 
     // The host's split: lines end in "\n", blanks around key and value do not count, lines
     // starting with '#' or '!' are comments.
@@ -88,6 +86,7 @@ bool loadRcFile(const char* path, RcFile& rc, std::string& problem) {
             size_t v = keyEnd;
             while (v < body.size() && isBlank(body[v])) ++v;
             rc.lines.push_back({number, body.substr(0, keyEnd), body.substr(v)});
+            rc.firstLines.insert({lowered(rc.lines.back().key), rc.lines.size() - 1});
         }
         if (newline == std::string::npos) break;
         start = newline + 1;
@@ -98,12 +97,15 @@ bool loadRcFile(const char* path, RcFile& rc, std::string& problem) {
     // The screen size only matters to the position check, which the checker leaves alone.
     readPluginSettings(reader, INT32_MAX, INT32_MAX, settings);
     readGestureSlots(reader, rc.table);
-    return true;
+    return kFileRead;
+}
+
+const RcLine* lineHolding(const RcFile& rc, const std::string& key) {
+    auto found = rc.firstLines.find(lowered(key));
+    return found == rc.firstLines.end() ? nullptr : &rc.lines[found->second];
 }
 
 int lineOfKey(const RcFile& rc, const std::string& key) {
-    std::string wanted = lowered(key);
-    for (const RcLine& line : rc.lines)
-        if (lowered(line.key) == wanted) return line.number;
-    return 0;
+    const RcLine* line = lineHolding(rc, key);
+    return line ? line->number : 0;
 }

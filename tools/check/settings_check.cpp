@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 
 #include "devhost/rc_file.h"
@@ -10,21 +11,6 @@
 #include "tools/check/check_internal.h"
 
 namespace {
-
-size_t editDistance(const std::string& a, const std::string& b) {
-    std::vector<size_t> row(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (size_t i = 1; i <= a.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= b.size(); ++j) {
-            size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
 
 // "trazzle.plugin.gesture25:" and the like: a slot number the plugin never reads.
 bool isSlotKeyBeyondRange(const std::string& key, long& number) {
@@ -40,12 +26,102 @@ bool isSlotKeyBeyondRange(const std::string& key, long& number) {
     return false;
 }
 
+// Past this many distinct unknown keys the rest are not compared with the plugin's keys:
+// each comparison is some ninety edit distances, and a hostile file holds a million lines.
+constexpr int kMaxKeyComparisons = 1000;
+// Keys are compared by their first characters only; every key the plugin reads is shorter.
+constexpr size_t kComparedKeyLength = 64;
+// A key that does not start with "trazzle." counts as a misspelt key of the plugin (as
+// "trazle.plugin.x:") when it is at most this many edits away from one.
+constexpr size_t kMisspeltDistance = 3;
+
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool startsWith(const std::string& text, const char* prefix) {
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+struct Nearest {
+    const KeyRead* read;
+    size_t distance;
+};
+
+// The plugin's keys, lowered and sorted, each with its place in the plugin's reading order.
+struct KnownKey {
+    std::string lower;
+    size_t order;
+};
+
+// The plugin's key nearest to `key` by edit distance (the first read on a tie), if one is within
+// `limit` edits. The keys are taken in sorted order and the table rows of a prefix shared with
+// the key before are kept, so the 75 slot keys cost little more than one; a key is given up as
+// soon as a row shows it cannot come nearer (no row's least value is below the one before it).
+Nearest nearestKey(const RcFile& rc, const std::vector<KnownKey>& known, const std::string& key, size_t limit) {
+    std::string a = key.substr(0, kComparedKeyLength);
+    std::vector<std::vector<size_t>> rows(1, std::vector<size_t>(a.size() + 1));
+    for (size_t j = 0; j <= a.size(); ++j) rows[0][j] = j;
+    Nearest nearest = {nullptr, limit + 1};
+    size_t nearestOrder = SIZE_MAX;
+    const std::string* previous = nullptr;
+    for (const KnownKey& candidate : known) {
+        const std::string& b = candidate.lower;
+        size_t shared = 0;
+        while (previous && shared + 1 < rows.size() && shared < b.size() && shared < previous->size() &&
+               (*previous)[shared] == b[shared])
+            ++shared;
+        rows.resize(shared + 1);
+        previous = &b;
+        bool givenUp = false;
+        for (size_t i = shared + 1; i <= b.size() && !givenUp; ++i) {
+            std::vector<size_t> row(a.size() + 1);
+            const std::vector<size_t>& up = rows[i - 1];
+            row[0] = i;
+            size_t least = i;
+            for (size_t j = 1; j <= a.size(); ++j) {
+                row[j] = std::min({up[j] + 1, row[j - 1] + 1, up[j - 1] + (b[i - 1] != a[j - 1])});
+                least = std::min(least, row[j]);
+            }
+            rows.push_back(std::move(row));
+            givenUp = least > nearest.distance;
+        }
+        if (givenUp || rows.size() != b.size() + 1) continue;
+        size_t distance = rows.back()[a.size()];
+        bool earlierTie = nearest.read && distance == nearest.distance && candidate.order < nearestOrder;
+        if (distance < nearest.distance || earlierTie) {
+            nearest = {&rc.keys[candidate.order], distance};
+            nearestOrder = candidate.order;
+        }
+    }
+    return nearest;
+}
+
 void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
     std::set<std::string> known;
-    for (const KeyRead& read : rc.keys) known.insert(lowered(read.key));
+    std::vector<KnownKey> sortedKeys;
+    for (size_t i = 0; i < rc.keys.size(); ++i) {
+        sortedKeys.push_back({lowered(rc.keys[i].key), i});
+        known.insert(sortedKeys.back().lower);
+    }
+    std::sort(sortedKeys.begin(), sortedKeys.end(),
+              [](const KnownKey& x, const KnownKey& y) { return x.lower < y.lower; });
     std::vector<std::pair<std::string, int>> firstLine;  // known key -> line used
+    std::map<std::string, Nearest> compared;
+    int notCompared = 0;
     for (const RcLine& line : rc.lines) {
         std::string key = lowered(line.key);
+        // Editors on Windows like to start a file with a byte order mark; the host takes it as
+        // part of the first key.
+        if (line.number == 1 && startsWith(key, kByteOrderMark)) {
+            std::string rest = key.substr(3);
+            if (startsWith(rest, "trazzle.")) {
+                out.push_back({line.number, kError,
+                               textf("the file starts with a UTF-8 byte order mark, which the plugin "
+                                     "takes as part of the key: it never reads %s; save the file "
+                                     "without the mark",
+                                     shown(line.key.substr(3)).c_str())});
+                continue;
+            }
+        }
         if (known.count(key)) {
             auto used = std::find_if(firstLine.begin(), firstLine.end(),
                                      [&](const auto& entry) { return entry.first == key; });
@@ -53,69 +129,92 @@ void checkKeys(const RcFile& rc, std::vector<Diagnostic>& out) {
                 firstLine.push_back({key, line.number});
             else
                 out.push_back({line.number, kWarning,
-                               textf("\"%s\" is repeated; the plugin uses line %d and ignores this one",
-                                      line.key.c_str(), used->second)});
+                               textf("%s is repeated; the plugin uses line %d and ignores this one",
+                                     shown(line.key).c_str(), used->second)});
             continue;
         }
-        if (key.compare(0, 8, "trazzle.") != 0) continue;
+        bool ours = startsWith(key, "trazzle.");
         long number = 0;
-        if (isSlotKeyBeyondRange(key, number)) {
+        if (ours && isSlotKeyBeyondRange(key, number)) {
             out.push_back({line.number, kError,
-                           textf("slot %ld does not exist (slots are 0 to 24); \"%s\" is never read",
-                                  number, line.key.c_str())});
+                           textf("slot %ld does not exist (slots are 0 to 24); %s is never read",
+                                 number, shown(line.key).c_str())});
             continue;
         }
-        const KeyRead* nearest = nullptr;
-        size_t best = SIZE_MAX;
-        for (const KeyRead& read : rc.keys) {
-            size_t distance = editDistance(key, lowered(read.key));
-            if (distance < best) best = distance, nearest = &read;
+        auto nearest = compared.find(key);
+        if (nearest == compared.end()) {
+            if (compared.size() == static_cast<size_t>(kMaxKeyComparisons)) {
+                ++notCompared;
+                if (ours)
+                    out.push_back({line.number, kError,
+                                   textf("unknown key %s, never read by the plugin",
+                                         shown(line.key).c_str())});
+                continue;
+            }
+            // Any key of ours is named with its nearest; another only when it is near one.
+            size_t limit = ours ? SIZE_MAX - 1 : kMisspeltDistance;
+            nearest = compared.insert({key, nearestKey(rc, sortedKeys, key, limit)}).first;
         }
+        if (!nearest->second.read) continue;
         out.push_back({line.number, kError,
-                       textf("unknown key \"%s\", never read by the plugin; did you mean \"%s\"?",
-                              line.key.c_str(), nearest->key.c_str())});
+                       textf("unknown key %s, never read by the plugin; did you mean \"%s\"?",
+                             shown(line.key).c_str(), nearest->second.read->key.c_str())});
     }
+    if (notCompared > 0)
+        out.push_back({0, kNote,
+                       textf("%d lines past the first %d unknown keys were not compared with the "
+                             "plugin's keys: a misspelt key among them may go unnoticed",
+                             notCompared, kMaxKeyComparisons)});
 }
 
 void checkValues(const RcFile& rc, std::vector<Diagnostic>& out) {
+    const char* text = rc.text.data();
+    size_t size = rc.text.size();
     for (const KeyRead& read : rc.keys) {
-        int line = lineOfKey(rc, read.key);
-        if (line == 0) continue;
+        const RcLine* held = lineHolding(rc, read.key);
+        if (!held) continue;
+        int line = held->number;
         const char* key = read.key.c_str();
+        const std::string& value = held->value;
         // The host's own reads decide: a value read as the default whatever the default is
         // was not understood.
-        std::string value(4096, '\0');
-        rcReadString(rc.path, key, "", &value[0], value.size());
-        value.resize(std::strlen(value.c_str()));
-        if (read.type == 'b' && rcReadBool(rc.path, key, true) != rcReadBool(rc.path, key, false)) {
+        if (read.type == 'b' && rcTextReadBool(text, size, key, true) != rcTextReadBool(text, size, key, false)) {
             out.push_back({line, kError,
-                           textf("\"%s\" is not a boolean (true/false, yes/no, on/off, 1/0); the "
-                                  "plugin uses the default, %s",
-                                  value.c_str(), read.boolDefault ? "true" : "false")});
+                           textf("%s is not a boolean (true/false, yes/no, on/off, 1/0); the "
+                                 "plugin uses the default, %s",
+                                 shown(value).c_str(), read.boolDefault ? "true" : "false")});
         } else if (read.type == 'i') {
-            int32_t number = rcReadInt(rc.path, key, 0);
-            if (number != rcReadInt(rc.path, key, 1)) {
+            int32_t number = rcTextReadInt(text, size, key, 0);
+            if (number != rcTextReadInt(text, size, key, 1)) {
                 out.push_back({line, kError,
-                               textf("\"%s\" is not a whole decimal number within 32 bits; the "
-                                      "plugin uses the default, %ld",
-                                      value.c_str(), static_cast<long>(read.intDefault))});
+                               textf("%s is not a whole decimal number within 32 bits; the "
+                                     "plugin uses the default, %ld",
+                                     shown(value).c_str(), static_cast<long>(read.intDefault))});
             } else if (read.key == kKeyTransparencyAlpha && (number < 0 || number > 255)) {
                 out.push_back({line, kWarning,
                                textf("alpha %ld is outside 0 to 255; the plugin uses its low 8 "
-                                      "bits, %d",
-                                      static_cast<long>(number),
-                                      static_cast<int>(static_cast<uint32_t>(number) & 0xFF))});
+                                     "bits, %d",
+                                     static_cast<long>(number),
+                                     static_cast<int>(static_cast<uint32_t>(number) & 0xFF))});
             } else if (read.key == kKeyHotkey && (number < 1 || number > 254)) {
                 out.push_back({line, kError,
                                textf("hotkey %ld is outside 1 to 254; no key can ever press it",
-                                      static_cast<long>(number))});
+                                     static_cast<long>(number))});
             }
-        } else if (read.type == 's' && value.size() >= kSlotTextSize) {
-            out.push_back({line, kWarning,
-                           textf("the text is %d characters long; the plugin keeps the first %d, "
-                                  "up to \"...%s\"",
-                                  static_cast<int>(value.size()), kSlotTextSize - 1,
-                                  value.substr(kSlotTextSize - 1 - 10, 10).c_str())});
+        } else if (read.type == 's') {
+            // The plugin holds texts as C strings: a zero byte ends the value there.
+            size_t zero = value.find('\0');
+            if (zero != std::string::npos && zero < kSlotTextSize - 1)
+                out.push_back({line, kError,
+                               textf("the value holds a zero byte after %d characters; the plugin "
+                                     "reads only %s",
+                                     static_cast<int>(zero), shown(value.substr(0, zero)).c_str())});
+            else if (value.size() >= kSlotTextSize)
+                out.push_back({line, kWarning,
+                               textf("the text is %d characters long; the plugin keeps the first "
+                                     "%d, up to %s",
+                                     static_cast<int>(value.size()), kSlotTextSize - 1,
+                                     shown("..." + value.substr(kSlotTextSize - 1 - 10, 10)).c_str())});
         }
     }
 }

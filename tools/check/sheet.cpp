@@ -12,9 +12,11 @@ constexpr int kCardHeight = 250;
 constexpr int kColumns = 4;
 constexpr int kDrawLeft = 25, kDrawTop = 50, kDrawWidth = 170, kDrawHeight = 140;
 
+// Markup escaped, and what XML cannot hold at all (control characters, bytes that are not
+// UTF-8) shown as \xNN, so any text from the rc file makes a sheet that parses.
 std::string escaped(const std::string& text) {
     std::string out;
-    for (char c : text) {
+    for (char c : printableText(text)) {
         if (c == '&') out += "&amp;";
         else if (c == '<') out += "&lt;";
         else if (c == '>') out += "&gt;";

@@ -8,9 +8,6 @@
 
 namespace {
 
-// Slots are judged against every stroke of up to this many tokens.
-constexpr int kWinDepth = 8;
-
 std::string gestureKey(int slot) { return textf("trazzle.plugin.gesture%d:", slot); }
 
 std::string tokensAfter(int token) {
@@ -39,21 +36,6 @@ std::string joinTokens(const std::vector<int>& tokens) {
         text += kCornerTokens[token].label;
     }
     return text;
-}
-
-// Every producible text within `depth` tokens, each handed to the engine's own choice.
-void markWinners(const GestureTable& table, char* text, size_t length, int last, int depth,
-                 bool* wins) {
-    for (int next = 0; next < kCornerTokenCount; ++next) {
-        if (last >= 0 && !canFollow(last, next)) continue;
-        size_t end = length;
-        if (length > 0) text[end++] = ' ';
-        std::memcpy(text + end, kCornerTokens[next].label, 2);
-        text[end + 2] = '\0';
-        int slot = findBestSlot(table, text);
-        if (slot != kNoSlot) wins[slot] = true;
-        if (depth > 1) markWinners(table, text, end + 2, next, depth - 1, wins);
-    }
 }
 
 bool sameLaunch(const GestureTable& table, int a, int b) {
@@ -204,9 +186,9 @@ void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* tab
         int count = parseGestureTokens(gesture, tokens, kGestureTextSize);
         if (count < 0) {
             out.push_back({line, kError,
-                           textf("slot %d: \"%s\" is not corner tokens separated by single blanks "
+                           textf("slot %d: %s is not corner tokens separated by single blanks "
                                  "(tr tl br bl rd ru ld lu)",
-                                 slot, gesture)});
+                                 slot, shown(gesture).c_str())});
             continue;
         }
         if (!isProducible(gesture)) {
@@ -228,27 +210,10 @@ void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* tab
         sound[slot] = true;
     }
 
-    // Most slots win on their own text; only if one does not is every stroke tried.
-    bool wins[kGestureSlotCount] = {};
-    bool allWin = true;
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (!sound[slot]) continue;
-        int winner = parsed[slot].size() <= static_cast<size_t>(kWinDepth)
-                         ? findBestSlot(t, t.gestures[slot])
-                         : kNoSlot;
-        if (winner != kNoSlot) wins[winner] = true;
-        allWin = allWin && wins[slot];
-    }
-    if (!allWin) {
-        char text[kGestureTextSize];
-        markWinners(t, text, 0, -1, kWinDepth, wins);
-    }
-    for (int slot = 0; slot < kGestureSlotCount; ++slot)
-        if (sound[slot] && !wins[slot])
-            out.push_back({lineOfKey(rc, gestureKey(slot)), kError,
-                           textf("slot %d (\"%s\") never wins: no stroke of up to %d tokens "
-                                 "chooses it",
-                                 slot, t.gestures[slot], kWinDepth)});
+    // No "never wins" finding: a sound slot always wins the stroke that draws exactly its own
+    // text. Its score there is 1; only a longer text could score more, and none occurs in it;
+    // only a lower slot could tie, with the same length and occurring, so the same text, and
+    // that repeat was reported above.
 
     for (int slot = 0; slot < kGestureSlotCount; ++slot)
         if (sound[slot]) nearMisses(rc, slot, parsed[slot], out, table);

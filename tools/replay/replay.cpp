@@ -16,6 +16,7 @@
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
 #include "host/settings_loader.h"
+#include "tools/common/tool_text.h"
 #include "tools/replay/stroke_file.h"
 
 namespace {
@@ -42,10 +43,8 @@ const char kUsage[] =
     "  ld  left edge, passed moving down   lu  left edge, passed moving up\n"
     "A V drawn left to right is \"br\", a peak \"tr\", a W \"br tr br\".\n";
 
-// Bound that keeps a hostile input from taking the memory: a real rc file has a few
-// kilobytes (the stroke reader has bounds of its own).
-constexpr size_t kMaxRcFileSize = 16 * 1024 * 1024;
 // Printed with %d: a 32-bit C runtime may not know %zu.
+constexpr int kMaxRcBytes = static_cast<int>(kMaxInputFileSize);
 
 struct Options {
     bool trace = false;
@@ -69,7 +68,7 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
         const char* arg = argv[i];
         bool needsValue = std::strcmp(arg, "--rc") == 0 || std::strcmp(arg, "--text") == 0;
         if (needsValue && i + 1 >= argc) {
-            fail(err, "%s needs a value (see --help)", arg);
+            fail(err, "%s needs a value (see --help)", printableText(arg).c_str());
             return false;
         }
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
@@ -79,7 +78,7 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
         } else if (std::strcmp(arg, "--rc") == 0) {
             options.rcPath = argv[++i];
         } else if (arg[0] == '-' && arg[1] != '\0' && std::strcmp(arg, "--text") != 0) {
-            fail(err, "unknown option \"%s\" (see --help)", arg);
+            fail(err, "unknown option \"%s\" (see --help)", printableText(arg).c_str());
             return false;
         } else {
             if (options.text || options.strokePath) {
@@ -126,26 +125,14 @@ void rcString(void* text, const char* key, const char* defaultValue, char* out, 
 // The slots as the plugin reads them: the same keys, order and cut to 99 characters. The
 // file is read once, so a pipe works too; a folder or a read error is refused.
 bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
-    FILE* file = std::fopen(rcPath, "rb");
-    if (!file) {
-        fail(err, "cannot read rc file \"%s\": %s", rcPath, std::strerror(errno));
+    std::string text, problem;
+    FileRead read = readInputFile(rcPath, text, problem);
+    if (read == kFileUnreadable) {
+        fail(err, "cannot read rc file \"%s\": %s", printableText(rcPath).c_str(), problem.c_str());
         return false;
     }
-    std::string text;
-    char chunk[16384];
-    size_t got;
-    errno = 0;
-    while (text.size() <= kMaxRcFileSize && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    bool failed = std::ferror(file) != 0;
-    int error = errno;
-    std::fclose(file);
-    if (failed) {
-        fail(err, "cannot read rc file \"%s\": %s", rcPath, std::strerror(error ? error : EIO));
-        return false;
-    }
-    if (text.size() > kMaxRcFileSize) {
-        fail(err, "rc file \"%s\" is larger than %d bytes", rcPath, static_cast<int>(kMaxRcFileSize));
+    if (read == kFileTooLarge) {
+        fail(err, "rc file \"%s\" is larger than %d bytes", printableText(rcPath).c_str(), kMaxRcBytes);
         return false;
     }
     SettingsReader reader = {rcInt, rcBool, rcString, &text};
@@ -201,7 +188,9 @@ int replay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
         endStroke(state);
     }
     std::fputs(trace.c_str(), out);
-    std::fprintf(out, "gesture: %s\n", state.gestureText);
+    // Texts from the command line and the rc file may hold anything; control characters are
+    // written as \xNN, so they show instead of driving the terminal.
+    std::fprintf(out, "gesture: %s\n", printableText(state.gestureText).c_str());
 
     if (options.rcPath) {
         int slot = findBestSlot(table, state.gestureText);
@@ -211,7 +200,8 @@ int replay(int argc, char** argv, FILE* in, FILE* out, FILE* err) {
             LaunchPlan plan;
             planLaunch(table, slot, plan);
             std::fprintf(out, "slot: %d\ndirectory: %s\nfile: %s\nargument: %s\nstatus: %s\n", slot,
-                         plan.directory, plan.file, plan.argument, plan.status);
+                         printableText(plan.directory).c_str(), printableText(plan.file).c_str(),
+                         printableText(plan.argument).c_str(), printableText(plan.status).c_str());
         }
     }
     if (std::fflush(out) != 0 || std::ferror(out)) {

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tools/common/tool_text.h"
+
 namespace {
 
 constexpr size_t kMaxLineLength = kMaxStrokeLineLength;
@@ -25,21 +27,7 @@ void setProblem(std::string& problem, const char* format, ...) {
 
 // At most kQuoteLength characters of `line`, control characters escaped, so an error
 // message cannot flood or drive the terminal.
-std::string quoted(const std::string& line) {
-    std::string text = "\"";
-    for (size_t i = 0; i < line.size() && i < kQuoteLength; ++i) {
-        unsigned char c = static_cast<unsigned char>(line[i]);
-        if (c < 0x20 || c == 0x7f || c == '"' || c == '\\') {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", c);
-            text += escape;
-        } else {
-            text += static_cast<char>(c);
-        }
-    }
-    text += line.size() > kQuoteLength ? "\"..." : "\"";
-    return text;
-}
+std::string quoted(const std::string& line) { return quotedExcerpt(line, kQuoteLength); }
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
@@ -102,10 +90,12 @@ LineResult readLine(FILE* file, std::string& line) {
 
 bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points, std::string& problem) {
     bool fromStdin = std::strcmp(path, "-") == 0;
-    const char* name = fromStdin ? "<stdin>" : path;
+    // The name goes into every message, so a file name cannot drive the terminal either.
+    std::string shownName = fromStdin ? "<stdin>" : printableText(path);
+    const char* name = shownName.c_str();
     FILE* file = fromStdin ? in : std::fopen(path, "rb");
     if (!file) {
-        setProblem(problem, "cannot read stroke file \"%s\": %s", path, std::strerror(errno));
+        setProblem(problem, "cannot read stroke file \"%s\": %s", name, std::strerror(errno));
         return false;
     }
     std::string line;
