@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/gesture_producibility.h"
+#include "training/gesture_producibility.h"
 #include "tools/check/check.h"
 
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "devhost/host_log.h"
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "devhost/rc_pending.h"
 
 // ReadString's answer lives here until the next ReadString; longer values are cut to fit.

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "devhost/host_log.h"
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 
 HostSettings hostSettings;
 

@@ -6,7 +6,7 @@
 
 #include "devhost/host_log.h"
 #include "devhost/host_state.h"
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "engine/gesture_producibility.h"
+#include "training/gesture_producibility.h"
 #include "fuzz/fuzz_support.h"
-#include "tools/check/check_internal.h"
+#include "training/example_folders.h"
 
 namespace fs = std::filesystem;
 

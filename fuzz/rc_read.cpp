@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "fuzz/fuzz_support.h"
 
 // Input: the key, a line feed, the file's text.

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/replay/stroke_file.h"
-#include "tools/replay/stroke_file_create.h"
+#include "training/stroke_file.h"
+#include "training/stroke_file_create.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -30,9 +30,9 @@ void recordStroke(const std::vector<ScreenPoint>& points) {
         return;
     }
     std::fprintf(file, "# drawn on the trainer's canvas for slot %d; the first point is the press\n", slot);
-    for (const ScreenPoint& point : points)
-        std::fprintf(file, "%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
-    bool written = std::fclose(file) == 0;
+    bool written = true;
+    for (const ScreenPoint& point : points) written = writeStrokePoint(file, point) && written;
+    written = std::fclose(file) == 0 && written;
     std::snprintf(status, sizeof status, written ? "Trainer -> recorded trazzle-examples/%d/%s"
                                                  : "Trainer -> trazzle-examples/%d/%s not written", slot, name);
     showStatus(status);

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "engine/command_launcher.h"
-#include "engine/gesture_producibility.h"
+#include "training/gesture_producibility.h"
 #include "engine/gesture_matcher.h"
 #include "host/vantrel.h"
 #include "trainer/thumbnail.h"

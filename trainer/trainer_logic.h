@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
-#include "tools/check/check_internal.h"
+#include "training/example_folders.h"
 #include "training/learn_plan.h"
 
 enum TrainerAction {

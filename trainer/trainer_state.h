@@ -13,7 +13,7 @@
 #include "engine/stroke_tokenizer.h"
 #include "plugin_state/plugin_settings.h"
 #include "plugin_state/style_record.h"
-#include "tools/check/check_internal.h"
+#include "training/example_folders.h"
 
 constexpr char kTrainerClass[] = "TrazzleTrainer";
 constexpr char kCanvasClass[] = "TrazzleCanvas";

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/gesture_producibility.h"
+#include "training/gesture_producibility.h"
 #include "tests/tool_run.h"
 #include "tools/check/check.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "stroke_recorder.h"
+#include "tests/engine/stroke_recorder.h"
 
 namespace {
 

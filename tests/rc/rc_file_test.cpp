@@ -1,5 +1,5 @@
 // Tests of the rc file format: reading values and atomically rewriting them, byte for byte.
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "tests/rc/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "tests/rc/temp_dir.h"
 
 #ifdef _WIN32

@@ -6,7 +6,8 @@
 #include <cstring>
 #include <new>
 
-#include "tools/check/check_internal.h"
+#include "tools/check/check_tool.h"
+#include "training/checker.h"
 
 namespace {
 
@@ -90,10 +91,6 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
     return true;
 }
 
-const char* severityName(Severity severity) {
-    return severity == kError ? "error" : severity == kWarning ? "warning" : "note";
-}
-
 // Every printed line goes through here: whatever the file holds, control characters show as
 // \xNN instead of retitling or clearing the terminal.
 void printLine(FILE* out, const std::string& line) {
@@ -173,27 +170,5 @@ int runCheck(int argc, char** argv, FILE* out, FILE* err) {
     } catch (const std::bad_alloc&) {
         std::fprintf(err, "trazzle-check: error: out of memory\n");
         return 2;
-    }
-}
-
-std::string formatDiagnostic(const char* path, const Diagnostic& d) {
-    if (d.line > 0) return printableText(textf("%s:%d: %s: %s", path, d.line, severityName(d.severity), d.text.c_str()));
-    return printableText(textf("%s: %s: %s", path, severityName(d.severity), d.text.c_str()));
-}
-
-void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGestureSlotCount]) {
-    std::vector<Diagnostic> found;
-    checkSettings(rc, found);
-    checkSlots(rc, found, nullptr);
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
-    const char* fields[] = {"gesture", "command", "argument"};
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        findings[slot].clear();
-        int lines[3];
-        for (int i = 0; i < 3; ++i) lines[i] = lineOfKey(rc, textf("trazzle.plugin.%s%d:", fields[i], slot));
-        for (const Diagnostic& d : found)
-            if (d.line > 0 && (d.line == lines[0] || d.line == lines[1] || d.line == lines[2]))
-                findings[slot].push_back(formatDiagnostic(rc.path, d));
     }
 }

@@ -2,16 +2,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
-#include "devhost/rc_file.h"
-#include "tools/check/check_internal.h"
-#include "training/learn_plan.h"
-#include "training/learner.h"
+#include "tools/check/check_tool.h"
+#include "training/example_folders.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Every line goes out printable: file names and rc texts may hold anything.
 void say(FILE* out, const std::string& line) {
@@ -22,15 +17,6 @@ void say(FILE* out, const std::string& line) {
 // An rc line as it pastes into the file: an empty value leaves no blank behind the key.
 void printLine(FILE* out, const char* field, int slot, const std::string& value) {
     say(out, textf("trazzle.plugin.%s%d:", field, slot) + (value.empty() ? "" : " ") + value);
-}
-
-void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
-    bool hasFolder[kGestureSlotCount];
-    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        std::error_code error;
-        hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
-    }
-    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
 }
 
 // Why a learned slot was left without a text.
@@ -102,38 +88,6 @@ int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE
 }
 
 }  // namespace
-
-bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem) {
-    outcome = LearnOutcome();
-    if (!readExampleFolders(dir, outcome.files, outcome.warnings, problem)) return false;
-    if (outcome.files.empty()) {
-        problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
-        return false;
-    }
-    for (const Example& file : outcome.files) outcome.examples.push_back({file.slot, file.text});
-    planSlots(dir, rc, outcome.setup);
-    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
-    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
-    return true;
-}
-
-std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
-    std::vector<size_t> failing;
-    for (size_t i = 0; i < outcome.examples.size(); ++i) {
-        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
-        if (slot == kNoSlot || outcome.learned.owners[slot] != outcome.examples[i].slot) failing.push_back(i);
-    }
-    return failing;
-}
-
-bool writeRcChanges(const char* path, const std::vector<RcChange>& changes) {
-    std::vector<const char*> keys, values;
-    for (const RcChange& change : changes) {
-        keys.push_back(change.key.c_str());
-        values.push_back(change.value.c_str());
-    }
-    return rcWriteStrings(path, keys.data(), values.data(), keys.size());
-}
 
 int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* err) {
     RcFile rc;

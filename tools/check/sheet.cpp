@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/gesture_producibility.h"
-#include "tools/check/check_internal.h"
+#include "training/gesture_producibility.h"
+#include "training/checker.h"
 
 namespace {
 

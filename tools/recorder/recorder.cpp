@@ -11,7 +11,8 @@
 #include "host/rc_search.h"
 #include "host/settings_loader.h"
 #include "host/vantrel.h"
-#include "tools/replay/stroke_file_create.h"
+#include "training/stroke_file.h"
+#include "training/stroke_file_create.h"
 
 #define PLUGIN_EXPORT extern "C" __declspec(dllexport)
 
@@ -77,7 +78,7 @@ LRESULT CALLBACK statusWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK mouseHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
     if (nCode >= 0 && wParam == WM_MOUSEMOVE && recorder.stroke) {
         POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
-        std::fprintf(recorder.stroke, "%ld %ld\n", static_cast<long>(pt.x), static_cast<long>(pt.y));
+        writeStrokePoint(recorder.stroke, {static_cast<int32_t>(pt.x), static_cast<int32_t>(pt.y)});
         ++recorder.points;
     }
     return CallNextHookEx(recorder.mouseHook, nCode, wParam, lParam);
@@ -93,7 +94,7 @@ void startStroke() {
     GetCursorPos(&cursor);
     std::fprintf(recorder.stroke, "# recorded by trazzle-recorder with hotkey %ld; the first point is the press\n",
                  static_cast<long>(recorder.hotkey));
-    std::fprintf(recorder.stroke, "%ld %ld\n", static_cast<long>(cursor.x), static_cast<long>(cursor.y));
+    writeStrokePoint(recorder.stroke, {static_cast<int32_t>(cursor.x), static_cast<int32_t>(cursor.y)});
     recorder.points = 1;
     recorder.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, mouseHookProc, GetModuleHandleA(nullptr), 0);
 }

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "engine/command_launcher.h"
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
 #include "host/settings_loader.h"
-#include "tools/common/tool_text.h"
-#include "tools/replay/stroke_file.h"
+#include "training/tool_text.h"
+#include "training/stroke_file.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 // Stroke files as trazzle-replay, trazzle-check and the recorder share them: one point a line, the first the hotkey press.
-#include "tools/replay/stroke_file.h"
+#include "training/stroke_file.h"
+
+#include "training/stroke_file_create.h"
 
 #include <cerrno>
 #include <cinttypes>
@@ -8,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tools/common/tool_text.h"
+#include "training/tool_text.h"
 
 namespace {
 
@@ -143,4 +145,12 @@ bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points
         ok = false;
     }
     return ok;
+}
+
+bool writeStrokePoint(FILE* file, ScreenPoint point) {
+    return std::fprintf(file, "%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y)) > 0;
+}
+
+void strokeFileName(int number, char (&name)[kStrokeNameSize]) {
+    std::snprintf(name, sizeof name, "stroke-%03d.txt", number);
 }

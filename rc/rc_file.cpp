@@ -1,12 +1,12 @@
 // The host's rc settings files: finding a key's value, and rewriting one value atomically.
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "devhost/rc_file_replace.h"
+#include "rc/rc_file_replace.h"
 
 namespace {
 

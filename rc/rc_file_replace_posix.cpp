@@ -1,5 +1,5 @@
 // Replacing an rc file safely on POSIX systems: flock, O_EXCL temporaries, fsync, rename.
-#include "devhost/rc_file_replace.h"
+#include "rc/rc_file_replace.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-// Stroke files as trazzle-replay, trazzle-check and the recorder share them: one point a line, the first the hotkey press.
+// Stroke files as trazzle-replay, trazzle-check, the recorder and the trainer share them: one point a line, the first the press.
 #pragma once
 
 #include <cstdio>
@@ -17,3 +17,6 @@ constexpr size_t kMaxStrokePoints = 1000000;
 // is wrong and where ("FILE:LINE: ...", at most 60 characters of the line quoted, control
 // characters escaped) in `problem`.
 bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points, std::string& problem);
+
+// Writes one point as a line the reader takes back exactly; false when the write failed.
+bool writeStrokePoint(FILE* file, ScreenPoint point);

@@ -1,5 +1,5 @@
 // Which gesture texts some stroke can produce, and a canonical stroke that produces each of them.
-#include "engine/gesture_producibility.h"
+#include "training/gesture_producibility.h"
 
 #include <cstring>
 

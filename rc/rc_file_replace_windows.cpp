@@ -2,7 +2,7 @@
 #define _CRT_RAND_S  // rand_s: random bits from the system
 #include <stdlib.h>
 
-#include "devhost/rc_file_replace.h"
+#include "rc/rc_file_replace.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -1,5 +1,5 @@
 // What trazzle-check and trazzle-replay share for outside input: a bounded file read and printable texts.
-#include "tools/common/tool_text.h"
+#include "training/tool_text.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -9,7 +9,7 @@ constexpr int kMaxStrokeFiles = 999;
 // "stroke-007.txt" for 7.
 void strokeFileName(int number, char (&name)[kStrokeNameSize]);
 
-// Creates the first of stroke-001.txt ... stroke-999.txt in `folder` (ending in a backslash)
+// Creates the first of stroke-001.txt ... stroke-999.txt in `folder` (ending in a separator)
 // that does not exist yet, its name in `name`, opened for binary writing; null when none can
 // be made. A name already taken, by a file, a folder or a link even pointing nowhere, is
 // skipped for the next number.

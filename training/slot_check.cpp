@@ -3,8 +3,8 @@
 #include <set>
 
 #include "engine/command_launcher.h"
-#include "engine/gesture_producibility.h"
-#include "tools/check/check_internal.h"
+#include "training/gesture_producibility.h"
+#include "training/checker.h"
 
 namespace {
 

@@ -1,14 +1,10 @@
 // Creating the next free stroke-NNN.txt in a folder, exclusively: nothing is overwritten, no planted link followed.
-#include "tools/replay/stroke_file_create.h"
+#include "training/stroke_file_create.h"
 
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
-
-void strokeFileName(int number, char (&name)[kStrokeNameSize]) {
-    std::snprintf(name, sizeof name, "stroke-%03d.txt", number);
-}
 
 // Created exclusively, so neither a file another writer made a moment ago nor a link planted
 // under the name is ever written to: such a name is skipped like an earlier recording.

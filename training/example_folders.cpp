@@ -1,10 +1,12 @@
-// trazzle-check --learn: the example strokes of DIR/N/, each tokenized to the text the plugin would see.
+// Example strokes of slots in DIR/N/ folders, each tokenized to the text the plugin would see, and a learning run over them.
 #include <algorithm>
 #include <filesystem>
 
 #include "engine/stroke_tokenizer.h"
-#include "tools/check/check_internal.h"
-#include "tools/replay/stroke_file.h"
+#include "training/example_folders.h"
+
+#include "rc/rc_file.h"
+#include "training/stroke_file.h"
 
 namespace {
 
@@ -46,6 +48,16 @@ bool listFolder(const fs::path& folder, std::vector<fs::path>& entries, std::str
     if (error) problem = error.message();
     std::sort(entries.begin(), entries.end());
     return !error;
+}
+
+// A slot with a folder in DIR is learned, whether or not the folder holds examples.
+void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
+    bool hasFolder[kGestureSlotCount];
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        std::error_code error;
+        hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
+    }
+    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
 }
 
 }  // namespace
@@ -96,4 +108,36 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::ve
         }
     }
     return true;
+}
+
+bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem) {
+    outcome = LearnOutcome();
+    if (!readExampleFolders(dir, outcome.files, outcome.warnings, problem)) return false;
+    if (outcome.files.empty()) {
+        problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
+        return false;
+    }
+    for (const Example& file : outcome.files) outcome.examples.push_back({file.slot, file.text});
+    planSlots(dir, rc, outcome.setup);
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
+    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
+    return true;
+}
+
+std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
+    std::vector<size_t> failing;
+    for (size_t i = 0; i < outcome.examples.size(); ++i) {
+        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
+        if (slot == kNoSlot || outcome.learned.owners[slot] != outcome.examples[i].slot) failing.push_back(i);
+    }
+    return failing;
+}
+
+bool writeRcChanges(const char* path, const std::vector<RcChange>& changes) {
+    std::vector<const char*> keys, values;
+    for (const RcChange& change : changes) {
+        keys.push_back(change.key.c_str());
+        values.push_back(change.value.c_str());
+    }
+    return rcWriteStrings(path, keys.data(), values.data(), keys.size());
 }

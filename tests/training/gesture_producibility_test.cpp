@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/gesture_producibility.h"
-#include "stroke_recorder.h"
+#include "training/gesture_producibility.h"
+#include "tests/engine/stroke_recorder.h"
 
 namespace {
 

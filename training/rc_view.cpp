@@ -2,10 +2,10 @@
 #include <cstdarg>
 #include <cstring>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "host/settings_loader.h"
-#include "tools/check/check_internal.h"
-#include "tools/common/tool_text.h"
+#include "training/checker.h"
+#include "training/tool_text.h"
 
 namespace {
 

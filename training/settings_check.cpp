@@ -5,10 +5,10 @@
 #include <map>
 #include <set>
 
-#include "devhost/rc_file.h"
+#include "rc/rc_file.h"
 #include "engine/command_launcher.h"
 #include "host/settings_keys.h"
-#include "tools/check/check_internal.h"
+#include "training/checker.h"
 
 namespace {
 
