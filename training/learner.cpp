@@ -285,8 +285,9 @@ struct Search {
                                                                 : kNoSlot);
             int best = 0;
             for (int id : candidates[slot]) {
-                int whole = 0;
-                for (int i : index.holders[id]) whole += examples[i].slot == slot && examples[i].text.size() == size_t(index.lengths[id]);
+                int whole = 0;  // the slot's examples whose whole text this is
+                for (int i : index.holders[id])
+                    if (examples[i].slot == slot && examples[i].text.size() == size_t(index.lengths[id])) ++whole;
                 if (whole > best) best = whole, ids[slot] = id;
             }
         }
