@@ -68,6 +68,7 @@ bool exampleMarked(const GestureTable& table, int slot, const std::string& text)
 Tally currentTally(const GestureTable& table, const std::vector<LearnExample>& examples) {
     Tally tally;
     for (const LearnExample& example : examples) {
+        if (!example.drawn) continue;
         int chosen = findBestSlot(table, example.text.c_str());
         if (chosen == kNoSlot) ++tally.nothing;
         else if (launchesAs(table, chosen, example.slot)) ++tally.right;

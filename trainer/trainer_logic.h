@@ -41,7 +41,7 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
 // chooses for its text does not start what `slot` starts.
 bool exampleMarked(const GestureTable& table, int slot, const std::string& text);
 
-// How `table` does on the examples as they stand: right, wrong or nothing for each.
+// How `table` does on the drawn examples as they stand: right, wrong or nothing for each.
 Tally currentTally(const GestureTable& table, const std::vector<LearnExample>& examples);
 
 // The number of slots whose lines `changes` touch.

@@ -2,24 +2,15 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "engine/stroke_tokenizer.h"
 #include "training/example_folders.h"
 
 #include "rc/rc_file.h"
 #include "training/stroke_file.h"
+#include "training/stroke_variants.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string tokenize(const std::vector<ScreenPoint>& points) {
-    CaptureState state = {};
-    state.capturing = true;
-    StrokeSink none = {nullptr, nullptr};
-    beginStroke(state, points[0]);
-    for (size_t i = 1; i < points.size(); ++i) addStrokeSample(state, points[i], none);
-    return endStroke(state);
-}
 
 // The slot a folder name stands for: 0 to 24 as the rc keys write it ("7", not "07"), or -1.
 int slotOfName(const std::string& name) {
@@ -103,7 +94,7 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::ve
                 std::vector<ScreenPoint> points;
                 if (!readStrokeFile(file.string().c_str(), nullptr, points, problem))
                     return false;
-                examples.push_back({slot, file.string(), tokenize(points)});
+                examples.push_back({slot, file.string(), strokeText(points), strokeVariantTexts(points)});
             }
         }
     }
@@ -117,7 +108,13 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
         problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
         return false;
     }
-    for (const Example& file : outcome.files) outcome.examples.push_back({file.slot, file.text});
+    // Each stroke as drawn, then its variants, all of them that one stroke.
+    for (size_t i = 0; i < outcome.files.size(); ++i) {
+        const Example& file = outcome.files[i];
+        outcome.examples.push_back({file.slot, file.text, static_cast<int>(i), true});
+        for (const std::string& variant : file.variants)
+            outcome.examples.push_back({file.slot, variant, static_cast<int>(i), false});
+    }
     planSlots(dir, rc, outcome.setup);
     learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
     outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
@@ -126,9 +123,9 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
 
 std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
     std::vector<size_t> failing;
-    for (size_t i = 0; i < outcome.examples.size(); ++i) {
-        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
-        if (slot == kNoSlot || outcome.learned.owners[slot] != outcome.examples[i].slot) failing.push_back(i);
+    for (size_t i = 0; i < outcome.files.size(); ++i) {
+        int slot = chosenSlot(outcome.learned, outcome.files[i].text);
+        if (slot == kNoSlot || outcome.learned.owners[slot] != outcome.files[i].slot) failing.push_back(i);
     }
     return failing;
 }

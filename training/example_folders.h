@@ -12,7 +12,8 @@
 struct Example {
     int slot;
     std::string file;
-    std::string text;  // the finished gesture text the plugin would see
+    std::string text;                   // the finished gesture text the plugin would see
+    std::vector<std::string> variants;  // the texts of the stroke a little larger, smaller, turned
 };
 
 // Reads every stroke file of DIR/N/ (N a slot, 0 to 24), in slot order and file name order
@@ -26,7 +27,7 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::ve
 struct LearnOutcome {
     std::vector<std::string> warnings;  // folders skipped while reading
     std::vector<Example> files;
-    std::vector<LearnExample> examples;  // the same, as the learner takes them
+    std::vector<LearnExample> examples;  // the same with their variants, as the learner takes them
     LearnSetup setup;
     SlotTexts learned;
     Estimate estimate;
@@ -34,7 +35,7 @@ struct LearnOutcome {
 // Reads the examples and learns, with `rc`'s slots when not null; false, with the reason in
 // `problem`, when an example cannot be read or there are none.
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem);
-// The examples the learned texts still get wrong or miss, by index.
+// The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false when it cannot.
 bool writeRcChanges(const char* path, const std::vector<RcChange>& changes);

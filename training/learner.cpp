@@ -2,7 +2,9 @@
 //
 // The plugin launches the slot with the longest text that occurs in the stroke's text (the
 // lowest slot on a tie), if that text is at least three tenths of the stroke's length. A
-// configuration is worth its right launches less kWrongWeight times its wrong ones. The
+// configuration is worth its right launches less kWrongWeight times its wrong ones, counted
+// over the strokes as drawn and their variants (the same strokes a little larger, smaller or
+// turned), so the texts are chosen for the strokes a hand may draw next, not only these. The
 // search gives one slot at a time its best text with the others kept, until none changes,
 // then tries each learned slot's next best texts with the others following, to leave a local
 // optimum. What it finds fits the examples it saw; so it is first run on four fifths of the
@@ -19,8 +21,8 @@
 
 namespace {
 
-// A text must occur in at least this many examples of the slot it serves: a text seen in one
-// stroke only says nothing about the next one.
+// A text must occur in at least this many strokes of the slot it serves (drawn, or a variant
+// of them): a text seen in one stroke only says nothing about the next one.
 constexpr int kMinSupport = 2;
 constexpr int kMaxRounds = 10;
 // How many of a slot's next best texts are tried to leave a local optimum, and how often.
@@ -100,6 +102,10 @@ struct Search {
     Search(const std::vector<LearnExample>& e, const LearnSetup& s, const std::set<TextOwner>& b)
         : examples(e), setup(s), banned(b) {}
 
+    int strokeOf(int example) const {
+        return examples[example].stroke >= 0 ? examples[example].stroke : -1 - example;
+    }
+
     bool searched(int slot) const {
         return setup.roles[slot] == kSlotLearned || setup.roles[slot] == kSlotFree;
     }
@@ -128,10 +134,16 @@ struct Search {
         candidateOf.assign(index.texts.size(), 0);
         seenIn.assign(index.texts.size(), -1);
         seenFor.assign(index.texts.size(), 0);
-        std::vector<int> support(kGestureSlotCount);
+        std::vector<int> support(kGestureSlotCount), lastStroke(kGestureSlotCount);
         for (size_t id = 0; id < index.texts.size(); ++id) {
             std::fill(support.begin(), support.end(), 0);
-            for (int i : index.holders[id]) ++support[examples[i].slot];
+            // Support counts strokes: a stroke's variants follow it, so each is counted once.
+            for (int i : index.holders[id]) {
+                int slot = examples[i].slot, stroke = strokeOf(i);
+                if (support[slot] > 0 && lastStroke[slot] == stroke) continue;
+                ++support[slot];
+                lastStroke[slot] = stroke;
+            }
             for (int slot = 0; slot < kGestureSlotCount; ++slot)
                 if (setup.roles[slot] == kSlotLearned && support[slot] >= kMinSupport &&
                     !banned.count({*index.texts[id], slot})) {
@@ -287,7 +299,9 @@ struct Search {
             for (int id : candidates[slot]) {
                 int whole = 0;  // the slot's examples whose whole text this is
                 for (int i : index.holders[id])
-                    if (examples[i].slot == slot && examples[i].text.size() == size_t(index.lengths[id])) ++whole;
+                    if (examples[i].slot == slot && examples[i].drawn &&
+                        examples[i].text.size() == size_t(index.lengths[id]))
+                        ++whole;
                 if (whole > best) best = whole, ids[slot] = id;
             }
         }
@@ -342,8 +356,19 @@ void clearLearnSetup(LearnSetup& setup) {
 
 std::vector<int> foldsOf(const std::vector<LearnExample>& examples) {
     int dealt[kGestureSlotCount] = {};
+    std::map<int, int> foldOfStroke;
     std::vector<int> folds;
-    for (const LearnExample& example : examples) folds.push_back(dealt[example.slot]++ % kFolds);
+    for (const LearnExample& example : examples) {
+        if (example.stroke >= 0) {
+            auto known = foldOfStroke.find(example.stroke);
+            if (known != foldOfStroke.end()) {
+                folds.push_back(known->second);
+                continue;
+            }
+        }
+        folds.push_back(dealt[example.slot]++ % kFolds);
+        if (example.stroke >= 0) foldOfStroke[example.stroke] = folds.back();
+    }
     return folds;
 }
 
@@ -360,6 +385,7 @@ void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup&
         SlotTexts config;
         search(in, setup, none, config);
         for (const LearnExample& example : out) {
+            if (!example.drawn) continue;
             int slot = chosenSlot(config, example.text);
             if (slot == kNoSlot || setup.roles[slot] == kSlotFixed) continue;
             SlotTexts without = config;
@@ -378,7 +404,7 @@ void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup&
 void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {
     std::map<std::pair<int, std::string>, int> counts;
     for (const LearnExample& example : examples)
-        if (!example.text.empty()) ++counts[{example.slot, example.text}];
+        if (example.drawn && !example.text.empty()) ++counts[{example.slot, example.text}];
     int best[kGestureSlotCount] = {};
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         bool fixed = setup.roles[slot] == kSlotFixed;
@@ -406,6 +432,7 @@ int chosenSlot(const SlotTexts& config, const std::string& text) {
 Tally judgeSlotTexts(const SlotTexts& config, const std::vector<LearnExample>& examples) {
     Tally tally;
     for (const LearnExample& example : examples) {
+        if (!example.drawn) continue;
         int slot = chosenSlot(config, example.text);
         if (slot == kNoSlot) ++tally.nothing;
         else if (config.owners[slot] == example.slot) ++tally.right;

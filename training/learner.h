@@ -14,6 +14,12 @@ enum SlotRole { kSlotUnused, kSlotFixed, kSlotLearned, kSlotFree };
 struct LearnExample {
     int slot;          // the slot whose command the stroke is meant to launch
     std::string text;  // its finished gesture text
+    // The stroke this example comes from (-1: a stroke of its own), and whether it is that
+    // stroke as drawn or the same stroke a little larger, smaller or turned, as the same hand
+    // may draw it next time. Variants of a stroke teach the learner; only drawn strokes count
+    // as support for a text and are judged.
+    int stroke = -1;
+    bool drawn = true;
 };
 
 struct LearnSetup {
@@ -40,7 +46,7 @@ struct Tally {
 
 // A wrong launch costs as much as this many right ones: starting the wrong program is worse
 // than starting none.
-constexpr int kWrongWeight = 4;
+constexpr int kWrongWeight = 2;
 // The estimate's folds, and those of the learner's own check of its texts.
 constexpr int kFolds = 5;
 
@@ -55,11 +61,12 @@ void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup
 
 // The slot the plugin's matcher chooses for `text` under `config`, or kNoSlot.
 int chosenSlot(const SlotTexts& config, const std::string& text);
-// How `config` does on `examples`: right when the chosen slot launches the example's command.
+// How `config` does on the drawn examples: right when the chosen slot launches the example's
+// command.
 Tally judgeSlotTexts(const SlotTexts& config, const std::vector<LearnExample>& examples);
 
-// The fold of each example: the examples of one slot are dealt round the folds in order, so
-// every fold holds about a fifth of every slot's examples.
+// The fold of each example: the strokes of one slot are dealt round the folds in order, so
+// every fold holds about a fifth of every slot's strokes, each with its variants.
 std::vector<int> foldsOf(const std::vector<LearnExample>& examples);
 
 // What the whole procedure does on examples it did not learn from: each fold judged by texts

@@ -1,7 +1,8 @@
-// Tests of the learner: a case that needs a variant, and an estimate small enough to count by hand.
+// Tests of the learner: a case that needs a variant, an estimate small enough to count by hand, strokes drawn again.
 #include <gtest/gtest.h>
 
 #include "training/learner.h"
+#include "training/stroke_variants.h"
 
 namespace {
 
@@ -63,6 +64,41 @@ TEST(Learner, EstimatesEachFoldWithTextsLearnedWithoutIt) {
     EXPECT_EQ(estimate.common.right, 3);
     EXPECT_EQ(estimate.common.wrong, 3);
     EXPECT_EQ(estimate.common.nothing, 0);
+}
+
+// A small V of two 14-pixel steps: drawn 20% smaller its bottom is within 12 pixels of the
+// start and no corner is seen; larger or turned a little it stays a V.
+TEST(Learner, DrawsEachStrokeAgainLargerSmallerAndTurned) {
+    std::vector<ScreenPoint> v = {{100, 100}, {110, 110}, {120, 100}};
+    EXPECT_EQ(strokeText(v), "br");
+    EXPECT_EQ(strokeVariantTexts(v), (std::vector<std::string>{"br", "", "br", "br"}));
+}
+
+// Variants teach, but a stroke is one stroke: its variants stay in its fold, add nothing to a
+// text's support and are never judged.
+TEST(Learner, CountsAStrokeOnceWithItsVariants) {
+    auto stroke = [](int slot, const char* text, int id, bool drawn) {
+        LearnExample example = {slot, text};
+        example.stroke = id;
+        example.drawn = drawn;
+        return example;
+    };
+    std::vector<LearnExample> examples = {stroke(0, "br", 0, true), stroke(0, "tr", 0, false),
+                                          stroke(0, "br", 1, true), stroke(0, "tr", 1, false),
+                                          stroke(1, "rd", 2, true), stroke(1, "rd", 2, false),
+                                          stroke(1, "rd", 2, false)};
+    EXPECT_EQ(foldsOf(examples), (std::vector<int>{0, 0, 1, 1, 0, 0, 0}));
+    LearnSetup setup;
+    clearLearnSetup(setup);
+    setup.roles[0] = setup.roles[1] = kSlotLearned;
+    SlotTexts learned;
+    learnSlotTexts(examples, setup, learned);
+    // Slot 1's "rd" is in three examples but one stroke: too little to go on.
+    EXPECT_EQ(describe(learned), "0 for 0: br\n");
+    Tally tally = judgeSlotTexts(learned, examples);
+    EXPECT_EQ(tally.right, 2);
+    EXPECT_EQ(tally.wrong, 0);
+    EXPECT_EQ(tally.nothing, 1);
 }
 
 }  // namespace

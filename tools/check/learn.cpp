@@ -26,7 +26,7 @@ std::string emptyReason(const std::vector<LearnExample>& examples, const SlotTex
             return "the variants below serve its examples";
     int count = 0, cornered = 0;
     for (const LearnExample& example : examples)
-        if (example.slot == slot) ++count, cornered += !example.text.empty();
+        if (example.slot == slot && example.drawn) ++count, cornered += !example.text.empty();
     if (count == 0) return "it has no examples";
     if (cornered == 0) return "no example has a corner";
     return "no text its examples share is safe: each would start another slot's command, or "
@@ -63,9 +63,9 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
     for (size_t i : failingExamples(outcome)) {
-        int slot = chosenSlot(outcome.learned, outcome.examples[i].text);
+        int slot = chosenSlot(outcome.learned, outcome.files[i].text);
         say(out, std::string(slot == kNoSlot ? "# missed: " : "# wrong: ") + outcome.files[i].file + " |" +
-                     outcome.examples[i].text + "| launches " + launchWords(outcome.learned, rc, slot));
+                     outcome.files[i].text + "| launches " + launchWords(outcome.learned, rc, slot));
     }
 }
 
