@@ -101,7 +101,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     // is appended, every other byte stays.
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
-                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\ntrazzle.plugin.gesture1: br tr br\n",
+                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\ntrazzle.plugin.gesture1: br tr\n",
               readFile(s.folder + "trazzle.rc"));
 
     // The canvas shows the first V as the pad would: trail, corner dot, label, caption.
