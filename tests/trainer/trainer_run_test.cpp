@@ -138,4 +138,25 @@ TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
               readFile(s.folder + "trazzle.rc"));
 }
 
+// Delete removes the example selected in the strip, and only that one: the strip lies at (419,
+// 434) on the screen, its thumbnails 48 pixels wide, 4 apart.
+TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
+    std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
+                         canvasStroke(450, 150, false) + canvasStroke(600, 200, false) +
+                         "move 499 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n"
+                         "key down 46\nkey up 46\n";
+    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
+    Lines expected = {
+        "status \"Trainer -> recording examples of slot 0\"",
+        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt\"",
+        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt\"",
+        "status \"Trainer -> deleted 0/stroke-002.txt\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-001.txt").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-002.txt").c_str()));
+}
+
 }  // namespace
