@@ -16,8 +16,8 @@ struct LearnExample {
     std::string text;  // its finished gesture text
     // The stroke this example comes from (-1: a stroke of its own), and whether it is that
     // stroke as drawn or the same stroke a little larger, smaller or turned, as the same hand
-    // may draw it next time. Variants of a stroke teach the learner; only drawn strokes count
-    // as support for a text and are judged.
+    // may draw it next time. Variants of a stroke teach the learner and, with the stroke,
+    // count once towards a text's support; only drawn strokes are judged.
     int stroke = -1;
     bool drawn = true;
 };
