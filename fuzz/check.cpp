@@ -15,20 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream(rcPath, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
     std::remove(sheetPath.c_str());
 
-    char* outText = nullptr;
-    size_t outSize = 0;
-    char* errText = nullptr;
-    size_t errSize = 0;
-    FILE* out = open_memstream(&outText, &outSize);
-    FILE* err = open_memstream(&errText, &errSize);
+    CapturedOutput captured;
     char a0[] = "trazzle-check", a1[] = "--table", a2[] = "--sheet";
     char* argv[] = {a0, a1, a2, &sheetPath[0], &rcPath[0], nullptr};
-    int status = runCheck(5, argv, out, err);
-    std::fclose(out);
-    std::fclose(err);
-    std::string report(outText, outSize), errors(errText, errSize);
-    std::free(outText);
-    std::free(errText);
+    int status = runCheck(5, argv, captured.out, captured.err);
+    std::string report, errors;
+    captured.finish(report, errors);
 
     FUZZ_CHECK(status >= 0 && status <= 2);
     FUZZ_CHECK(errors.empty());  // any text is a readable rc file

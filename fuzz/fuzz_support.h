@@ -53,6 +53,25 @@ inline const std::string& scratchFolder() {
     return folder;
 }
 
+// A tool's standard output and error written to memory, read back once it has run.
+struct CapturedOutput {
+    char* outText = nullptr;
+    size_t outSize = 0;
+    char* errText = nullptr;
+    size_t errSize = 0;
+    FILE* out = open_memstream(&outText, &outSize);
+    FILE* err = open_memstream(&errText, &errSize);
+
+    void finish(std::string& outString, std::string& errString) {
+        std::fclose(out);
+        std::fclose(err);
+        outString.assign(outText, outSize);
+        errString.assign(errText, errSize);
+        std::free(outText);
+        std::free(errText);
+    }
+};
+
 // Whether a tool's output is lines a terminal only shows: each ends in a line feed, the text is
 // UTF-8 without a control character (C0 but the line feeds, DEL, C1) anywhere.
 inline bool terminalSafe(const std::string& text) {

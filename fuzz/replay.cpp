@@ -19,29 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FILE* in = fmemopen(stroke.empty() ? nullptr : &stroke[0], stroke.size(), "rb");
     if (!in) in = std::fopen("/dev/null", "rb");
-    char* outText = nullptr;
-    size_t outSize = 0;
-    char* errText = nullptr;
-    size_t errSize = 0;
-    FILE* out = open_memstream(&outText, &outSize);
-    FILE* err = open_memstream(&errText, &errSize);
+    CapturedOutput captured;
     char a0[] = "trazzle-replay", a1[] = "--trace", a2[] = "--rc", a3[] = "-";
     char* argv[] = {a0, a1, a2, &rcPath[0], a3, nullptr};
-    int status = runReplay(5, argv, in, out, err);
+    int status = runReplay(5, argv, in, captured.out, captured.err);
     std::fclose(in);
-    std::fclose(out);
-    std::fclose(err);
+    std::string output, errors;
+    captured.finish(output, errors);
     FUZZ_CHECK(status == 0 || status == 2);
     if (status == 0) {
-        FUZZ_CHECK(errSize == 0 && std::strstr(outText, "gesture: ") != nullptr);
-        FUZZ_CHECK(terminalSafe(std::string(outText, outSize)));
+        FUZZ_CHECK(errors.empty() && output.find("gesture: ") != std::string::npos);
+        FUZZ_CHECK(terminalSafe(output));
     } else {
         // One short line with no control characters but its line feed, and no output.
-        FUZZ_CHECK(outSize == 0 && errSize > 0 && errSize < 400);
-        for (size_t i = 0; i + 1 < errSize; ++i) FUZZ_CHECK(static_cast<unsigned char>(errText[i]) >= 0x20);
-        FUZZ_CHECK(errText[errSize - 1] == '\n');
+        FUZZ_CHECK(output.empty() && !errors.empty() && errors.size() < 400);
+        for (size_t i = 0; i + 1 < errors.size(); ++i) FUZZ_CHECK(static_cast<unsigned char>(errors[i]) >= 0x20);
+        FUZZ_CHECK(errors.back() == '\n');
     }
-    std::free(outText);
-    std::free(errText);
     return 0;
 }
