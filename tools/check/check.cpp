@@ -91,13 +91,6 @@ bool parseOptions(int argc, char** argv, Options& options, FILE* err) {
     return true;
 }
 
-// Every printed line goes through here: whatever the file holds, control characters show as
-// \xNN instead of retitling or clearing the terminal.
-void printLine(FILE* out, const std::string& line) {
-    std::fputs(printableText(line).c_str(), out);
-    std::fputc('\n', out);
-}
-
 int checkFile(const Options& options, FILE* out, FILE* err) {
     RcFile rc;
     std::string problem;
@@ -171,4 +164,9 @@ int runCheck(int argc, char** argv, FILE* out, FILE* err) {
         std::fprintf(err, "trazzle-check: error: out of memory\n");
         return 2;
     }
+}
+
+void printLine(FILE* out, const std::string& line) {
+    std::fputs(printableText(line).c_str(), out);
+    std::fputc('\n', out);
 }

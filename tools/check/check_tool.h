@@ -1,9 +1,14 @@
-// trazzle-check's own parts beside the checker: SVG sheets and the --learn report.
+// trazzle-check's own parts beside the checker: printing, SVG sheets and the --learn report.
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "engine/gesture_matcher.h"
+
+// Every line trazzle-check prints goes through here: whatever a file holds, control characters
+// show as \xNN instead of retitling or clearing the terminal.
+void printLine(FILE* out, const std::string& line);
 
 // SVG cheat sheets.
 bool writeSlotSheet(const GestureTable& table, const char* path);

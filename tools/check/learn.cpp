@@ -8,15 +8,9 @@
 
 namespace {
 
-// Every line goes out printable: file names and rc texts may hold anything.
-void say(FILE* out, const std::string& line) {
-    std::fputs(printableText(line).c_str(), out);
-    std::fputc('\n', out);
-}
-
 // An rc line as it pastes into the file: an empty value leaves no blank behind the key.
-void printLine(FILE* out, const char* field, int slot, const std::string& value) {
-    say(out, textf("trazzle.plugin.%s%d:", field, slot) + (value.empty() ? "" : " ") + value);
+void printRcLine(FILE* out, const char* field, int slot, const std::string& value) {
+    printLine(out, textf("trazzle.plugin.%s%d:", field, slot) + (value.empty() ? "" : " ") + value);
 }
 
 // Why a learned slot was left without a text.
@@ -47,24 +41,24 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotLearned) continue;
         if (learned.texts[slot].empty())
-            say(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, learned, slot));
+            printLine(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, learned, slot));
         else
-            printLine(out, "gesture", slot, learned.texts[slot]);
+            printRcLine(out, "gesture", slot, learned.texts[slot]);
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
         int owner = learned.owners[slot];
-        say(out, textf("# variant of slot %d", owner));
-        printLine(out, "gesture", slot, learned.texts[slot]);
-        printLine(out, "command", slot, rc->table.commands[owner]);
-        printLine(out, "argument", slot, rc->table.arguments[owner]);
+        printLine(out, textf("# variant of slot %d", owner));
+        printRcLine(out, "gesture", slot, learned.texts[slot]);
+        printRcLine(out, "command", slot, rc->table.commands[owner]);
+        printRcLine(out, "argument", slot, rc->table.arguments[owner]);
     }
 }
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
     for (size_t i : failingExamples(outcome)) {
         int slot = chosenSlot(outcome.learned, outcome.files[i].text);
-        say(out, std::string(slot == kNoSlot ? "# missed: " : "# wrong: ") + outcome.files[i].file + " |" +
+        printLine(out, std::string(slot == kNoSlot ? "# missed: " : "# wrong: ") + outcome.files[i].file + " |" +
                      outcome.files[i].text + "| launches " + launchWords(outcome.learned, rc, slot));
     }
 }
@@ -73,17 +67,17 @@ void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
 int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
     std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
-        say(out, std::string("applied: ") + rc.path + " already holds these texts");
+        printLine(out, std::string("applied: ") + rc.path + " already holds these texts");
         return 0;
     }
     errno = 0;
     if (!writeRcChanges(rc.path, changes)) {
-        say(err, std::string("trazzle-check: error: cannot write \"") + rc.path + "\": " +
+        printLine(err, std::string("trazzle-check: error: cannot write \"") + rc.path + "\": " +
                      std::strerror(errno ? errno : EIO));
         return 2;
     }
     for (const RcChange& change : changes)
-        say(out, "applied: " + change.key + " " + change.value + " (was \"" + change.was + "\")");
+        printLine(out, "applied: " + change.key + " " + change.value + " (was \"" + change.was + "\")");
     return 0;
 }
 
@@ -97,7 +91,7 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
         if (read == kFileTooLarge) problem = textf("larger than %d bytes, far more than an rc file holds",
                                                    static_cast<int>(kMaxInputFileSize));
         if (read != kFileRead) {
-            say(err, std::string("trazzle-check: error: cannot read \"") + rcPath + "\": " + problem);
+            printLine(err, std::string("trazzle-check: error: cannot read \"") + rcPath + "\": " + problem);
             return 2;
         }
     }
@@ -105,9 +99,9 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
     LearnOutcome outcome;
     std::string problem;
     bool learned = learnFromFolders(dir, known, outcome, problem);
-    for (const std::string& warning : outcome.warnings) say(err, "trazzle-check: warning: " + warning);
+    for (const std::string& warning : outcome.warnings) printLine(err, "trazzle-check: warning: " + warning);
     if (!learned) {
-        say(err, "trazzle-check: error: " + problem);
+        printLine(err, "trazzle-check: error: " + problem);
         return 2;
     }
     const Estimate& estimate = outcome.estimate;
