@@ -46,6 +46,13 @@ bool beats(int slot, int length, const Winner& current) {
     return length > current.length || (length == current.length && slot < current.slot);
 }
 
+// What launching `chosen`, which starts slot `owner`'s command, is worth for a stroke meant for
+// slot `wanted`: nothing launched is worth nothing, a wrong launch costs kWrongWeight.
+int launchWorth(int chosen, int owner, int wanted) {
+    if (chosen == kNoSlot) return 0;
+    return owner == wanted ? 1 : -kWrongWeight;
+}
+
 // Every whole-token run of every example, numbered, with the examples holding it.
 struct RunIndex {
     std::unordered_map<std::string, int> ids;
@@ -111,8 +118,8 @@ struct Search {
     }
 
     int value(size_t example, const Winner& winner) const {
-        if (winner.slot == kNoSlot) return 0;
-        return owners[winner.slot] == examples[example].slot ? 1 : -kWrongWeight;
+        return launchWorth(winner.slot, winner.slot == kNoSlot ? kNoSlot : owners[winner.slot],
+                           examples[example].slot);
     }
 
     void findFixedWinners() {
@@ -334,8 +341,7 @@ void split(const std::vector<LearnExample>& examples, const std::vector<int>& fo
 }
 
 int worth(const SlotTexts& config, int slot, int exampleSlot) {
-    if (slot == kNoSlot) return 0;
-    return config.owners[slot] == exampleSlot ? 1 : -kWrongWeight;
+    return launchWorth(slot, slot == kNoSlot ? kNoSlot : config.owners[slot], exampleSlot);
 }
 
 void addTally(Tally& sum, const Tally& part) {

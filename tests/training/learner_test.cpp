@@ -13,6 +13,14 @@ std::vector<LearnExample> threeOfEach(const std::vector<std::pair<int, const cha
     return examples;
 }
 
+// Slots 0 and 1 learned, every other slot unused.
+LearnSetup slotsZeroAndOne() {
+    LearnSetup setup;
+    clearLearnSetup(setup);
+    setup.roles[0] = setup.roles[1] = kSlotLearned;
+    return setup;
+}
+
 std::string describe(const SlotTexts& config) {
     std::string text;
     for (int slot = 0; slot < kGestureSlotCount; ++slot)
@@ -29,9 +37,7 @@ std::string describe(const SlotTexts& config) {
 TEST(Learner, PutsASecondWayOfDrawingIntoAFreeSlot) {
     std::vector<LearnExample> examples =
         threeOfEach({{0, "tr br tr"}, {0, "tr br"}, {1, "br tr br"}, {1, "br tr"}});
-    LearnSetup setup;
-    clearLearnSetup(setup);
-    setup.roles[0] = setup.roles[1] = kSlotLearned;
+    LearnSetup setup = slotsZeroAndOne();
     SlotTexts learned;
     learnSlotTexts(examples, setup, learned);
     EXPECT_EQ(describe(learned), "0 for 0: tr br tr\n1 for 1: br tr\n");
@@ -54,9 +60,7 @@ TEST(Learner, PutsASecondWayOfDrawingIntoAFreeSlot) {
 // V is right and its check wrong: 3 right, 3 wrong.
 TEST(Learner, EstimatesEachFoldWithTextsLearnedWithoutIt) {
     std::vector<LearnExample> examples = threeOfEach({{0, "br"}, {1, "br"}});
-    LearnSetup setup;
-    clearLearnSetup(setup);
-    setup.roles[0] = setup.roles[1] = kSlotLearned;
+    LearnSetup setup = slotsZeroAndOne();
     Estimate estimate = estimateByFolds(examples, setup);
     EXPECT_EQ(estimate.learned.right, 0);
     EXPECT_EQ(estimate.learned.wrong, 0);
@@ -88,9 +92,7 @@ TEST(Learner, CountsAStrokeOnceWithItsVariants) {
                                           stroke(1, "rd", 2, true), stroke(1, "rd", 2, false),
                                           stroke(1, "rd", 2, false)};
     EXPECT_EQ(foldsOf(examples), (std::vector<int>{0, 0, 1, 1, 0, 0, 0}));
-    LearnSetup setup;
-    clearLearnSetup(setup);
-    setup.roles[0] = setup.roles[1] = kSlotLearned;
+    LearnSetup setup = slotsZeroAndOne();
     SlotTexts learned;
     learnSlotTexts(examples, setup, learned);
     // Slot 1's "rd" is in three examples but one stroke: too little to go on.
