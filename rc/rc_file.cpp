@@ -1,7 +1,6 @@
 // The host's rc settings files: finding a key's value, and rewriting one value atomically.
 #include "rc/rc_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,22 +9,19 @@
 
 namespace {
 
-enum class Load { Ok, Missing, Failed };
-
-// The whole file at once: lines may be of any length, and a rewrite needs every byte anyway.
-Load loadFile(const char* path, std::string& text) {
+// The whole file at once: lines may be of any length. A missing or unreadable file reads as
+// one without keys.
+bool loadFile(const char* path, std::string& text) {
     text.clear();
-    errno = 0;
     FILE* file = std::fopen(path, "rb");
-    if (!file) return errno == ENOENT ? Load::Missing : Load::Failed;
+    if (!file) return false;
     char chunk[16384];
     size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-    // A directory opens fine on POSIX and only fails here; a rewrite must never treat an
-    // unreadable file as an empty one.
+    // A directory opens fine on POSIX and only fails here.
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    return failed ? Load::Failed : Load::Ok;
+    return !failed;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -97,7 +93,8 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
 
-bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count);
+bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count, RcWriteResult& result,
+             RcTextCheck check, void* context);
 
 }  // namespace
 
@@ -149,19 +146,19 @@ int32_t rcTextReadInt(const char* text, size_t size, const char* key, int32_t de
 bool rcReadString(const char* path, const char* key, const char* defaultValue, char* out,
                   size_t outSize) {
     std::string text;
-    bool loaded = path && loadFile(path, text) == Load::Ok;
+    bool loaded = path && loadFile(path, text);
     return rcTextReadString(loaded ? text.data() : nullptr, text.size(), key, defaultValue, out, outSize);
 }
 
 bool rcReadBool(const char* path, const char* key, bool defaultValue) {
     std::string text;
-    bool loaded = path && loadFile(path, text) == Load::Ok;
+    bool loaded = path && loadFile(path, text);
     return rcTextReadBool(loaded ? text.data() : nullptr, text.size(), key, defaultValue);
 }
 
 int32_t rcReadInt(const char* path, const char* key, int32_t defaultValue) {
     std::string text;
-    bool loaded = path && loadFile(path, text) == Load::Ok;
+    bool loaded = path && loadFile(path, text);
     return rcTextReadInt(loaded ? text.data() : nullptr, text.size(), key, defaultValue);
 }
 
@@ -176,21 +173,28 @@ bool rcWriteAcceptable(const char* key, const char* value) {
     return !isBlank(key[std::strlen(key) - 1]);
 }
 
-bool rcWriteString(const char* path, const char* key, const char* value) {
-    return rcWriteStrings(path, &key, &value, 1);
+bool rcWriteString(const char* path, const char* key, const char* value, RcWriteResult* result) {
+    return rcWriteStrings(path, &key, &value, 1, result);
 }
 
-bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count) {
-    if (!path) return false;
+bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count,
+                    RcWriteResult* result, RcTextCheck check, void* context) {
+    RcWriteResult ignored;
+    RcWriteResult& r = result ? *result : ignored;
+    r.status = kRcWritten;
+    r.reason[0] = '\0';
+    if (!path) return rcFail(r, kRcRefused, "no file named");
     for (size_t i = 0; i < count; ++i)
-        if (!rcWriteAcceptable(keys[i], values[i])) return false;
+        if (!rcWriteAcceptable(keys[i], values[i]))
+            return rcFail(r, kRcRefused, "a key or value that no read could find again");
 
     // Read, change and rename under the file's lock, so two writers never lose each other's
-    // values.
+    // values. What cannot be written is refused before the lock: a pipe would block the read.
     std::string target = rcWriteTarget(path);
+    if (!rcCheckTarget(target.c_str(), r)) return false;
     RcLock lock;
-    if (!rcLockFile(target.c_str(), lock)) return false;
-    bool written = rewrite(target.c_str(), keys, values, count);
+    if (!rcLockFile(target.c_str(), lock, r)) return false;
+    bool written = rewrite(target.c_str(), keys, values, count, r, check, context);
     rcUnlockFile(lock);
     return written;
 }
@@ -221,22 +225,24 @@ void setValue(std::string& text, const char* key, const char* value) {
     }
 }
 
-bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count) {
+bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count, RcWriteResult& result,
+             RcTextCheck check, void* context) {
     std::string text;
-    Load load = loadFile(path, text);
-    if (load == Load::Failed) return false;
+    if (!rcLoadTarget(path, text, result)) return false;
+    if (check && !check(context, text.data(), text.size()))
+        return rcFail(result, kRcChanged, "the file changed since it was read");
     for (size_t i = 0; i < count; ++i) setValue(text, keys[i], values[i]);
-    return rcReplaceContents(path, text.data(), text.size());
+    return rcReplaceContents(path, text.data(), text.size(), result);
 }
 
 }  // namespace
 
-bool rcWriteBool(const char* path, const char* key, bool value) {
-    return rcWriteString(path, key, value ? "true" : "false");
+bool rcWriteBool(const char* path, const char* key, bool value, RcWriteResult* result) {
+    return rcWriteString(path, key, value ? "true" : "false", result);
 }
 
-bool rcWriteInt(const char* path, const char* key, int32_t value) {
+bool rcWriteInt(const char* path, const char* key, int32_t value, RcWriteResult* result) {
     char text[16];
     std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
-    return rcWriteString(path, key, text);
+    return rcWriteString(path, key, text, result);
 }

@@ -30,25 +30,52 @@ bool rcTextReadString(const char* text, size_t size, const char* key, const char
 bool rcTextReadBool(const char* text, size_t size, const char* key, bool defaultValue);
 int32_t rcTextReadInt(const char* text, size_t size, const char* key, int32_t defaultValue);
 
+// Whether a write happened, and why not: every write function hands its reason back here,
+// so a message never has to guess it from errno or GetLastError.
+enum RcWriteStatus {
+    kRcWritten,
+    kRcRefused,  // a key or value no read could find again; nothing was tried
+    kRcChanged,  // the caller's check of the file as it is now said no; nothing written
+    kRcFailed,   // the file could not be read, locked or replaced; `reason` says why
+};
+constexpr size_t kRcReasonSize = 192;
+// How long a writer waits for another writer of the same file before it gives up: a rewrite
+// takes milliseconds, so only a hung or stopped writer holds the lock that long.
+constexpr unsigned kRcLockWaitMs = 2000;
+struct RcWriteResult {
+    RcWriteStatus status;
+    char reason[kRcReasonSize];  // "the file is read-only", "Permission denied", ...; "" when written
+};
+
+// Called with the writers' lock held and the file's text as it is at that moment (empty for a
+// missing file): false stops the write with kRcChanged. Lets a caller that decided its values
+// on an earlier read make sure nobody changed what it relied on since.
+typedef bool (*RcTextCheck)(void* context, const char* text, size_t size);
+
 // Replaces the value of the first line holding `key`, or appends "key value" when no line
 // does, or creates the file. Every other byte of the file is kept. The new file is written
 // beside the old one and renamed over it, so a crash leaves one or the other, never a mix.
 // The replaced line keeps its key text, the blanks before the value and its line ending (the
 // old value's trailing blanks go with it); an appended line ends like the file's first line
-// (CRLF or LF). Refuses (returns false, file untouched) an empty key, a key or value holding
-// a line break, and a key beginning or ending with a blank, '#' or '!' (at the start), which no
-// read could find again.
+// (CRLF or LF). Refuses (kRcRefused, file untouched) an empty key, a key or value holding a
+// line break, and a key beginning or ending with a blank, '#' or '!' (at the start), which no
+// read could find again. Refuses (kRcFailed) a file that is not a regular file (a pipe, a
+// device: it is never opened, so nothing blocks) and a read-only one.
 // A value's surrounding blanks do not survive a read. Writers of one file take turns, also
-// across processes; the new text and the rename are on the disk before it returns; the file
-// keeps its permissions, and a symbolic link stays a link to the changed file.
-bool rcWriteString(const char* path, const char* key, const char* value);
+// across processes and between the Windows and the POSIX build (a lock on "NAME.lock" beside
+// the file, which stays); a writer waits at most kRcLockWaitMs for its turn. The new text and
+// the rename are on the disk before it returns; the file keeps its permissions (the temporary
+// has them before its first byte), and a symbolic link stays a link to the changed file.
+bool rcWriteString(const char* path, const char* key, const char* value, RcWriteResult* result = nullptr);
 // Several values in one read-modify-rename, in order (a later value of the same key wins);
-// refuses all when one key or value would be refused.
-bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count);
+// refuses all when one key or value would be refused. With `check`, the file read under the
+// lock is shown to it first.
+bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count,
+                    RcWriteResult* result = nullptr, RcTextCheck check = nullptr, void* context = nullptr);
 // Whether a write of `key` and `value` would be taken (see above).
 bool rcWriteAcceptable(const char* key, const char* value);
-bool rcWriteBool(const char* path, const char* key, bool value);  // writes "true" or "false"
-bool rcWriteInt(const char* path, const char* key, int32_t value);
+bool rcWriteBool(const char* path, const char* key, bool value, RcWriteResult* result = nullptr);  // "true"/"false"
+bool rcWriteInt(const char* path, const char* key, int32_t value, RcWriteResult* result = nullptr);
 
 // A line holds `key` when, after its leading blanks, it begins with the key (letter case
 // aside) and the key either ends in ':' or is followed by a blank or the end of the line, so

@@ -1,12 +1,17 @@
-// Replacing an rc file safely: one writer at a time, a private temporary, flushed and renamed.
+// Replacing an rc file safely: one writer at a time across both builds, a private temporary, flushed and renamed.
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
-// Held around a read-modify-rename, across processes: the file's folder (flock) on POSIX, a
-// mutex named after the file on Windows. Neither is disturbed by the rename of the file.
+#include "rc/rc_file.h"
+
+// Held around a read-modify-rename: an exclusive lock on the first byte of "NAME.lock" beside
+// the file, LockFileEx on Windows and an open-file fcntl lock on POSIX. Wine mirrors the one as
+// the other, so a native tool and a program under Wine take turns too; a rename never disturbs
+// it, as the lock file is never replaced.
 struct RcLock {
 #ifdef _WIN32
     void* handle;
@@ -18,15 +23,31 @@ struct RcLock {
 // The file a write must change: a symbolic link's target, so the link stays a link.
 std::string rcWriteTarget(const char* path);
 
-// Waits for the lock of `path`; false when it cannot be had (no folder, on POSIX).
-bool rcLockFile(const char* path, RcLock& lock);
+// Before any lock is taken: a file that exists must be a regular file that may be written.
+bool rcCheckTarget(const char* path, RcWriteResult& result);
+
+// Waits up to kRcLockWaitMs for the lock of `path`.
+bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result);
 void rcUnlockFile(RcLock& lock);
 
-// With the lock held: removes temporaries that killed writers left, writes `size` bytes to a
-// new temporary made exclusively under an unpredictable name, flushes it, keeps the old
-// file's permissions and renames it over `path`, then flushes the folder. Readers see the old
-// file or the new one; a failure leaves the old one and no temporary.
-bool rcReplaceContents(const char* path, const char* data, size_t size);
+// With the lock held: the file's bytes as they are now (none for a missing file), opened so
+// that nothing can block; a file that has become something other than a regular file is
+// refused.
+bool rcLoadTarget(const char* path, std::string& text, RcWriteResult& result);
+
+// With the lock held: removes temporaries that killed writers left (never following a link),
+// writes `size` bytes to a new temporary made exclusively under an unpredictable name and
+// given the old file's permissions before its first byte, flushes it and renames it over
+// `path`, then flushes the folder. Readers see the old file or the new one; a failure leaves
+// the old one and no temporary.
+bool rcReplaceContents(const char* path, const char* data, size_t size, RcWriteResult& result);
+
+// Sets `result` to a failure with `reason` (cut to fit) and returns false.
+inline bool rcFail(RcWriteResult& result, RcWriteStatus status, const char* reason) {
+    result.status = status;
+    std::snprintf(result.reason, sizeof result.reason, "%s", reason);
+    return false;
+}
 
 constexpr size_t kRcTempTagLength = 12;
 

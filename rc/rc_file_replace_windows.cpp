@@ -1,8 +1,9 @@
-// Replacing an rc file safely on Windows: LockFileEx, CREATE_NEW temporaries, flushed moves.
+// Replacing an rc file safely on Windows: LockFileEx on NAME.lock, CREATE_NEW temporaries, flushed moves.
 #define _CRT_RAND_S  // rand_s: random bits from the system
 #include <stdlib.h>
 
 #include "rc/rc_file_replace.h"
+#include "rc/file_link.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -26,8 +27,22 @@ unsigned long long randomBits() {
     return (static_cast<unsigned long long>(high) << 32) | low;
 }
 
+// The system's words for `error`, without the trailing line break.
+bool failWithError(RcWriteResult& result, const char* what, DWORD error) {
+    char text[kRcReasonSize] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  text, sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == '.'))
+        text[--length] = '\0';
+    char reason[kRcReasonSize];
+    if (length == 0) std::snprintf(reason, sizeof reason, "%serror %lu", what, static_cast<unsigned long>(error));
+    else std::snprintf(reason, sizeof reason, "%s%s", what, text);
+    return rcFail(result, kRcFailed, reason);
+}
+
 // Only writers holding the lock make temporaries, so any found now belongs to a writer that
-// died before its move.
+// died before its move. A link planted under such a name is left alone: Wine's DeleteFile
+// would remove what it points to.
 void removeStaleTemporaries(const std::string& path) {
     std::string folder = folderOf(path);
     std::string name = path.substr(folder.size());
@@ -35,7 +50,8 @@ void removeStaleTemporaries(const std::string& path) {
     HANDLE search = FindFirstFileA((path + ".tmp-*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        if (rcIsTempOf(found.cFileName, name.c_str())) DeleteFileA((folder + found.cFileName).c_str());
+        std::string stale = folder + found.cFileName;
+        if (rcIsTempOf(found.cFileName, name.c_str()) && !pathIsLink(stale.c_str())) DeleteFileA(stale.c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
@@ -51,14 +67,18 @@ bool writeAll(HANDLE file, const char* data, size_t size) {
     return true;
 }
 
-// Another program holding the file open without delete sharing (a virus scanner, an editor)
-// makes the move fail for a moment; a few brief retries ride that out.
-bool moveOver(const char* from, const char* to) {
-    for (int attempt = 0;; ++attempt) {
-        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+// Another program holding the file open without delete sharing (a reader, a virus scanner, an
+// editor) makes the move fail for a moment; retries ride that out for as long as a writer
+// waits for its turn.
+DWORD moveOver(const char* from, const char* to) {
+    DWORD giveUp = GetTickCount() + kRcLockWaitMs;
+    for (;;) {
+        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return ERROR_SUCCESS;
         DWORD error = GetLastError();
-        if (attempt == 9 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) return false;
-        Sleep(20);
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            static_cast<LONG>(GetTickCount() - giveUp) >= 0)
+            return error;
+        Sleep(10);
     }
 }
 
@@ -83,45 +103,92 @@ std::string rcWriteTarget(const char* path) {
     return target;
 }
 
-// A mutex named after the file's full path (letter case aside) carries the lock: it needs no
-// file beside the rc file, and a writer that dies releases it (WAIT_ABANDONED still owns it).
-bool rcLockFile(const char* path, RcLock& lock) {
-    char full[MAX_PATH * 2];
-    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full) return false;
-    unsigned long long hash = 14695981039346656037ULL;  // FNV-1a
-    for (DWORD i = 0; i < length; ++i) {
-        char c = full[i] == '/' ? '\\' : full[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+bool rcCheckTarget(const char* path, RcWriteResult& result) {
+    // A rename may replace a read-only file (Wine lets it, whatever Windows does), so the
+    // attribute is checked here: the user marked the file as not to be changed.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || failWithError(result, "", error);
     }
-    char name[64];
-    wsprintfA(name, "Local\\trazzle-rc-%08lx%08lx", static_cast<unsigned long>(hash >> 32),
-              static_cast<unsigned long>(hash));
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, name);
-    if (!mutex) return false;
-    DWORD waited = WaitForSingleObject(mutex, INFINITE);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        CloseHandle(mutex);
-        return false;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
+        return rcFail(result, kRcFailed, "not a regular file");
+    if (attributes & FILE_ATTRIBUTE_READONLY) return rcFail(result, kRcFailed, "the file is read-only");
+    return true;
+}
+
+bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
+    std::string name = std::string(path) + ".lock";
+    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return failWithError(result, "cannot open its lock file: ", GetLastError());
+    // Polled rather than waited for: under Wine a wait would not see a native writer's lock go.
+    DWORD giveUp = GetTickCount() + kRcLockWaitMs;
+    DWORD pause = 1;
+    for (;;) {
+        OVERLAPPED at = {};
+        if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) break;
+        DWORD error = GetLastError();
+        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
+            CloseHandle(file);
+            return failWithError(result, "cannot lock it: ", error);
+        }
+        if (static_cast<LONG>(GetTickCount() - giveUp) >= 0) {
+            CloseHandle(file);
+            char reason[kRcReasonSize];
+            std::snprintf(reason, sizeof reason, "another program has been writing it for over %u ms",
+                          kRcLockWaitMs);
+            return rcFail(result, kRcFailed, reason);
+        }
+        Sleep(pause);
+        if (pause < 16) pause *= 2;
     }
-    lock.handle = mutex;
+    lock.handle = file;
     return true;
 }
 
 void rcUnlockFile(RcLock& lock) {
-    ReleaseMutex(lock.handle);
+    OVERLAPPED at = {};
+    UnlockFileEx(lock.handle, 0, 1, 0, &at);
     CloseHandle(lock.handle);
 }
 
-bool rcReplaceContents(const char* path, const char* data, size_t size) {
-    // A rename may replace a read-only file (Wine lets it, whatever Windows does), so the
-    // attribute is checked here: the user marked the file as not to be changed.
-    DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return false;
+bool rcLoadTarget(const char* path, std::string& text, RcWriteResult& result) {
+    text.clear();
+    HANDLE file = INVALID_HANDLE_VALUE;
+    DWORD giveUp = GetTickCount() + kRcLockWaitMs;
+    for (;;) {
+        file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) break;
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
+        // Someone else's move of the file is still under way.
+        if (error != ERROR_SHARING_VIOLATION || static_cast<LONG>(GetTickCount() - giveUp) >= 0)
+            return failWithError(result, "cannot read it: ", error);
+        Sleep(10);
     }
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        return rcFail(result, kRcFailed, "not a regular file");
+    }
+    char chunk[16384];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
+            DWORD error = GetLastError();
+            CloseHandle(file);
+            return failWithError(result, "cannot read it: ", error);
+        }
+        if (got == 0) break;
+        text.append(chunk, got);
+    }
+    CloseHandle(file);
+    return true;
+}
+
+bool rcReplaceContents(const char* path, const char* data, size_t size, RcWriteResult& result) {
     removeStaleTemporaries(path);
     std::string tmp;
     HANDLE file = INVALID_HANDLE_VALUE;
@@ -132,16 +199,17 @@ bool rcReplaceContents(const char* path, const char* data, size_t size) {
         // CREATE_NEW: never a file someone else placed under this name.
         file = CreateFileA(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
-        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
-            GetLastError() != ERROR_ALREADY_EXISTS)
-            return false;
+        DWORD error = GetLastError();
+        if (file == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return failWithError(result, "cannot create its temporary: ", error);
     }
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = writeAll(file, data, size);
-    ok = ok && FlushFileBuffers(file);
-    ok = CloseHandle(file) && ok;
+    if (file == INVALID_HANDLE_VALUE) return failWithError(result, "cannot create its temporary: ", ERROR_FILE_EXISTS);
+    DWORD error = ERROR_SUCCESS;
+    if (!writeAll(file, data, size) || !FlushFileBuffers(file)) error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+    if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
     // MOVEFILE_WRITE_THROUGH returns only once the move is on the disk.
-    ok = ok && moveOver(tmp.c_str(), path);
-    if (!ok) DeleteFileA(tmp.c_str());
-    return ok;
+    if (error == ERROR_SUCCESS) error = moveOver(tmp.c_str(), path);
+    if (error == ERROR_SUCCESS) return true;
+    DeleteFileA(tmp.c_str());
+    return failWithError(result, "", error);
 }

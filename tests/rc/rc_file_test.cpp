@@ -226,7 +226,7 @@ TEST_P(RcWrite, RewritesWholeFile) {
     std::string path = tmp.path("a.rc");
     ASSERT_TRUE(rcWriteString(path.c_str(), c.key, c.value));
     EXPECT_EQ(tmp.get("a.rc"), c.after);
-    EXPECT_EQ(tmp.names(), std::set<std::string>{"a.rc"}) << "a temporary file was left";
+    EXPECT_EQ(tmp.names(), (std::set<std::string>{"a.rc", "a.rc.lock"})) << "a temporary file was left";
     EXPECT_EQ(readString(path, c.key), c.value);
 }
 
