@@ -26,14 +26,15 @@ bool anyFailed = false;  // a write of this run did not reach its file
 
 bool fits(const char* text, size_t size) { return std::strlen(text) < size; }
 
-void reportFailure(const PendingWrite& write) {
+void reportFailure(const PendingWrite& write, const char* reason) {
     anyFailed = true;
     LogLine line;
     logBegin(line, "rc-write-failed");
     logAddText(line, write.path);
     logAddText(line, write.key);
+    logAddText(line, reason);
     logEnd(line);
-    std::fprintf(stderr, "vantrel: error: cannot write \"%s\" to \"%s\"\n", write.key, write.path);
+    std::fprintf(stderr, "vantrel: error: cannot write \"%s\" to \"%s\": %s\n", write.key, write.path, reason);
     std::fflush(stderr);
 }
 
@@ -52,8 +53,9 @@ void flushFile(int first) {
         values[count] = pending[i].value;
         ++count;
     }
-    if (!rcWriteStrings(path, keys, values, static_cast<size_t>(count)))
-        for (int n = 0; n < count; ++n) reportFailure(pending[indices[n]]);
+    RcWriteResult result;
+    if (!rcWriteStrings(path, keys, values, static_cast<size_t>(count), &result))
+        for (int n = 0; n < count; ++n) reportFailure(pending[indices[n]], result.reason);
     // Drop them, keeping the order of the rest.
     int kept = 0;
     for (int i = 0, n = 0; i < pendingCount; ++i) {

@@ -17,7 +17,7 @@ constexpr UINT_PTR kRcFlushTimer = 0x7C;  // the host window's timer that flushe
 bool rcPendingWrite(const char* path, const char* key, const char* value);
 
 // Puts the noted writes of `path` (all of them for null) in their files. A file that cannot
-// be written is logged as `rc-write-failed "path" "key"` for each of its keys and reported on
+// be written is logged as `rc-write-failed "path" "key" "reason"` for each of its keys and reported on
 // standard error.
 void rcPendingFlush(const char* path);
 

@@ -173,6 +173,13 @@ bool rcWriteAcceptable(const char* key, const char* value) {
     return !isBlank(key[std::strlen(key) - 1]);
 }
 
+bool rcCheckWritable(const char* path, RcWriteResult& result) {
+    result.status = kRcWritten;
+    result.reason[0] = '\0';
+    if (!path) return rcFail(result, kRcRefused, "no file named");
+    return rcCheckTarget(rcWriteTarget(path).c_str(), result);
+}
+
 bool rcWriteString(const char* path, const char* key, const char* value, RcWriteResult* result) {
     return rcWriteStrings(path, &key, &value, 1, result);
 }

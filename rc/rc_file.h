@@ -72,6 +72,9 @@ bool rcWriteString(const char* path, const char* key, const char* value, RcWrite
 // lock is shown to it first.
 bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count,
                     RcWriteResult* result = nullptr, RcTextCheck check = nullptr, void* context = nullptr);
+// Whether `path` may be written at all, before anything costly is done for it: false (kRcFailed,
+// with the reason) for a file that is not a regular file or is read-only. A missing file may.
+bool rcCheckWritable(const char* path, RcWriteResult& result);
 // Whether a write of `key` and `value` would be taken (see above).
 bool rcWriteAcceptable(const char* key, const char* value);
 bool rcWriteBool(const char* path, const char* key, bool value, RcWriteResult* result = nullptr);  // "true"/"false"

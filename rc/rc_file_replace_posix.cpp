@@ -106,7 +106,13 @@ std::string rcWriteTarget(const char* path) {
 
 bool rcCheckTarget(const char* path, RcWriteResult& result) {
     struct stat info;
-    if (stat(path, &info) != 0) return errno == ENOENT || failWithErrno(result, "");
+    if (stat(path, &info) != 0) {
+        if (errno != ENOENT) return failWithErrno(result, "");
+        struct stat folder;
+        if (stat(folderOf(path).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+            return rcFail(result, kRcFailed, "its folder does not exist");
+        return true;  // a new file
+    }
     if (!S_ISREG(info.st_mode)) return rcFail(result, kRcFailed, "not a regular file");
     // root may write anything, but a file without write permission was marked by its owner as
     // not to be changed; the Windows build refuses its read-only attribute the same way.

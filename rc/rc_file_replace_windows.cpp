@@ -109,7 +109,8 @@ bool rcCheckTarget(const char* path, RcWriteResult& result) {
     DWORD attributes = GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || failWithError(result, "", error);
+        if (error == ERROR_PATH_NOT_FOUND) return rcFail(result, kRcFailed, "its folder does not exist");
+        return error == ERROR_FILE_NOT_FOUND || failWithError(result, "", error);
     }
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
         return rcFail(result, kRcFailed, "not a regular file");

@@ -48,7 +48,8 @@ bool writeAndReconfigure(const std::vector<RcChange>& changes) {
     // The host writes its own values a moment late; a read makes it put them in the file first,
     // so both writers' values land in order.
     FileExists(trainer.rcPath);
-    if (!writeRcChanges(trainer.rcPath, changes)) return false;
+    RcWriteResult result;
+    if (!writeRcChanges(trainer.rcPath, changes, nullptr, result)) return false;
     if (HWND toolSquare = FindWindowA(kToolSquareClass, nullptr)) SendMessageA(toolSquare, HOST_RECONFIGURE, 0, 0);
     loadTrazzleConfiguration();
     return true;

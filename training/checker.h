@@ -44,6 +44,9 @@ struct RcFile {
 
 // Reads the file once, splits its lines and runs the plugin's loader on its text.
 FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem);
+// The 25 slots of an rc file's text, exactly as the plugin reads them.
+void readSlotsOfText(const char* text, size_t size, GestureTable& table);
+bool sameSlots(const GestureTable& a, const GestureTable& b);
 // The line the host takes a key's value from (the first holding it): null, or its number 0,
 // when none holds it.
 const RcLine* lineHolding(const RcFile& rc, const std::string& key);

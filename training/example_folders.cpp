@@ -130,11 +130,23 @@ std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
     return failing;
 }
 
-bool writeRcChanges(const char* path, const std::vector<RcChange>& changes) {
+namespace {
+
+bool slotsAsRead(void* context, const char* text, size_t size) {
+    GestureTable now;
+    readSlotsOfText(text, size, now);
+    return sameSlots(now, *static_cast<const GestureTable*>(context));
+}
+
+}  // namespace
+
+bool writeRcChanges(const char* path, const std::vector<RcChange>& changes, const GestureTable* readAt,
+                    RcWriteResult& result) {
     std::vector<const char*> keys, values;
     for (const RcChange& change : changes) {
         keys.push_back(change.key.c_str());
         values.push_back(change.value.c_str());
     }
-    return rcWriteStrings(path, keys.data(), values.data(), keys.size());
+    return rcWriteStrings(path, keys.data(), values.data(), keys.size(), &result, readAt ? slotsAsRead : nullptr,
+                          const_cast<GestureTable*>(readAt));
 }

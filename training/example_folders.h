@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "rc/rc_file.h"
 #include "training/checker.h"
 #include "training/learn_plan.h"
 #include "training/learner.h"
@@ -37,6 +38,10 @@ struct LearnOutcome {
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem);
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
-// Writes `changes` into the rc file at `path` in one replace; false when it cannot.
-bool writeRcChanges(const char* path, const std::vector<RcChange>& changes);
+// Writes `changes` into the rc file at `path` in one replace; false, with the reason in
+// `result`, when it cannot. With `readAt` (the slots as the changes were decided on), the file
+// is read again under the writers' lock first and nothing is written (kRcChanged) when any slot
+// no longer reads as it does there: a person's edit made since is never written over.
+bool writeRcChanges(const char* path, const std::vector<RcChange>& changes, const GestureTable* readAt,
+                    RcWriteResult& result);
 

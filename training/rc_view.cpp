@@ -32,7 +32,41 @@ void recordString(void* context, const char* key, const char* defaultValue, char
     rcTextReadString(rc.text.data(), rc.text.size(), key, defaultValue, out, outSize);
 }
 
+struct TextSpan {
+    const char* text;
+    size_t size;
+};
+
+int32_t textInt(void* context, const char* key, int32_t defaultValue) {
+    const TextSpan& span = *static_cast<const TextSpan*>(context);
+    return rcTextReadInt(span.text, span.size, key, defaultValue);
+}
+
+bool textBool(void* context, const char* key, bool defaultValue) {
+    const TextSpan& span = *static_cast<const TextSpan*>(context);
+    return rcTextReadBool(span.text, span.size, key, defaultValue);
+}
+
+void textString(void* context, const char* key, const char* defaultValue, char* out, size_t outSize) {
+    const TextSpan& span = *static_cast<const TextSpan*>(context);
+    rcTextReadString(span.text, span.size, key, defaultValue, out, outSize);
+}
+
 }  // namespace
+
+void readSlotsOfText(const char* text, size_t size, GestureTable& table) {
+    TextSpan span = {text, size};
+    SettingsReader reader = {textInt, textBool, textString, &span};
+    readGestureSlots(reader, table);
+}
+
+bool sameSlots(const GestureTable& a, const GestureTable& b) {
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (std::strcmp(a.gestures[slot], b.gestures[slot]) != 0 || std::strcmp(a.commands[slot], b.commands[slot]) != 0 ||
+            std::strcmp(a.arguments[slot], b.arguments[slot]) != 0)
+            return false;
+    return true;
+}
 
 std::string textf(const char* format, ...) {
     // Sized to the text, so a long value never cuts what follows it in a message.

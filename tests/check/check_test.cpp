@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "training/gesture_producibility.h"
 #include "tests/tool_run.h"
 #include "tools/check/check.h"
@@ -308,5 +312,20 @@ TEST(Check, LearningNamesWhatItSkips) {
 #endif
     fs::remove_all(folder);
 }
+
+#ifndef _WIN32
+// --apply to a pipe would read it once and then block on it while holding the writers' lock:
+// it is refused before anything is read or learned.
+TEST(Check, ApplyingToAPipeIsRefusedBeforeAnythingIsRead) {
+    fs::path folder = scratch("apply-pipe");
+    fs::path rc = folder / "trazzle.rc";
+    ASSERT_EQ(0, mkfifo(rc.c_str(), 0644));
+    Outcome outcome = check({"--learn", folder.string(), "--rc", rc.string(), "--apply"});
+    EXPECT_EQ(outcome.err, "trazzle-check: error: cannot apply to \"" + rc.string() + "\": not a regular file\n");
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.status, 2);
+    fs::remove_all(folder);
+}
+#endif
 
 }  // namespace

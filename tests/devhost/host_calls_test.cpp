@@ -82,7 +82,7 @@ TEST_F(RcCalls, WritesAreNotedAndReachTheFileTogetherBeforeAnyRead) {
     WriteBool(lost.c_str(), "k:", TRUE);
     skipLog();
     rcPendingFlush(nullptr);
-    EXPECT_EQ((Lines{"rc-write-failed " + q(lost) + " \"k:\""}), newLog());
+    EXPECT_EQ((Lines{"rc-write-failed " + q(lost) + " \"k:\" \"its folder does not exist\""}), newLog());
 }
 
 TEST_F(RcCalls, ReadStringKeepsItsTextUntilTheNextCallAndCutsLongValues) {

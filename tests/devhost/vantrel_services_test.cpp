@@ -81,10 +81,11 @@ TEST(VantrelServices, WritesToAReadOnlyRcFileFailAndEndTheRunWithStatus3) {
     Lines failed;
     for (const std::string& line : splitLines(run.log))
         if (line.compare(0, 16, "rc-write-failed ") == 0) failed.push_back(line);
-    EXPECT_EQ(joinLines({"rc-write-failed \"ro.rc\" \"testplugin.count:\"", "rc-write-failed \"ro.rc\" \"testplugin.flag:\""}),
+    EXPECT_EQ(joinLines({"rc-write-failed \"ro.rc\" \"testplugin.count:\" \"the file is read-only\"",
+                         "rc-write-failed \"ro.rc\" \"testplugin.flag:\" \"the file is read-only\""}),
               joinLines(failed));
-    EXPECT_EQ("vantrel: error: cannot write \"testplugin.count:\" to \"ro.rc\"\n"
-              "vantrel: error: cannot write \"testplugin.flag:\" to \"ro.rc\"\n",
+    EXPECT_EQ("vantrel: error: cannot write \"testplugin.count:\" to \"ro.rc\": the file is read-only\n"
+              "vantrel: error: cannot write \"testplugin.flag:\" to \"ro.rc\": the file is read-only\n",
               run.err);
     EXPECT_EQ("testplugin.count: 4\n", readFile(folder + "ro.rc"));
     EXPECT_EQ(3, run.exitCode);

@@ -1,6 +1,5 @@
 // trazzle-check --learn: slot texts learned from a person's own example strokes, with an honest estimate and the strokes that fail.
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "tools/check/check_tool.h"
@@ -64,16 +63,22 @@ void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
 }
 
 // Writes the learned slots and variants into the rc file in one replace, and says what changed.
+// The file is read again under the writers' lock: a slot changed since learning began (a text
+// typed while the learner ran) is never written over.
 int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
     std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
         printLine(out, std::string("applied: ") + rc.path + " already holds these texts");
         return 0;
     }
-    errno = 0;
-    if (!writeRcChanges(rc.path, changes)) {
-        printLine(err, std::string("trazzle-check: error: cannot write \"") + rc.path + "\": " +
-                     std::strerror(errno ? errno : EIO));
+    RcWriteResult result;
+    if (!writeRcChanges(rc.path, changes, &rc.table, result)) {
+        if (result.status == kRcChanged) {
+            printLine(err, std::string("trazzle-check: error: \"") + rc.path +
+                               "\" changed while learning; nothing written: learn again");
+            return 1;
+        }
+        printLine(err, std::string("trazzle-check: error: cannot write \"") + rc.path + "\": " + result.reason);
         return 2;
     }
     for (const RcChange& change : changes)
@@ -85,6 +90,12 @@ int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE
 
 int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* err) {
     RcFile rc;
+    RcWriteResult writable;
+    // A pipe as the file to apply to would be read once here and block the write: refused first.
+    if (apply && !rcCheckWritable(rcPath, writable)) {
+        printLine(err, std::string("trazzle-check: error: cannot apply to \"") + rcPath + "\": " + writable.reason);
+        return 2;
+    }
     if (rcPath) {
         std::string problem;
         FileRead read = loadRcFile(rcPath, rc, problem);
