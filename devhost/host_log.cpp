@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,8 @@ char omitted[kMaxOmitted][kOmitNameSize];
 int omittedCount = 0;
 bool logTimes = false;
 LARGE_INTEGER timesStart, timesFrequency;
+bool keepLines = false;
+std::vector<std::string> keptLines;  // since the last one taken
 
 void ensureLock() {
     // The host opens its log on the window thread before any second thread exists.
@@ -73,9 +77,31 @@ void logEnableTimes() {
     logTimes = true;
 }
 
+void logKeepLines() {
+    ensureLock();
+    EnterCriticalSection(&logLock);
+    keepLines = true;
+    LeaveCriticalSection(&logLock);
+}
+
+bool logTakeLine(const char* text) {
+    ensureLock();
+    EnterCriticalSection(&logLock);
+    size_t length = std::strlen(text);
+    bool found = false;
+    for (size_t i = 0; i < keptLines.size() && !found; ++i) {
+        if (keptLines[i].compare(0, length, text) != 0) continue;
+        keptLines.erase(keptLines.begin(), keptLines.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        found = true;
+    }
+    LeaveCriticalSection(&logLock);
+    return found;
+}
+
 void logWrite(const char* line) {
     ensureLock();
     EnterCriticalSection(&logLock);
+    if (logFile && !isOmitted(line) && keepLines) keptLines.push_back(line);
     if (logFile && !isOmitted(line)) {
         if (logTimes) {
             LARGE_INTEGER now;

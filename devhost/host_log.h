@@ -20,6 +20,13 @@ void logOmit(const char* name);
 // (QueryPerformanceCounter), taken under the log's lock so the times never decrease.
 void logEnableTimes();
 
+// For scripts that "await" a line: from now on every line written is also kept, from the line
+// after the last one taken, so a line written before anyone waits for it is not missed.
+void logKeepLines();
+// Takes the first kept line beginning with `text` (times left out), and every kept line before
+// it; false, taking nothing, when none does.
+bool logTakeLine(const char* text);
+
 // Writes one finished line (without its line break). Callable from any thread; lines never
 // interleave.
 void logWrite(const char* line);

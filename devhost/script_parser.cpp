@@ -124,6 +124,27 @@ bool parseWait(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     return false;
 }
 
+// "await [MS] TEXT": log lines never begin with a digit, so a first word of digits is the limit.
+bool parseAwait(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    rest = skipBlanks(rest);
+    c.a = kAwaitDefaultMs;
+    const char* text = rest;
+    char first[32];
+    if (*rest >= '0' && *rest <= '9') {
+        bool fits = nextWord(&text, first, sizeof first);
+        if (!fits || !parseNumber(first, 1, 600000, false, &c.a)) text = "";
+        text = skipBlanks(text);
+    }
+    if (*text && std::strlen(text) < sizeof c.argument) {
+        std::snprintf(c.argument, sizeof c.argument, "%s", text);
+        c.op = kOpAwait;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"await\" needs the beginning of a log line, after a limit of 1 to 600000 "
+                                    "milliseconds if one is given");
+    return false;
+}
+
 // "menu TITLE" or, for a number item, "menu TITLE = VALUE": the last '=' that follows a blank
 // separates the value, so titles holding "a=b" still work.
 bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
@@ -321,6 +342,7 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "button") == 0) ok = parseButton(rest, c, error, errorSize);
     else if (std::strcmp(word, "move") == 0) ok = parseMove(rest, c, error, errorSize);
     else if (std::strcmp(word, "wait") == 0) ok = parseWait(rest, c, error, errorSize);
+    else if (std::strcmp(word, "await") == 0) ok = parseAwait(rest, c, error, errorSize);
     else if (std::strcmp(word, "menu") == 0) ok = parseMenu(rest, c, error, errorSize);
     else if (std::strcmp(word, "capture") == 0) ok = parseCapture(rest, c, error, errorSize);
     else if (std::strcmp(word, "copy") == 0) ok = parseCopy(rest, c, error, errorSize);

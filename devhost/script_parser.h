@@ -33,18 +33,22 @@ enum ScriptOp {
     kOpCopy,
     kOpClose,
     kOpFocus,
+    kOpAwait,
 };
+
+constexpr int kAwaitDefaultMs = 10000;
 
 struct ScriptCommand {
     int line;                     // 1 for the file's first line
     ScriptOp op;
     char text[kScriptLineSize];   // the line as written, without surrounding blanks
     int a, b;                     // key: code; button: MOUSEEVENTF down/up flag; move: x, y;
-                                  // wait: milliseconds; menu: the value (with hasValue);
+                                  // wait: milliseconds; await: the limit in milliseconds;
+                                  // menu: the value (with hasValue);
                                   // repeat: the count, and b the index of its end; end: b the
                                   // index of its repeat (both set by scriptLoad)
     bool hasValue;
-    char argument[kScriptLineSize];  // broadcast text (escapes decoded), menu title, capture
+    char argument[kScriptLineSize];  // broadcast text (escapes decoded), the awaited text, menu title, capture
                                      // window, close and focus: the window class
     char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file;
                                      // copy: the target (argument: the source)

@@ -84,6 +84,20 @@ void waitFor(int milliseconds) {
     }
 }
 
+// "await": until the log holds the line, the host stops or the limit passes.
+bool awaitLine(ScriptCommand& command) {
+    DWORD start = GetTickCount();
+    while (!stopRequested) {
+        if (logTakeLine(command.argument)) return true;
+        if (GetTickCount() - start >= static_cast<DWORD>(command.a)) break;
+        Sleep(kPollMs);
+    }
+    if (stopRequested) return true;  // the host is closing; nothing is left to wait for
+    std::snprintf(command.error, sizeof command.error, "no line beginning with %.200s within %d ms",
+                  command.argument, command.a);
+    return false;
+}
+
 // Runs one command on the worker thread; false when it failed (reason in command.error).
 bool runCommand(ScriptCommand& command) {
     switch (command.op) {
@@ -212,6 +226,12 @@ DWORD WINAPI scriptThreadProc(LPVOID) {
         logScriptLine(command);
         switch (command.op) {
         case kOpWait: waitFor(command.a); break;
+        case kOpAwait:
+            if (!awaitLine(command)) {
+                reportFailure(command);
+                ok = false;
+            }
+            break;
         case kOpRepeat: loops[depth++] = {i, command.a}; break;
         case kOpEnd:
             if (--loops[depth - 1].left > 0) i = loops[depth - 1].start;
@@ -252,6 +272,8 @@ void closeHandle(HANDLE& handle) {
 
 bool scriptStart(Script* script) {
     running = script;
+    for (int i = 0; i < script->count; ++i)
+        if (script->commands[i].op == kOpAwait) logKeepLines();
     stopRequested = 0;
     failed = 0;
     workFailed = 0;

@@ -63,6 +63,8 @@ TEST(ScriptParser, CommandsAndTheirArguments) {
         {"move 0 767", kOpMove, 0, 767, false, "", ""},
         {"move\t100\t200", kOpMove, 100, 200, false, "", ""},
         {"wait 250", kOpWait, 250, 0, false, "", ""},
+        {"await status \"Trainer -> learned", kOpAwait, kAwaitDefaultMs, 0, false, "status \"Trainer -> learned", ""},
+        {"await 60000  script-end", kOpAwait, 60000, 0, false, "script-end", ""},
         {"broadcast @trazzleInternal  AlwaysOnTop", kOpBroadcast, 0, 0, false,
          "@trazzleInternal  AlwaysOnTop", ""},
         {"broadcast match br%20%09%25%7e", kOpBroadcast, 0, 0, false, "match br \t%~", ""},
@@ -110,6 +112,8 @@ TEST(ScriptParser, BlankAndCommentLinesAreSkipped) {
 TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
     // Wine's screen is 1024 by 768.
     const char* kMoveError = "\"move\" needs a point on the screen: x from 0 to 1023, y from 0 to 767";
+    const char* kAwaitError = "\"await\" needs the beginning of a log line, after a limit of 1 to 600000 milliseconds "
+                              "if one is given";
     const char* kEscapeError = "\"broadcast\" text has a bad escape: % needs two hex digits (%25 for % itself)";
     const struct {
         const char* text;
@@ -129,6 +133,9 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
         {"move 5 768", kMoveError},
         {"wait", "\"wait\" needs milliseconds from 0 to 600000"},
         {"wait 600001", "\"wait\" needs milliseconds from 0 to 600000"},
+        {"await", kAwaitError},
+        {"await 500", kAwaitError},
+        {"await 0 status", kAwaitError},
         {"broadcast", "\"broadcast\" needs a text"},
         {"broadcast    ", "\"broadcast\" needs a text"},
         {"broadcast 100%", kEscapeError},

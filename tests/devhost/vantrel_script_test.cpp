@@ -161,6 +161,28 @@ TEST(VantrelScript, BroadcastEscapesAndFilesSendTheirBytesAsTheyAre) {
     EXPECT_EQ(joinLines(expected), run.log);
 }
 
+// A line logged before the await is reached counts; once taken it is used up, so the second
+// await finds nothing and fails at its limit.
+TEST(VantrelScript, AwaitTakesALineLoggedSinceTheLastOneTakenAndFailsAtItsLimit) {
+    std::string folder = testFolder();
+    writeFile(folder + "s.txt",
+              "broadcast @testplugin hello\n"
+              "await status \"hello from\n"
+              "await 200 status \"hello from\n");
+    std::string path = plugin("testplugin.dll");
+    HostRun run = runHost(folder, runArguments(inQuotes(path)));
+
+    Lines expected = {kHostSettingsMissing};
+    append(expected, pluginStarted(path));
+    append(expected, scriptBroadcast(1, "@testplugin hello"));
+    append(expected, {"status \"hello from testplugin\"", "script 2 \"await status %22hello from\"",
+                      "script 3 \"await 200 status %22hello from\"",
+                      "script-error 3 \"no line beginning with status %22hello from within 200 ms\""});
+    append(expected, pluginEnd(path));
+    expected.push_back("host-exit 2");
+    EXPECT_EQ(joinLines(expected), run.log);
+}
+
 // Times as "MICROSECONDS " before each line, never decreasing; the rest is the usual log.
 TEST(VantrelScript, LogTimesPrefixEveryLine) {
     std::string folder = testFolder();
