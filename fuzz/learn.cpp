@@ -44,11 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     std::vector<Example> examples;
+    std::vector<UnreadableExample> unreadable;
     std::vector<std::string> warnings;
     std::string problem;
-    bool read = readExampleFolders(dir.c_str(), examples, warnings, problem);
+    bool read = readExampleFolders(dir.c_str(), examples, unreadable, warnings, problem);
     std::string errors = problem + "\n";
     for (const std::string& warning : warnings) errors += warning + "\n";
+    for (const UnreadableExample& file : unreadable) errors += file.problem + "\n";
 
     FUZZ_CHECK(terminalSafe(errors));
     for (size_t i = 0; read && i < examples.size(); ++i) {

@@ -51,59 +51,109 @@ void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
     planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
 }
 
+// The stroke files of one slot folder entry of DIR (a folder, or a link to one); anything in it
+// that cannot be an example goes into `unreadable`, a folder inside it into `warnings`.
+void listSlotEntry(const fs::path& entry, int slot, std::vector<std::string>& files,
+                   std::vector<UnreadableExample>& unreadable, std::vector<std::string>& warnings) {
+    std::error_code error;
+    fs::file_status status = fs::status(entry, error);
+    std::string problem;
+    if (error) {
+        unreadable.push_back({slot, entry.string(), "cannot read the slot folder " + named(entry) + ": " + error.message()});
+        return;
+    }
+    if (!fs::is_directory(status)) return;
+    std::vector<fs::path> entries;
+    if (!listFolder(entry, entries, problem)) {
+        unreadable.push_back({slot, entry.string(), "cannot read the slot folder " + named(entry) + ": " + problem});
+        return;
+    }
+    for (const fs::path& file : entries) {
+        fs::file_status fileStatus = fs::status(file, error);
+        if (error) {
+            unreadable.push_back({slot, file.string(), "cannot read " + named(file) + ": " + error.message()});
+        } else if (fs::is_directory(fileStatus)) {
+            warnings.push_back(named(file) + " is a folder inside a slot folder; its strokes are not read");
+        } else if (!fs::is_regular_file(fileStatus)) {
+            // A pipe or a device would be read until it ends, or forever.
+            unreadable.push_back({slot, file.string(), named(file) + " is not a stroke file (not a regular file)"});
+        } else {
+            files.push_back(file.string());
+        }
+    }
+}
+
 }  // namespace
 
-bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::vector<std::string>& warnings,
-                        std::string& problem) {
+void listSlotFolder(const char* dir, int slot, std::vector<std::string>& files,
+                    std::vector<UnreadableExample>& unreadable, std::vector<std::string>& warnings) {
+    fs::path entry = fs::path(dir) / std::to_string(slot);
+    std::error_code error;
+    if (fs::symlink_status(entry, error).type() == fs::file_type::not_found) return;
+    listSlotEntry(entry, slot, files, unreadable, warnings);
+}
+
+bool readExampleFile(const std::string& file, std::vector<ScreenPoint>& points, std::string& problem) {
+    // Checked before the file is opened: reading a huge one would take seconds for nothing.
+    std::error_code error;
+    uintmax_t size = fs::file_size(file, error);
+    if (!error && size > kMaxExampleFileSize)
+        return fail(problem, named(file) + textf(" is larger than %d MB (%d bytes), the most an example file may hold; not read",
+                                                 static_cast<int>(kMaxExampleFileSize >> 20),
+                                                 static_cast<int>(kMaxExampleFileSize)));
+    return readStrokeFile(file.c_str(), nullptr, points, problem);
+}
+
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::vector<UnreadableExample>& unreadable,
+                        std::vector<std::string>& warnings, std::string& problem, const LearnCancel* cancel) {
     // Every entry is looked at without following anything further than its own link, so a
     // link loop is one unreadable entry, never an endless walk. Files directly in DIR (a
     // README, the recording script) belong to no slot and are left alone.
-    std::vector<fs::path> entries, slotFolders[kGestureSlotCount];
+    std::vector<fs::path> entries, slotEntries[kGestureSlotCount];
     if (!listFolder(dir, entries, problem))
         return fail(problem, "cannot read the folder " + named(dir) + ": " + problem);
     for (const fs::path& entry : entries) {
+        int slot = slotOfName(entry.filename().string());
+        if (slot >= 0) {
+            slotEntries[slot].push_back(entry);
+            continue;
+        }
         std::error_code error;
         fs::file_status status = fs::status(entry, error);
-        int slot = slotOfName(entry.filename().string());
-        if (slot >= 0 && (error || fs::is_directory(status))) {
-            if (error) return fail(problem, "cannot read the slot folder " + named(entry) + ": " + error.message());
-            slotFolders[slot].push_back(entry);
-        } else if (error) {
+        if (error)
             warnings.push_back(named(entry) + " cannot be read (" + error.message() + "); skipped");
-        } else if (fs::is_directory(status)) {
+        else if (fs::is_directory(status))
             warnings.push_back(named(entry) + " is not a slot folder (0 to 24, no leading zeros); "
-                                "its strokes are not read");
-        }
+                               "its strokes are not read");
     }
+    // One unreadable file costs only itself: every other example is still read, in slot order.
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        for (const fs::path& folder : slotFolders[slot]) {
-            std::vector<fs::path> files;
-            if (!listFolder(folder, files, problem))
-                return fail(problem, "cannot read the slot folder " + named(folder) + ": " + problem);
-            for (const fs::path& file : files) {
-                std::error_code error;
-                fs::file_status status = fs::status(file, error);
-                if (error) return fail(problem, "cannot read " + named(file) + ": " + error.message());
-                if (fs::is_directory(status)) {
-                    warnings.push_back(named(file) + " is a folder inside a slot folder; its strokes are not read");
-                    continue;
-                }
-                // A pipe or a device would be read until it ends, or forever.
-                if (!fs::is_regular_file(status))
-                    return fail(problem, named(file) + " is not a stroke file (not a regular file)");
-                std::vector<ScreenPoint> points;
-                if (!readStrokeFile(file.string().c_str(), nullptr, points, problem))
-                    return false;
-                examples.push_back({slot, file.string(), strokeText(points), strokeVariantTexts(points)});
-            }
+        std::vector<std::string> files;
+        for (const fs::path& entry : slotEntries[slot]) listSlotEntry(entry, slot, files, unreadable, warnings);
+        for (const std::string& file : files) {
+            if (learnCancelled(cancel)) return fail(problem, "learning cancelled");
+            std::vector<ScreenPoint> points;
+            std::string why;
+            if (readExampleFile(file, points, why))
+                examples.push_back({slot, file, strokeText(points), strokeVariantTexts(points)});
+            else
+                unreadable.push_back({slot, file, why});
         }
     }
+    // In the order the files are read, so the first is the one a refusal names.
+    std::sort(unreadable.begin(), unreadable.end(), [](const UnreadableExample& a, const UnreadableExample& b) {
+        return a.slot != b.slot ? a.slot < b.slot : a.file < b.file;
+    });
     return true;
 }
 
-bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem) {
+bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
+                      const LearnCancel* cancel) {
     outcome = LearnOutcome();
-    if (!readExampleFolders(dir, outcome.files, outcome.warnings, problem)) return false;
+    std::vector<UnreadableExample> unreadable;
+    if (!readExampleFolders(dir, outcome.files, unreadable, outcome.warnings, problem, cancel)) return false;
+    // Learning from the rest would propose texts that the missing strokes might contradict.
+    if (!unreadable.empty()) return fail(problem, unreadable.front().problem);
     if (outcome.files.empty()) {
         problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
         return false;
@@ -116,9 +166,9 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
             outcome.examples.push_back({file.slot, variant, static_cast<int>(i), false});
     }
     planSlots(dir, rc, outcome.setup);
-    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
-    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
-    return true;
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned, cancel);
+    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup, cancel);
+    return !learnCancelled(cancel) || fail(problem, "learning cancelled");
 }
 
 std::vector<size_t> failingExamples(const LearnOutcome& outcome) {

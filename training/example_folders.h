@@ -1,11 +1,14 @@
 // Example strokes of slots in DIR/N/ folders, and one learning run over them with an rc file's slots.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "engine/stroke_tokenizer.h"
 #include "rc/rc_file.h"
 #include "training/checker.h"
+#include "training/learn_cancel.h"
 #include "training/learn_plan.h"
 #include "training/learner.h"
 
@@ -17,12 +20,36 @@ struct Example {
     std::vector<std::string> variants;  // the texts of the stroke a little larger, smaller, turned
 };
 
+// A stroke of 20,000 points, far more than a hand draws, takes about 250 KB; a larger file is
+// no example and would only make reading it slow.
+constexpr uintmax_t kMaxExampleFileSize = 1024 * 1024;
+
+// An example file, or a slot folder, that cannot be read, and why.
+struct UnreadableExample {
+    int slot;
+    std::string file;     // full path
+    std::string problem;  // in trazzle-check's words, the name quoted for a terminal
+};
+
+// The files of DIR/SLOT in name order, without reading them: what may be examples into
+// `files`; a file that is not a regular one, or a folder that cannot be listed, into
+// `unreadable`; a folder inside it into `warnings`. No such folder: nothing.
+void listSlotFolder(const char* dir, int slot, std::vector<std::string>& files,
+                    std::vector<UnreadableExample>& unreadable, std::vector<std::string>& warnings);
+
+// Reads one example file's points; false, with the reason in `problem`, when it cannot be read,
+// is no stroke file, or is larger than kMaxExampleFileSize (then it is not opened at all).
+bool readExampleFile(const std::string& file, std::vector<ScreenPoint>& points, std::string& problem);
+
 // Reads every stroke file of DIR/N/ (N a slot, 0 to 24), in slot order and file name order
-// within a slot; false, with the reason in `problem`, when DIR, a slot folder or a file in one
-// cannot be read. Folders it skips (DIR/25, DIR/01, DIR/abc, DIR/3/old) are each named in
-// `warnings`; files directly in DIR are no examples. Names in both are quoted for a terminal.
-bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::vector<std::string>& warnings,
-                        std::string& problem);
+// within a slot. A file or slot folder that cannot be read is put in `unreadable`, in the same
+// order, and every other example is still read. False, with the reason in `problem`, only when
+// DIR cannot be read or `cancel` was set. Folders it skips (DIR/25, DIR/01, DIR/abc, DIR/3/old)
+// are each named in `warnings`; files directly in DIR are no examples. Names in all of them are
+// quoted for a terminal.
+bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::vector<UnreadableExample>& unreadable,
+                        std::vector<std::string>& warnings, std::string& problem,
+                        const LearnCancel* cancel = nullptr);
 
 // Everything one learning run over DIR/N/* finds.
 struct LearnOutcome {
@@ -34,8 +61,10 @@ struct LearnOutcome {
     Estimate estimate;
 };
 // Reads the examples and learns, with `rc`'s slots when not null; false, with the reason in
-// `problem`, when an example cannot be read or there are none.
-bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem);
+// `problem`, when an example cannot be read (the first, in reading order), there are none, or
+// `cancel` was set meanwhile ("learning cancelled").
+bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
+                      const LearnCancel* cancel = nullptr);
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in

@@ -92,6 +92,7 @@ struct Search {
     const std::vector<LearnExample>& examples;
     const LearnSetup& setup;
     const std::set<TextOwner>& banned;
+    const LearnCancel* cancel;  // looked at before every slot's look and every example it visits
     RunIndex index;
     std::vector<Winner> fixedWinners;                // what the fixed slots alone choose
     std::vector<int> candidates[kGestureSlotCount];  // the texts that may serve each learned slot
@@ -106,8 +107,9 @@ struct Search {
     int ids[kGestureSlotCount];                      // each slot's text, or -1
     int owners[kGestureSlotCount];
 
-    Search(const std::vector<LearnExample>& e, const LearnSetup& s, const std::set<TextOwner>& b)
-        : examples(e), setup(s), banned(b) {}
+    Search(const std::vector<LearnExample>& e, const LearnSetup& s, const std::set<TextOwner>& b,
+           const LearnCancel* c)
+        : examples(e), setup(s), banned(b), cancel(c) {}
 
     int strokeOf(int example) const {
         return examples[example].stroke >= 0 ? examples[example].stroke : -1 - example;
@@ -204,7 +206,7 @@ struct Search {
     template <typename Visit>
     void forPromising(int slot, const std::vector<Winner>& without, Visit visit) {
         ++looks;
-        for (size_t i = 0; i < examples.size(); ++i) {
+        for (size_t i = 0; i < examples.size() && !learnCancelled(cancel); ++i) {
             int owner = examples[i].slot;
             // A learned slot serves itself; a free slot may serve any learned slot.
             if (setup.roles[slot] == kSlotLearned ? owner != slot : setup.roles[owner] != kSlotLearned)
@@ -244,9 +246,9 @@ struct Search {
         for (int round = 0; round < kMaxRounds; ++round) {
             bool changed = false;
             for (int slot = 0; slot < kGestureSlotCount; ++slot)
-                if (slot != pinned && searched(slot) && improvedAt[slot] != version)
+                if (slot != pinned && searched(slot) && improvedAt[slot] != version && !learnCancelled(cancel))
                     changed = improve(slot) || changed;
-            if (!changed) break;
+            if (!changed || learnCancelled(cancel)) break;
         }
     }
 
@@ -272,7 +274,7 @@ struct Search {
         for (int pass = 0; pass < kKickPasses; ++pass) {
             bool better = false;
             for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-                if (setup.roles[slot] != kSlotLearned) continue;
+                if (setup.roles[slot] != kSlotLearned || learnCancelled(cancel)) continue;
                 for (int id : runnersUp(slot)) {
                     int savedIds[kGestureSlotCount], savedOwners[kGestureSlotCount];
                     std::copy(ids, ids + kGestureSlotCount, savedIds);
@@ -330,8 +332,8 @@ struct Search {
 };
 
 void search(const std::vector<LearnExample>& examples, const LearnSetup& setup,
-            const std::set<TextOwner>& banned, SlotTexts& out) {
-    Search s(examples, setup, banned);
+            const std::set<TextOwner>& banned, SlotTexts& out, const LearnCancel* cancel) {
+    Search s(examples, setup, banned, cancel);
     s.run(out);
 }
 
@@ -378,18 +380,19 @@ std::vector<int> foldsOf(const std::vector<LearnExample>& examples) {
     return folds;
 }
 
-void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {
+void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
+                    const LearnCancel* cancel) {
     // Each text the search chooses on four fifths is judged on the fifth it did not see: by
     // what the examples there gain or lose from it, against the same configuration without it.
     std::vector<int> folds = foldsOf(examples);
     std::map<TextOwner, int> heldOut;
     const std::set<TextOwner> none;
-    for (int fold = 0; fold < kFolds; ++fold) {
+    for (int fold = 0; fold < kFolds && !learnCancelled(cancel); ++fold) {
         std::vector<LearnExample> in, out;
         split(examples, folds, fold, in, out);
         if (in.empty() || out.empty()) continue;
         SlotTexts config;
-        search(in, setup, none, config);
+        search(in, setup, none, config, cancel);
         for (const LearnExample& example : out) {
             if (!example.drawn) continue;
             int slot = chosenSlot(config, example.text);
@@ -404,7 +407,7 @@ void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup&
     std::set<TextOwner> banned;
     for (const auto& entry : heldOut)
         if (entry.second < 0) banned.insert(entry.first);
-    search(examples, setup, banned, out);
+    search(examples, setup, banned, out, cancel);
 }
 
 void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {
@@ -447,15 +450,16 @@ Tally judgeSlotTexts(const SlotTexts& config, const std::vector<LearnExample>& e
     return tally;
 }
 
-Estimate estimateByFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup) {
+Estimate estimateByFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup,
+                         const LearnCancel* cancel) {
     Estimate estimate;
     std::vector<int> folds = foldsOf(examples);
-    for (int fold = 0; fold < kFolds; ++fold) {
+    for (int fold = 0; fold < kFolds && !learnCancelled(cancel); ++fold) {
         std::vector<LearnExample> in, out;
         split(examples, folds, fold, in, out);
         if (out.empty()) continue;
         SlotTexts learned, common;
-        learnSlotTexts(in, setup, learned);
+        learnSlotTexts(in, setup, learned, cancel);
         mostCommonTexts(in, setup, common);
         addTally(estimate.learned, judgeSlotTexts(learned, out));
         addTally(estimate.common, judgeSlotTexts(common, out));

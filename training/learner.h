@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "training/learn_cancel.h"
 
 // What a slot is to the learner. A learned slot gets a text from its own examples; a free
 // slot may take a further text (a variant) for a learned slot; a fixed slot keeps the text it
@@ -52,8 +53,10 @@ constexpr int kFolds = 5;
 
 // The whole procedure: texts are chosen on four fifths of the examples and judged on the
 // fifth left out, five times; a text that did more harm than good on the examples it was not
-// chosen from is not offered again; then the texts are chosen on all examples.
-void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out);
+// chosen from is not offered again; then the texts are chosen on all examples. With `cancel`
+// set meanwhile it returns soon after, `out` unusable.
+void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
+                    const LearnCancel* cancel = nullptr);
 
 // Each learned slot's most common example text (fixed slots as they are), the usual first
 // guess, for comparison.
@@ -75,4 +78,5 @@ struct Estimate {
     Tally learned;
     Tally common;
 };
-Estimate estimateByFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup);
+Estimate estimateByFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup,
+                         const LearnCancel* cancel = nullptr);

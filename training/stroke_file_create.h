@@ -11,6 +11,7 @@ void strokeFileName(int number, char (&name)[kStrokeNameSize]);
 
 // Creates the first of stroke-001.txt ... stroke-999.txt in `folder` (ending in a separator)
 // that does not exist yet, its name in `name`, opened for binary writing; null when none can
-// be made. A name already taken, by a file, a folder or a link even pointing nowhere, is
-// skipped for the next number.
-FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]);
+// be made, with `*full` (when given) set when that is because every name is taken, else the
+// system's error left as it was (errno, or GetLastError on Windows). A name already taken, by a
+// file, a folder or a link even pointing nowhere, is skipped for the next number.
+FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full = nullptr);

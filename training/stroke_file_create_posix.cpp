@@ -7,7 +7,8 @@
 
 // O_EXCL refuses any name that is taken, a link pointing nowhere included, so another
 // writer's file and a planted link are skipped like an earlier recording.
-FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]) {
+FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full) {
+    if (full) *full = false;
     for (int n = 1; n <= kMaxStrokeFiles; ++n) {
         strokeFileName(n, name);
         char path[4096 + kStrokeNameSize];
@@ -21,5 +22,6 @@ FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]) {
         if (!stroke) close(fd);
         return stroke;
     }
+    if (full) *full = true;
     return nullptr;
 }

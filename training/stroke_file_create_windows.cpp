@@ -8,7 +8,8 @@
 
 // Created exclusively, so neither a file another writer made a moment ago nor a link planted
 // under the name is ever written to: such a name is skipped like an earlier recording.
-FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]) {
+FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full) {
+    if (full) *full = false;
     for (int n = 1; n <= kMaxStrokeFiles; ++n) {
         strokeFileName(n, name);
         char path[MAX_PATH + kStrokeNameSize];
@@ -29,5 +30,6 @@ FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize]) {
         if (!stroke) _close(fd);
         return stroke;
     }
+    if (full) *full = true;
     return nullptr;
 }

@@ -42,4 +42,26 @@ TEST(StrokeFile, NewFilesTakeTheNextFreeNameAndReadBack) {
     fs::remove_all(folder);
 }
 
+// Every name taken is a limit the caller can name, not an error of the system.
+TEST(StrokeFile, AFolderWithEveryNameTakenIsFull) {
+    fs::path folder = fs::temp_directory_path() / "trazzle-stroke-full";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    char name[kStrokeNameSize];
+    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
+        strokeFileName(n, name);
+        std::ofstream(folder / name) << "1 1\n";
+    }
+    bool full = false;
+    EXPECT_EQ(createNextStrokeFile((folder.string() + "/").c_str(), name, &full), nullptr);
+    EXPECT_TRUE(full);
+    fs::remove(folder / "stroke-500.txt");
+    FILE* file = createNextStrokeFile((folder.string() + "/").c_str(), name, &full);
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    EXPECT_STREQ(name, "stroke-500.txt");
+    EXPECT_FALSE(full);
+    fs::remove_all(folder);
+}
+
 }  // namespace

@@ -1,0 +1,60 @@
+// Tests of reading example folders: an unreadable or oversized example costs only itself, and a cancelled learning run stops.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/rc/temp_dir.h"
+#include "training/example_folders.h"
+
+namespace {
+
+void write(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string quoted(const fs::path& file) { return "\"" + file.string() + "\""; }
+
+// Slot 0's second file is a line of text and its third larger than the limit; slot 3 comes
+// after both and is read all the same. Learning still refuses, naming the first one.
+TEST(ExampleFolders, AnUnreadableExampleCostsOnlyItselfAndIsNamed) {
+    TempDir temp;
+    const std::string v = "0 0\n20 20\n40 0\n";
+    write(temp.dir / "0" / "stroke-001.txt", v);
+    write(temp.dir / "0" / "stroke-002.txt", "a line of text\n");
+    write(temp.dir / "0" / "stroke-003.txt", std::string(kMaxExampleFileSize - v.size() + 1, '#') + "\n" + v);
+    write(temp.dir / "3" / "stroke-001.txt", v);
+
+    std::vector<Example> examples;
+    std::vector<UnreadableExample> unreadable;
+    std::vector<std::string> warnings;
+    std::string problem;
+    ASSERT_TRUE(readExampleFolders(temp.dir.string().c_str(), examples, unreadable, warnings, problem)) << problem;
+    std::string read;
+    for (const Example& example : examples)
+        read += std::to_string(example.slot) + " " + fs::path(example.file).filename().string() + " |" + example.text + "|\n";
+    EXPECT_EQ(read, "0 stroke-001.txt |br|\n3 stroke-001.txt |br|\n");
+    std::string named;
+    for (const UnreadableExample& file : unreadable) named += std::to_string(file.slot) + " " + file.problem + "\n";
+    const fs::path second = temp.dir / "0" / "stroke-002.txt", third = temp.dir / "0" / "stroke-003.txt";
+    EXPECT_EQ(named, "0 " + second.string() + ":1: expected two integers \"x y\", got \"a line of text\"\n" +
+                         "0 " + quoted(third) +
+                         " is larger than 1 MB (1048576 bytes), the most an example file may hold; not read\n");
+    EXPECT_TRUE(warnings.empty());
+
+    LearnOutcome outcome;
+    EXPECT_FALSE(learnFromFolders(temp.dir.string().c_str(), nullptr, outcome, problem));
+    EXPECT_EQ(problem, unreadable.front().problem);
+}
+
+TEST(ExampleFolders, ACancelledLearningStopsWithoutAResult) {
+    TempDir temp;
+    write(temp.dir / "0" / "stroke-001.txt", "0 0\n20 20\n40 0\n");
+    LearnCancel cancel(true);
+    LearnOutcome outcome;
+    std::string problem;
+    EXPECT_FALSE(learnFromFolders(temp.dir.string().c_str(), nullptr, outcome, problem, &cancel));
+    EXPECT_EQ(problem, "learning cancelled");
+}
+
+}  // namespace
