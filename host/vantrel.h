@@ -65,12 +65,19 @@ VANTREL_API HINSTANCE VTExecute(HWND owner, const char* operation, const char* c
 
 // Settings in an rc file: the stored value, or defaultValue when the file or key is missing
 // or the value malformed. ReadString's text stays valid until the next ReadString.
+//
+// What a plugin may rely on when it reads a file the host also writes: the Read calls see every
+// value given to the Write calls at once; the file itself may get them a moment later, so a
+// plugin that reads the file directly may not see them yet. A plugin that rewrites the file
+// itself must do it through the rc writer (rc/rc_file.h), which reads the file again under the
+// writers' lock, so neither side loses a value: the host writes only the keys given to its
+// Write calls. Nothing else (FileExists included) makes the host put its values in the file.
 VANTREL_API BOOL ReadBool(const char* rcPath, const char* key, BOOL defaultValue);
 VANTREL_API int ReadInt(const char* rcPath, const char* key, int defaultValue);
 VANTREL_API const char* ReadString(const char* rcPath, const char* key, const char* defaultValue);
 VANTREL_API void WriteBool(const char* rcPath, const char* key, BOOL value);
 VANTREL_API void WriteInt(const char* rcPath, const char* key, int value);
-// Nonzero when the file is present.
+// Nonzero when the file is present; it says nothing about the values the host has yet to write.
 VANTREL_API BOOL FileExists(const char* path);
 
 // VANTREL_SETTING_STYLE gives the VantrelStyle record, the width indices an int32_t; any other

@@ -95,22 +95,32 @@ void finishStroke() {
     if (trainer.recording) recordStroke(trainer.stroke);
 }
 
+void takePointerEvent(HWND canvas, const PointerEvent& event) {
+    POINT at = toCanvas(canvas, event.screen);
+    if (event.message == WM_LBUTTONDOWN) startStroke(canvas, at);
+    else if (event.message == WM_MOUSEMOVE && trainer.capture.capturing) addSample(canvas, at);
+    else if (event.message == WM_LBUTTONUP && trainer.capture.capturing) finishStroke();
+}
+
 // A press on the canvas starts a stroke that follows the pointer until the release, wherever
-// it goes. Done in the hook, not in window messages: the system merges pointer moves that
-// wait in a window's queue, and a stroke must keep every sample the pad would see.
-void onPointerEvent(WPARAM message, POINT screen) {
+// it goes. The hook sees every sample (the system merges pointer moves that wait in a window's
+// queue, and a stroke must keep every sample the pad would see), but only queues it: the system
+// skips, and at last removes, a low-level hook that takes too long, so drawing, files and the
+// checker wait for the canvas's window procedure.
+void queuePointerEvent(WPARAM message, POINT screen) {
     HWND canvas = trainer.windows.canvas;
     if (!canvas) return;
-    if (message == WM_LBUTTONDOWN && !trainer.capture.capturing && WindowFromPoint(screen) == canvas)
-        startStroke(canvas, toCanvas(canvas, screen));
-    else if (message == WM_MOUSEMOVE && trainer.capture.capturing)
-        addSample(canvas, toCanvas(canvas, screen));
-    else if (message == WM_LBUTTONUP && trainer.capture.capturing)
-        finishStroke();
+    if (message == WM_LBUTTONDOWN && !trainer.hookFollowing && WindowFromPoint(screen) == canvas)
+        trainer.hookFollowing = true;
+    else if (!trainer.hookFollowing || (message != WM_MOUSEMOVE && message != WM_LBUTTONUP))
+        return;
+    if (message == WM_LBUTTONUP) trainer.hookFollowing = false;
+    if (trainer.pointerQueue.empty()) PostMessageA(canvas, kCanvasInput, 0, 0);
+    trainer.pointerQueue.push_back({static_cast<UINT>(message), screen});
 }
 
 LRESULT CALLBACK canvasMouseHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code >= 0) onPointerEvent(wParam, reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt);
+    if (code >= 0) queuePointerEvent(wParam, reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt);
     return CallNextHookEx(trainer.mouseHook, code, wParam, lParam);
 }
 
@@ -121,8 +131,19 @@ LRESULT CALLBACK canvasWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(); return 0;
     case WM_PAINT: onPaint(window); return 0;
+    case kCanvasInput: takeCanvasInput(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void takeCanvasInput() {
+    // Taken whole first: what is done with a release may let the hook run again, and its new
+    // events then wait for their own message.
+    std::vector<PointerEvent> events;
+    events.swap(trainer.pointerQueue);
+    HWND canvas = trainer.windows.canvas;
+    if (!canvas) return;
+    for (const PointerEvent& event : events) takePointerEvent(canvas, event);
 }
 
 void installCanvasHook() {
@@ -133,5 +154,7 @@ void installCanvasHook() {
 void removeCanvasHook() {
     if (trainer.mouseHook) UnhookWindowsHookEx(trainer.mouseHook);
     trainer.mouseHook = nullptr;
+    trainer.hookFollowing = false;
+    trainer.pointerQueue.clear();
     trainer.capture.capturing = false;
 }

@@ -1,4 +1,8 @@
-// The selected slot's examples as thumbnails: those the configuration gets wrong or misses framed in red; a click selects one, Delete removes it.
+// The selected slot's examples as thumbnails in rows that scroll: those the configuration gets wrong or misses framed in red; a click selects one, Delete removes it.
+//
+// A slot may hold 999 examples and two rows show ten, so the strip scrolls a row at a time,
+// with its scroll bar and the wheel. The bar is always there (disabled when everything fits),
+// so the number of thumbnails a row holds never changes.
 #include "trainer/examples_strip.h"
 
 #include <windowsx.h>
@@ -11,14 +15,29 @@
 namespace {
 
 constexpr int kGap = 4;
+constexpr int kPitch = kExampleThumbSize + kGap;
 constexpr COLORREF kMarkColour = RGB(0xFF, 0x40, 0x40);
 
-int perRow(RECT client) { return static_cast<int>((client.right - kGap) / (kExampleThumbSize + kGap)); }
+int columnsOf(RECT client) {
+    int columns = static_cast<int>((client.right - kGap) / kPitch);
+    return columns > 0 ? columns : 1;
+}
 
+int rowsInView(RECT client) {
+    int rows = static_cast<int>((client.bottom - kGap) / kPitch);
+    return rows > 0 ? rows : 1;
+}
+
+int rowCount(RECT client) {
+    int count = static_cast<int>(trainer.slotExamples.size());
+    return (count + columnsOf(client) - 1) / columnsOf(client);
+}
+
+// Where the example at `index` is drawn, the rows above the first in view left out.
 RECT thumbBox(RECT client, int index) {
-    int columns = perRow(client) > 0 ? perRow(client) : 1;
-    int left = kGap + (index % columns) * (kExampleThumbSize + kGap);
-    int top = kGap + (index / columns) * (kExampleThumbSize + kGap);
+    int columns = columnsOf(client);
+    int left = kGap + (index % columns) * kPitch;
+    int top = kGap + (index / columns - trainer.examplesTopRow) * kPitch;
     return {left, top, left + kExampleThumbSize, top + kExampleThumbSize};
 }
 
@@ -41,13 +60,18 @@ void onPaint(HWND window) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
-    for (size_t i = 0; i < trainer.slotExamples.size(); ++i) {
+    // Only the rows in view, and the one cut by the bottom edge.
+    int columns = columnsOf(client);
+    size_t first = static_cast<size_t>(trainer.examplesTopRow) * columns;
+    size_t end = first + static_cast<size_t>(rowsInView(client) + 1) * columns;
+    for (size_t i = first; i < trainer.slotExamples.size() && i < end; ++i) {
         const ExampleStroke& example = trainer.slotExamples[i];
         RECT box = thumbBox(client, static_cast<int>(i));
         drawThumbnail(memory, box, example.points.data(), static_cast<int>(example.points.size()),
                       textColourOf(trainer.style));
         if (example.marked) frame(memory, box, kMarkColour, 2);
-        if (static_cast<int>(i) == trainer.selectedExample) frame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
+        if (static_cast<int>(i) == trainer.selectedExample)
+            frame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
     }
     BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previousBitmap);
@@ -68,16 +92,70 @@ void onClick(HWND window, POINT at) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
+// Puts `row` first in view, within range, and the bar where it belongs.
+void scrollTo(HWND window, int row) {
+    RECT client;
+    GetClientRect(window, &client);
+    int last = rowCount(client) - rowsInView(client);
+    trainer.examplesTopRow = row < 0 || last < 0 ? 0 : row > last ? last : row;
+    SCROLLINFO bar = {};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    bar.nMax = rowCount(client) > 0 ? rowCount(client) - 1 : 0;
+    bar.nPage = static_cast<UINT>(rowsInView(client));
+    bar.nPos = trainer.examplesTopRow;
+    SetScrollInfo(window, SB_VERT, &bar, TRUE);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void onScroll(HWND window, WORD request) {
+    RECT client;
+    GetClientRect(window, &client);
+    int row = trainer.examplesTopRow, page = rowsInView(client);
+    SCROLLINFO bar = {};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_TRACKPOS;
+    switch (request) {
+    case SB_LINEUP: --row; break;
+    case SB_LINEDOWN: ++row; break;
+    case SB_PAGEUP: row -= page; break;
+    case SB_PAGEDOWN: row += page; break;
+    case SB_TOP: row = 0; break;
+    case SB_BOTTOM: row = kExamplesEnd; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        GetScrollInfo(window, SB_VERT, &bar);
+        row = bar.nTrackPos;
+        break;
+    default: return;
+    }
+    scrollTo(window, row);
+}
+
+// A notch is a row; a finer wheel's parts add up to one.
+void onWheel(HWND window, short delta) {
+    trainer.examplesWheelRest += delta;
+    int rows = trainer.examplesWheelRest / WHEEL_DELTA;
+    trainer.examplesWheelRest -= rows * WHEEL_DELTA;
+    if (rows) scrollTo(window, trainer.examplesTopRow - rows);
+}
+
 }  // namespace
 
 LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: onPaint(window); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:
         if (wParam == VK_DELETE) deleteSelectedExample();
         return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void updateExamplesStrip() {
+    if (trainer.windows.examples) scrollTo(trainer.windows.examples, trainer.examplesTopRow);
 }

@@ -5,8 +5,6 @@
 
 #include <cstdio>
 
-#include "host/vantrel.h"
-
 #include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
@@ -19,13 +17,14 @@ namespace {
 DWORD WINAPI learnThread(void* parameter) {
     LearnJob* job = static_cast<LearnJob*>(parameter);
     job->ok = loadRcFile(job->rcPath, job->rc, job->problem) == kFileRead &&
-              learnFromFolders(job->examplesDir, &job->rc, job->outcome, job->problem);
-    PostMessageA(trainer.windows.main, kLearnDone, 0, 0);
+              learnFromFolders(job->examplesDir, &job->rc, job->outcome, job->problem, &job->cancel);
+    PostMessageA(job->doneWindow, kLearnDone, 0, 0);
     return 0;
 }
 
-void waitForJob() {
-    if (!trainer.learnThread) return;
+// The job's thread has ended, or is about to: it posted kLearnDone as its last act, or was
+// told to stop and looks at that often. Only then is it waited for.
+void takeJob() {
     WaitForSingleObject(trainer.learnThread, INFINITE);
     CloseHandle(trainer.learnThread);
     trainer.learnThread = nullptr;
@@ -41,7 +40,7 @@ void startLearning() {
     LearnJob* job = new LearnJob();
     std::snprintf(job->rcPath, sizeof job->rcPath, "%s", trainer.rcPath);
     std::snprintf(job->examplesDir, sizeof job->examplesDir, "%s", trainer.examplesDir);
-    FileExists(trainer.rcPath);  // the host's noted values go into the file before the learner reads it
+    job->doneWindow = trainer.windows.main;
     trainer.runningJob = job;
     trainer.learnThread = CreateThread(nullptr, 0, learnThread, job, 0, nullptr);
     if (!trainer.learnThread) {
@@ -54,43 +53,60 @@ void startLearning() {
 }
 
 void finishLearning() {
-    if (!trainer.learnThread) return;  // already taken by an Apply that waited for it
-    waitForJob();
+    if (!trainer.learnThread) return;
+    takeJob();
     LearnJob* job = trainer.learned;
     char status[kTrainerStatusSize];
     if (!job->ok) {
         std::snprintf(status, sizeof status, "Trainer -> cannot learn: %s", job->problem.c_str());
         showStatus(status);
-        return;
+    } else {
+        const Tally& tally = job->outcome.estimate.learned;
+        std::snprintf(status, sizeof status, "Trainer -> learned: %d right, %d wrong, %d nothing", tally.right,
+                      tally.wrong, tally.nothing);
+        showFindings(learnReport(job->outcome, job->rc.table).c_str());
+        showStatus(status);
     }
-    const Tally& tally = job->outcome.estimate.learned;
-    std::snprintf(status, sizeof status, "Trainer -> learned: %d right, %d wrong, %d nothing", tally.right,
-                  tally.wrong, tally.nothing);
-    showFindings(learnReport(job->outcome, trainer.table).c_str());
-    showStatus(status);
+    if (trainer.applyWhenLearned) {
+        trainer.applyWhenLearned = false;
+        applyLearned();
+    }
 }
 
 void applyLearned() {
-    finishLearning();
+    if (trainer.learnThread) {
+        // Done when the job's message comes, never by waiting for it here.
+        trainer.applyWhenLearned = true;
+        return;
+    }
     LearnJob* job = trainer.learned;
     if (!job || !job->ok) {
         showStatus("Trainer -> nothing learned to apply");
         return;
     }
-    std::vector<RcChange> changes = learnedChanges(job->outcome.learned, job->outcome.setup, trainer.table);
+    // From the file as the learner read it, and written only if its slots still read so: an
+    // edit made since Learn is never written over.
+    std::vector<RcChange> changes = learnedChanges(job->outcome.learned, job->outcome.setup, job->rc.table);
+    RcWriteResult result = {kRcWritten, ""};
+    if (!changes.empty()) writeAndReconfigure(changes, &job->rc.table, result);
     char status[kTrainerStatusSize];
-    if (!changes.empty() && !writeAndReconfigure(changes)) {
-        std::snprintf(status, sizeof status, "Trainer -> cannot write %s", trainer.rcPath);
-    } else {
-        std::snprintf(status, sizeof status, "Trainer -> applied: %d slots changed", changedSlotCount(changes));
+    applyStatus(result, trainer.rcPath, changedSlotCount(changes), status);
+    if (result.status == kRcWritten) {
+        // What it proposed is in the file now; another Apply needs another Learn.
+        delete trainer.learned;
+        trainer.learned = nullptr;
+        loadExamples();
+        refreshTrainer();
     }
-    loadExamples();
-    refreshTrainer();
     showStatus(status);
 }
 
 void releaseLearning() {
-    waitForJob();
+    if (trainer.learnThread) {
+        trainer.runningJob->cancel = true;
+        takeJob();
+    }
+    trainer.applyWhenLearned = false;
     delete trainer.learned;
     trainer.learned = nullptr;
 }

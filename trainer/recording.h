@@ -9,9 +9,13 @@
 // slot's folder, created exclusively, and says which in the status.
 void recordStroke(const std::vector<ScreenPoint>& points);
 
-// Counts every slot's examples and reads the selected slot's strokes, each marked when the
-// configuration gets it wrong or misses it.
+// Counts every slot's example files, unread, and reads the selected slot's strokes, each marked
+// when the configuration gets it wrong or misses it. Files that cannot be examples, or cannot be
+// read, are kept with the reason for the slot's findings.
 void loadExamples();
+// The same for the selected slot alone: its count, its strokes and its unreadable files.
+void loadSelectedExamples();
 
-// Removes the selected example's file.
+// Removes the selected example's file; a link is named and left alone, so nothing outside the
+// examples folder is ever removed.
 void deleteSelectedExample();

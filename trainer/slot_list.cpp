@@ -1,4 +1,4 @@
-// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings.
+// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings and unreadable examples.
 #include "trainer/slot_list.h"
 
 #include <cstdio>
@@ -61,7 +61,7 @@ void drawSlotRow(const DRAWITEMSTRUCT& item) {
     drawColumn(dc, row, 44, 140, trainer.table.gestures[slot]);
     drawColumn(dc, row, 144, 250, file);
     drawColumn(dc, row, 254, 276, examples);
-    if (!trainer.findings[slot].empty()) {
+    if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty()) {
         SetTextColor(dc, kMarkColour);
         drawColumn(dc, row, 278, 292, "!");
     }

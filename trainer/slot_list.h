@@ -1,4 +1,4 @@
-// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings.
+// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings and unreadable examples.
 #pragma once
 
 #include <windows.h>

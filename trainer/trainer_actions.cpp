@@ -8,6 +8,8 @@
 
 #include "host/settings_loader.h"
 #include "host/vantrel.h"
+#include "trainer/canvas.h"
+#include "trainer/examples_strip.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
 #include "trainer/trainer_host.h"
@@ -29,6 +31,7 @@ HWND fieldEdit(SlotField field) {
     return field == kSlotGesture ? w.gestureEdit : field == kSlotCommand ? w.commandEdit : w.argumentEdit;
 }
 
+// The checker's findings on the slot's lines, then the example files that cannot be shown.
 void showSlotFindings() {
     if (trainer.selected == kNoSelection) {
         showFindings("");
@@ -36,14 +39,16 @@ void showSlotFindings() {
     }
     std::string text;
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
+    for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
     if (text.empty()) text = "trazzle-check has nothing to say about this slot.";
     showFindings(text.c_str());
 }
 
+// The file as it stands: slot lines are written by the rc writer at once, and the host's own
+// keys, which may reach the file a moment later, hold no slot findings.
 void readFindings() {
     RcFile rc;
     std::string problem;
-    FileExists(trainer.rcPath);  // the host's noted values into the file first
     if (loadRcFile(trainer.rcPath, rc, problem) == kFileRead) findingsBySlot(rc, trainer.findings);
     else for (auto& findings : trainer.findings) findings.clear();
 }
@@ -55,10 +60,13 @@ void showTrainer(bool show) { ShowWindow(trainer.windows.main, show ? SW_SHOW : 
 void selectSlot(int slot) {
     trainer.selected = slot;
     trainer.selectedExample = kNoSelection;
+    trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
-    loadExamples();
+    loadSelectedExamples();
     refreshTrainer();
     showSlotFindings();
+    char status[kTrainerStatusSize];
+    if (unreadableStatus(slot, trainer.unreadable[slot], status)) showStatus(status);
 }
 
 void setRecording(bool on) {
@@ -83,13 +91,12 @@ void commitField(SlotField field) {
     if (std::string(value) == slotField(field, slot)) return;
     char key[kSlotKeySize];
     slotKey(field, slot, key);
+    RcWriteResult result = {kRcWritten, ""};
+    writeAndReconfigure({{key, value, slotField(field, slot)}}, nullptr, result);
     char status[kTrainerStatusSize];
-    if (writeAndReconfigure({{key, value, slotField(field, slot)}}))
-        std::snprintf(status, sizeof status, "Trainer -> slot %d %s: %s", slot, kFieldNames[field], value);
-    else
-        std::snprintf(status, sizeof status, "Trainer -> cannot write %s", trainer.rcPath);
+    fieldStatus(result, trainer.rcPath, slot, kFieldNames[field], value, status);
     showStatus(status);
-    loadExamples();
+    loadSelectedExamples();  // the marks follow the new texts
     refreshTrainer();
     showSlotFindings();
 }
@@ -112,6 +119,8 @@ void browseCommand() {
 
 void handleTrainerBroadcast(const char* text) {
     TrainerCommand command = decideTrainerBroadcast(text);
+    if (command.action == kTrainerIgnored) return;
+    takeCanvasInput();  // strokes drawn before the command come first
     switch (command.action) {
     case kTrainerIgnored: break;
     case kTrainerShow: showTrainer(true); break;
@@ -128,7 +137,7 @@ void refreshTrainer() {
     readFindings();
     const TrainerWindows& w = trainer.windows;
     InvalidateRect(w.slotList, nullptr, FALSE);
-    InvalidateRect(w.examples, nullptr, FALSE);
+    updateExamplesStrip();
     for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})
         SetWindowTextA(fieldEdit(field), trainer.selected == kNoSelection ? "" : slotField(field, trainer.selected));
 }

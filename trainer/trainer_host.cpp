@@ -44,12 +44,10 @@ void showStatus(const char* text) {
     SendMessageA(trainer.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
 }
 
-bool writeAndReconfigure(const std::vector<RcChange>& changes) {
-    // The host writes its own values a moment late; a read makes it put them in the file first,
-    // so both writers' values land in order.
-    FileExists(trainer.rcPath);
-    RcWriteResult result;
-    if (!writeRcChanges(trainer.rcPath, changes, nullptr, result)) return false;
+bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result) {
+    // The rc writer reads the file again under the writers' lock and replaces only these keys,
+    // so values the host has yet to put in the file are neither lost nor waited for.
+    if (!writeRcChanges(trainer.rcPath, changes, readAt, result)) return false;
     if (HWND toolSquare = FindWindowA(kToolSquareClass, nullptr)) SendMessageA(toolSquare, HOST_RECONFIGURE, 0, 0);
     loadTrazzleConfiguration();
     return true;

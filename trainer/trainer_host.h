@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "rc/rc_file.h"
 #include "training/learn_plan.h"
 
 // Finds the rc file trazzle uses (the same search, from the trainer's own module path) and
@@ -16,10 +17,10 @@ void loadTrazzleConfiguration();
 
 void showStatus(const char* text);
 
-// Writes the changes in one atomic replace under the host's lock, every other line kept; then
-// trazzle is told to read its file again and the trainer reads it too. False when the write
-// was refused.
-bool writeAndReconfigure(const std::vector<RcChange>& changes);
+// Writes the changes in one atomic replace under the writers' lock, every other line kept; with
+// `readAt`, only when every slot still reads as there. Then trazzle is told to read its file
+// again and the trainer reads it too. False, with why in `result`, when nothing was written.
+bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result);
 
 // The trainer's window position, under keys of its own.
 void readTrainerPosition(int& x, int& y);

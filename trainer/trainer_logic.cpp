@@ -88,6 +88,39 @@ int changedSlotCount(const std::vector<RcChange>& changes) {
     return static_cast<int>(slots.size());
 }
 
+void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlots, char (&status)[kTrainerStatusSize]) {
+    const char* name = rcPath;
+    for (const char* p = rcPath; *p; ++p)
+        if (*p == '\\' || *p == '/') name = p + 1;
+    if (result.status == kRcWritten)
+        std::snprintf(status, sizeof status, "Trainer -> applied: %d slots changed", changedSlots);
+    else if (result.status == kRcChanged)
+        std::snprintf(status, sizeof status, "Trainer -> %s changed since Learn: Learn again", name);
+    else
+        std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+}
+
+void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
+                 char (&status)[kTrainerStatusSize]) {
+    if (result.status == kRcWritten)
+        std::snprintf(status, sizeof status, "Trainer -> slot %d %s: %s", slot, field, value);
+    else
+        std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+}
+
+std::string exampleName(int slot, const std::string& file) {
+    size_t slash = file.find_last_of("/\\");
+    return std::to_string(slot) + "/" + file.substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
+bool unreadableStatus(int slot, const std::vector<UnreadableExample>& unreadable, char (&status)[kTrainerStatusSize]) {
+    if (unreadable.empty()) return false;
+    std::string more = unreadable.size() > 1 ? textf(" and %d more", static_cast<int>(unreadable.size() - 1)) : "";
+    std::snprintf(status, sizeof status, "Trainer -> slot %d: cannot show %s%s (see Findings)", slot,
+                  exampleName(slot, unreadable.front().file).c_str(), more.c_str());
+    return true;
+}
+
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) {
     std::string report;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
@@ -101,9 +134,7 @@ std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) 
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);
     for (size_t i : failingExamples(outcome)) {
         const Example& file = outcome.files[i];
-        size_t slash = file.file.find_last_of("/\\");
-        report += textf("still fails: %d/%s |%s|\r\n", file.slot,
-                        file.file.substr(slash == std::string::npos ? 0 : slash + 1).c_str(), file.text.c_str());
+        report += textf("still fails: %s |%s|\r\n", exampleName(file.slot, file.file).c_str(), file.text.c_str());
     }
     return report;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "rc/rc_file.h"
 #include "training/example_folders.h"
 #include "training/learn_plan.h"
 
@@ -46,6 +47,20 @@ Tally currentTally(const GestureTable& table, const std::vector<LearnExample>& e
 
 // The number of slots whose lines `changes` touch.
 int changedSlotCount(const std::vector<RcChange>& changes);
+
+// What an Apply of `changedSlots` slots into the rc file at `rcPath` ended in:
+// "Trainer -> applied: 2 slots changed", "Trainer -> trazzle.rc changed since Learn: Learn
+// again" (the file's own name), or "Trainer -> cannot write PATH: REASON".
+void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlots, char (&status)[kTrainerStatusSize]);
+// A field's write: "Trainer -> slot 2 gesture: tr", or "Trainer -> cannot write PATH: REASON".
+void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
+                 char (&status)[kTrainerStatusSize]);
+
+// "0/stroke-002.txt": how statuses name an example file of `slot` (a full path).
+std::string exampleName(int slot, const std::string& file);
+// When some of a slot's example files cannot be shown: "Trainer -> slot 0: cannot show
+// 0/stroke-002.txt (see Findings)", or "... 0/stroke-002.txt and 2 more (see Findings)".
+bool unreadableStatus(int slot, const std::vector<UnreadableExample>& unreadable, char (&status)[kTrainerStatusSize]);
 
 // What Learn found, for the trainer's findings pane: each learned slot's text now and
 // proposed, the estimate for both, and the examples the proposal still gets wrong or misses.

@@ -1,7 +1,8 @@
 // The trainer plugin's one module-wide record: its windows, trazzle's configuration, the stroke on the canvas, examples and learning.
 //
 // Everything but the learning itself runs on the host's window thread; the learner's thread
-// touches only its own LearnJob until it posts that it is done.
+// touches only its own LearnJob until it posts that it is done. The canvas's mouse hook runs on
+// the window thread too, but only queues the pointer's events for the window procedures.
 #pragma once
 
 #include <windows.h>
@@ -20,19 +21,29 @@ constexpr char kCanvasClass[] = "TrazzleCanvas";
 constexpr char kExamplesClass[] = "TrazzleExamples";
 constexpr int kNoSelection = -1;
 
-// Private messages to the trainer window.
+// Private messages.
 enum : UINT {
-    kLearnDone = WM_APP + 1,  // the learner's thread has finished its job
+    kLearnDone = WM_APP + 1,    // to the trainer window: the learner's thread has finished its job
+    kCanvasInput = WM_APP + 2,  // to the canvas: the hook has queued pointer events
 };
 
 // One run of the learner: its inputs copied, its results, owned by whoever holds it.
 struct LearnJob {
     char examplesDir[kRcPathSize];
     char rcPath[kRcPathSize];
-    RcFile rc;  // its path points into rcPath
+    HWND doneWindow;     // told with kLearnDone
+    LearnCancel cancel;  // set when the plugin stops
+    RcFile rc;           // the file as the learner read it; its path points into rcPath
     LearnOutcome outcome;
     bool ok;
     std::string problem;
+};
+
+// A pointer event the canvas's hook saw while a stroke was on: WM_LBUTTONDOWN (its start, on
+// the canvas), WM_MOUSEMOVE or WM_LBUTTONUP.
+struct PointerEvent {
+    UINT message;
+    POINT screen;
 };
 
 struct TrainerWindows {
@@ -62,17 +73,23 @@ struct TrainerState {
     // The stroke on the canvas.
     HBITMAP canvasBitmap;
     HHOOK mouseHook;
+    bool hookFollowing;                      // the hook has seen a press on the canvas and no release yet
+    std::vector<PointerEvent> pointerQueue;  // the hook's, taken by the canvas's window procedure
     CaptureState capture;
     std::vector<ScreenPoint> stroke;  // canvas coordinates, the press first
-    // Examples: the count of every slot, and the selected slot's strokes.
+    // Examples: the files of every slot, counted unread, and the selected slot's strokes read.
     int exampleCounts[kGestureSlotCount];
+    std::vector<UnreadableExample> unreadable[kGestureSlotCount];  // files that cannot be shown, and why
     std::vector<ExampleStroke> slotExamples;
     int selectedExample;  // index into slotExamples, or kNoSelection
+    int examplesTopRow;     // the strip's first row in view
+    int examplesWheelRest;  // wheel turns short of a row
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
     // Learning.
     HANDLE learnThread;   // set while a job runs
     LearnJob* runningJob;
-    LearnJob* learned;  // the last finished job, kept for Apply
+    LearnJob* learned;      // the last finished job, kept for Apply
+    bool applyWhenLearned;  // Apply was asked for while the job ran
 };
 
 extern TrainerState trainer;

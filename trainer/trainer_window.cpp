@@ -1,6 +1,8 @@
 // The trainer's top-level window: its layout and messages; the work is done by the handlers it calls.
 #include "trainer/trainer_window.h"
 
+#include <windowsx.h>
+
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
@@ -70,8 +72,8 @@ void onCreate(HWND window) {
     w.slotList = createSlotList(window, kSlotListId, {8, 8, 308, 8 + kGestureSlotCount * kSlotRowHeight + 4});
     w.canvas = CreateWindowExA(0, kCanvasClass, "", WS_CHILD | WS_VISIBLE, kCanvasLeft, kCanvasTop, kCanvasSize,
                                kCanvasSize, window, nullptr, trainer.module, nullptr);
-    w.examples = CreateWindowExA(0, kExamplesClass, "", WS_CHILD | WS_VISIBLE, kCanvasLeft, 352, kCanvasSize, 108,
-                                 window, nullptr, trainer.module, nullptr);
+    w.examples = CreateWindowExA(0, kExamplesClass, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, kCanvasLeft, 352, kCanvasSize,
+                                 108, window, nullptr, trainer.module, nullptr);
     w.gestureEdit = field(window, 22, kSideWidth, kGestureId);
     w.commandEdit = field(window, 68, kSideWidth - 76, kCommandId);
     w.browseButton = control(window, "BUTTON", "Browse...", BS_PUSHBUTTON, kSideLeft + kSideWidth - 72, 68, 72, 22, kBrowseId);
@@ -136,6 +138,15 @@ void onReconfigure() {
     InvalidateRect(trainer.windows.main, nullptr, TRUE);
 }
 
+// The wheel goes to the window with the focus, and on to its parents; over the strip it
+// scrolls the strip, whichever control has the focus.
+void onWheel(WPARAM wParam, LPARAM lParam) {
+    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RECT strip;
+    GetWindowRect(trainer.windows.examples, &strip);
+    if (PtInRect(&strip, at)) SendMessageA(trainer.windows.examples, WM_MOUSEWHEEL, wParam, lParam);
+}
+
 // The user's drag has ended: the place is kept for the next start.
 void onMoved(HWND window) {
     RECT rect;
@@ -153,6 +164,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSlotRowHeight; return TRUE;
     case WM_DRAWITEM: drawSlotRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_EXITSIZEMOVE: onMoved(window); return 0;
+    case WM_MOUSEWHEEL: onWheel(wParam, lParam); return 0;
     case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
     case kLearnDone: finishLearning(); return 0;
     case HOST_RECONFIGURE: onReconfigure(); return 0;

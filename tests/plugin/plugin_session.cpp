@@ -16,6 +16,11 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
     EXPECT_TRUE(CopyFileA((binFolder() + "trazzle.dll").c_str(), session.dll.c_str(), FALSE));
     if (rcText) writeFile(session.folder + "trazzle.rc", rcText);
     for (const auto& file : files) writeFile(session.folder + file.first, file.second);
+    for (const auto& file : options.moreFiles) {
+        for (size_t slash = file.first.find('\\'); slash != std::string::npos; slash = file.first.find('\\', slash + 1))
+            CreateDirectoryA((session.folder + file.first.substr(0, slash)).c_str(), nullptr);
+        writeFile(session.folder + file.first, file.second);
+    }
     writeFile(session.folder + "s.txt", script);
     std::string plugins = q(options.givenAs ? options.givenAs : session.dll);
     if (options.loadTwice) plugins += " " + q(session.dll);

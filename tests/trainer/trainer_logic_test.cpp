@@ -78,4 +78,23 @@ TEST(TrainerApply, CountsEachSlotOnceHoweverManyOfItsLinesChange) {
     EXPECT_EQ(0, changedSlotCount({}));
 }
 
+TEST(TrainerApply, SaysHowTheWriteEndedNamingTheRcFile) {
+    struct Case {
+        RcWriteStatus status;
+        const char* reason;
+        const char* text;
+    } cases[] = {
+        {kRcWritten, "", "Trainer -> applied: 2 slots changed"},
+        {kRcChanged, "slot 2 changed", "Trainer -> trazzlerc changed since Learn: Learn again"},
+        {kRcFailed, "the file is read-only", "Trainer -> cannot write C:\\Tools\\trazzlerc: the file is read-only"},
+    };
+    for (const Case& c : cases) {
+        RcWriteResult result = {c.status, ""};
+        std::strcpy(result.reason, c.reason);
+        char status[kTrainerStatusSize];
+        applyStatus(result, "C:\\Tools\\trazzlerc", 2, status);
+        EXPECT_STREQ(c.text, status);
+    }
+}
+
 }  // namespace

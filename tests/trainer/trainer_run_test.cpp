@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "tests/plugin/bmp_picture.h"
@@ -34,12 +35,26 @@ std::string canvasStroke(int x, int y, bool w) {
     return script + "button up left\n";
 }
 
+// Waits until the host has shown this status: the trainer does its work after the input, in its
+// window procedures.
+std::string awaitStatus(const std::string& text) { return "await status \"" + text + "\"\n"; }
+
 // The same shapes drawn with trazzle's hotkey held.
 std::string hotkeyStroke(int x, int y, bool w) {
     std::string stroke = canvasStroke(x, y, w);
     stroke.replace(stroke.find("button down left"), 16, "key down 91");
     stroke.replace(stroke.find("button up left"), 14, "key up 91");
     return stroke;
+}
+
+// Stroke files as the trainer stores them: a V gives |br|, a W |br tr br|.
+const char kV[] = "0 0\n20 20\n40 0\n";
+const char kW[] = "0 0\n20 20\n40 0\n60 20\n80 0\n";
+
+std::string example(int slot, int number) {
+    char name[48];
+    std::snprintf(name, sizeof name, "trazzle-examples\\%d\\stroke-%03d.txt", slot, number);
+    return name;
 }
 
 std::string replay(const std::string& strokeFile) {
@@ -50,16 +65,21 @@ std::string replay(const std::string& strokeFile) {
 TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLaunchesNothing) {
     const std::string rc = std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                            "trazzle.plugin.gesture0:\ttr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
-                           "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n";
+                           "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
+                           "trazzle.plugin.transparency.alpha: 200\n";
+    // Apply is pressed while Learn runs: it is done when Learn ends. Meanwhile trazzle stores
+    // an alpha through the host, which may put it in the file after the trainer's write.
     std::string script = "window TrazzleTrainer/TrazzleCanvas\n"
                          "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
-                         canvasStroke(450, 150, false) + "capture TrazzleTrainer/TrazzleCanvas canvas.bmp\n" +
-                         canvasStroke(600, 200, false) +
+                         canvasStroke(450, 150, false) + awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-001.txt") +
+                         "capture TrazzleTrainer/TrazzleCanvas canvas.bmp\n" + canvasStroke(600, 200, false) +
                          "broadcast @TRAZZLETRAINER   select 1\n" + canvasStroke(450, 250, true) +
                          canvasStroke(430, 200, true) + "broadcast @trazzleTrainer Record Off\n" +
                          canvasStroke(450, 250, true) +
-                         "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n" +
-                         hotkeyStroke(300, 600, false) + hotkeyStroke(300, 600, true);
+                         "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n"
+                         "broadcast @trazzleInternal TransparencyAlpha 128\n" +
+                         awaitStatus("Trainer -> applied: 2 slots changed") + hotkeyStroke(300, 600, false) +
+                         hotkeyStroke(300, 600, true);
     PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
 
     EXPECT_EQ("window [TrazzleTrainer/TrazzleCanvas] visible=1 x=419 y=90 cx=320 cy=320 topmost=0 "
@@ -97,11 +117,12 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     EXPECT_EQ("gesture: br\n", replay(s.folder + "trazzle-examples\\0\\stroke-002.txt"));
     EXPECT_EQ("gesture: br tr br\n", replay(s.folder + "trazzle-examples\\1\\stroke-002.txt"));
 
-    // Only the learned texts changed: the replaced line keeps its key and blank, the new one
-    // is appended, every other byte stays.
+    // Only the learned texts and the alpha changed, neither lost to the other's write: the
+    // replaced lines keep their keys and blanks, the new one is appended, every other byte stays.
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
-                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\ntrazzle.plugin.gesture1: br tr\n",
+                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
+                  "trazzle.plugin.transparency.alpha: 128\ntrazzle.plugin.gesture1: br tr\n",
               readFile(s.folder + "trazzle.rc"));
 
     // The canvas shows the first V as the pad would: trail, corner dot, label, caption.
@@ -131,7 +152,8 @@ TEST(Trainer, ClosingHidesShowBringsItBackAndRecordingNeedsASlot) {
 TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
     // The gesture field lies at (747, 104) on the screen; slot 2 has no text yet.
     std::string script = "broadcast @trazzleTrainer Select 2\nmove 760 112\nbutton down left\nbutton up left\n"
-                         "key down 84\nkey up 84\nkey down 82\nkey up 82\nkey down 13\nkey up 13\nwait 200\n";
+                         "key down 84\nkey up 84\nkey down 82\nkey up 82\nkey down 13\nkey up 13\n" +
+                         awaitStatus("Trainer -> slot 2 gesture: tr");
     PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
     EXPECT_EQ(joinLines({"status \"Trainer -> slot 2 gesture: tr\""}), joinLines(only(scriptPart(s.log), {"status"})));
     EXPECT_EQ(std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\ntrazzle.plugin.gesture2: tr\n",
@@ -143,8 +165,9 @@ TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
 TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) + canvasStroke(600, 200, false) +
+                         awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt") +
                          "move 499 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n"
-                         "key down 46\nkey up 46\n";
+                         "key down 46\nkey up 46\n" + awaitStatus("Trainer -> deleted 0/stroke-002.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
     Lines expected = {
         "status \"Trainer -> recording examples of slot 0\"",
@@ -157,6 +180,66 @@ TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-001.txt").c_str()));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-002.txt").c_str()));
+}
+
+// Learn read slot 2 empty; then it was given a text and command by hand. Apply must not write
+// over it, nor anything else, and says why.
+TEST(Trainer, ApplyWritesNothingWhenASlotChangedSinceLearn) {
+    const std::string rc = std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
+                           "trazzle.plugin.gesture0: tr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                           "trazzle.plugin.command1: C:\\Tools\\other.exe\n";
+    const std::string edited = rc + "trazzle.plugin.gesture2: ld\ntrazzle.plugin.command2: mine.exe\n"
+                                    "trazzle.plugin.argument2: --my-own\n";
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 3; ++n) {
+        options.moreFiles.push_back({example(0, n), kV});
+        options.moreFiles.push_back({example(1, n), kW});
+    }
+    std::string script = "broadcast @trazzleTrainer Learn\nawait status \"Trainer -> learned:\n"
+                         "copy edited.rc trazzle.rc\nreconfigure\nbroadcast @trazzleTrainer Apply\n" +
+                         awaitStatus("Trainer -> trazzle.rc changed since Learn: Learn again");
+    PluginSession s = runPlugin(rc.c_str(), script, {{"edited.rc", edited}}, options);
+    Lines expected = {"status \"Trainer -> learning...\"", "status \"Trainer -> learned: 6 right, 0 wrong, 0 nothing\"",
+                      "status \"Trainer -> trazzle.rc changed since Learn: Learn again\""};
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+    EXPECT_EQ(edited, readFile(s.folder + "trazzle.rc"));
+}
+
+// Slot 0's second example is a line of text: it is named when slot 0 is selected, and slot 3's
+// example, read after it, is there to be selected and deleted.
+TEST(Trainer, AnUnreadableExampleIsNamedAndHidesNoOther) {
+    SessionOptions options = withTrainer();
+    options.moreFiles = {{example(0, 1), kV}, {example(0, 2), "a line of text\n"}, {example(3, 1), kV}};
+    std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Select 3\n"
+                         "move 447 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n" +
+                         awaitStatus("Trainer -> deleted 3/stroke-001.txt");
+    PluginSession s = runPlugin(kPlaced, script, {}, options);
+    Lines expected = {"status \"Trainer -> slot 0: cannot show 0/stroke-002.txt (see Findings)\"",
+                      "status \"Trainer -> deleted 3/stroke-001.txt\""};
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+}
+
+// A slot holds 999 examples, and says so when a 1000th is drawn; the strip scrolls to the last
+// one (its scroll bar's thumb dragged to the bottom), which can then be selected and deleted.
+// With the bar, a row of the strip holds five thumbnails and two rows are in view.
+TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 999; ++n) options.moreFiles.push_back({example(0, n), kV});
+    int bar = 419 + 320 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+    int thumbTop = 434 + GetSystemMetrics(SM_CYVSCROLL) + 1, trackEnd = 434 + 108 - GetSystemMetrics(SM_CYVSCROLL) - 1;
+    std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
+                         canvasStroke(450, 150, false) +
+                         awaitStatus("Trainer -> slot 0 is full: 999 examples (stroke-001.txt to stroke-999.txt) "
+                                     "are the most a slot holds; delete one to record more") +
+                         "move " + std::to_string(bar) + " " + std::to_string(thumbTop) + "\nbutton down left\n" +
+                         "move " + std::to_string(bar) + " " + std::to_string(trackEnd) + "\nbutton up left\n" +
+                         // The last example, the fourth of the last row.
+                         "move 603 514\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n" +
+                         awaitStatus("Trainer -> deleted 0/stroke-999.txt");
+    PluginSession s = runPlugin(kPlaced, script, {}, options);
+    EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 999)).c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 998)).c_str()));
 }
 
 }  // namespace
