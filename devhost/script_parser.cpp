@@ -124,6 +124,19 @@ bool parseWait(const char* rest, ScriptCommand& c, char* error, size_t errorSize
     return false;
 }
 
+bool parseWheel(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    bool fits = true;
+    char turn[32], extra[16];
+    fits &= nextWord(&rest, turn, sizeof turn);
+    fits &= nextWord(&rest, extra, sizeof extra);
+    if (fits && !extra[0] && parseNumber(turn, -120000, 120000, false, &c.a) && c.a != 0) {
+        c.op = kOpWheel;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"wheel\" needs a turn from -120000 to 120000, not 0 (120 a notch)");
+    return false;
+}
+
 // "await [MS] TEXT": log lines never begin with a digit, so a first word of digits is the limit.
 bool parseAwait(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
     rest = skipBlanks(rest);
@@ -343,6 +356,7 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "move") == 0) ok = parseMove(rest, c, error, errorSize);
     else if (std::strcmp(word, "wait") == 0) ok = parseWait(rest, c, error, errorSize);
     else if (std::strcmp(word, "await") == 0) ok = parseAwait(rest, c, error, errorSize);
+    else if (std::strcmp(word, "wheel") == 0) ok = parseWheel(rest, c, error, errorSize);
     else if (std::strcmp(word, "menu") == 0) ok = parseMenu(rest, c, error, errorSize);
     else if (std::strcmp(word, "capture") == 0) ok = parseCapture(rest, c, error, errorSize);
     else if (std::strcmp(word, "copy") == 0) ok = parseCopy(rest, c, error, errorSize);

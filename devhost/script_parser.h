@@ -34,6 +34,7 @@ enum ScriptOp {
     kOpClose,
     kOpFocus,
     kOpAwait,
+    kOpWheel,
 };
 
 constexpr int kAwaitDefaultMs = 10000;
@@ -44,6 +45,7 @@ struct ScriptCommand {
     char text[kScriptLineSize];   // the line as written, without surrounding blanks
     int a, b;                     // key: code; button: MOUSEEVENTF down/up flag; move: x, y;
                                   // wait: milliseconds; await: the limit in milliseconds;
+                                  // wheel: the turn, 120 a notch away from the user;
                                   // menu: the value (with hasValue);
                                   // repeat: the count, and b the index of its end; end: b the
                                   // index of its repeat (both set by scriptLoad)

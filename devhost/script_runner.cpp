@@ -61,11 +61,13 @@ bool injectKey(int vk, bool up) {
     return SendInput(1, &input, sizeof input) == 1;
 }
 
-// Absolute moves arrive exactly; relative ones are accelerated by the system.
-bool injectMouse(DWORD flags, int x, int y) {
+// Absolute moves arrive exactly; relative ones are accelerated by the system. `wheel` is the
+// wheel's turn for MOUSEEVENTF_WHEEL.
+bool injectMouse(DWORD flags, int x, int y, int wheel = 0) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
+    input.mi.mouseData = static_cast<DWORD>(wheel);
     if (flags & MOUSEEVENTF_MOVE) {
         long long width = GetSystemMetrics(SM_CXSCREEN);
         long long height = GetSystemMetrics(SM_CYSCREEN);
@@ -111,6 +113,9 @@ bool runCommand(ScriptCommand& command) {
         break;
     case kOpMove:
         if (injectMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, command.a, command.b)) return true;
+        break;
+    case kOpWheel:
+        if (injectMouse(MOUSEEVENTF_WHEEL, 0, 0, command.a)) return true;
         break;
     default:
         return SendMessageA(hostState.mainWindow, WM_HOST_SCRIPT, 0,

@@ -65,6 +65,7 @@ TEST(ScriptParser, CommandsAndTheirArguments) {
         {"wait 250", kOpWait, 250, 0, false, "", ""},
         {"await status \"Trainer -> learned", kOpAwait, kAwaitDefaultMs, 0, false, "status \"Trainer -> learned", ""},
         {"await 60000  script-end", kOpAwait, 60000, 0, false, "script-end", ""},
+        {"wheel -240", kOpWheel, -240, 0, false, "", ""},
         {"broadcast @trazzleInternal  AlwaysOnTop", kOpBroadcast, 0, 0, false,
          "@trazzleInternal  AlwaysOnTop", ""},
         {"broadcast match br%20%09%25%7e", kOpBroadcast, 0, 0, false, "match br \t%~", ""},
@@ -112,6 +113,7 @@ TEST(ScriptParser, BlankAndCommentLinesAreSkipped) {
 TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
     // Wine's screen is 1024 by 768.
     const char* kMoveError = "\"move\" needs a point on the screen: x from 0 to 1023, y from 0 to 767";
+    const char* kWheelError = "\"wheel\" needs a turn from -120000 to 120000, not 0 (120 a notch)";
     const char* kAwaitError = "\"await\" needs the beginning of a log line, after a limit of 1 to 600000 milliseconds "
                               "if one is given";
     const char* kEscapeError = "\"broadcast\" text has a bad escape: % needs two hex digits (%25 for % itself)";
@@ -136,6 +138,9 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
         {"await", kAwaitError},
         {"await 500", kAwaitError},
         {"await 0 status", kAwaitError},
+        {"wheel 0", kWheelError},
+        {"wheel 120001", kWheelError},
+        {"wheel 1 2", kWheelError},
         {"broadcast", "\"broadcast\" needs a text"},
         {"broadcast    ", "\"broadcast\" needs a text"},
         {"broadcast 100%", kEscapeError},
