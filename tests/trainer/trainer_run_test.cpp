@@ -220,19 +220,16 @@ TEST(Trainer, AnUnreadableExampleIsNamedAndHidesNoOther) {
 }
 
 // A slot holds 999 examples, and says so when a 1000th is drawn; the strip scrolls to the last
-// one (its scroll bar's thumb dragged to the bottom), which can then be selected and deleted.
-// With the bar, a row of the strip holds five thumbnails and two rows are in view.
+// one (the wheel turned once far enough, after a click gave the strip the keyboard), which can
+// then be selected and deleted. With its scroll bar a row holds five thumbnails, two in view.
 TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
     SessionOptions options = withTrainer();
     for (int n = 1; n <= 999; ++n) options.moreFiles.push_back({example(0, n), kV});
-    int bar = 419 + 320 - GetSystemMetrics(SM_CXVSCROLL) / 2;
-    int thumbTop = 434 + GetSystemMetrics(SM_CYVSCROLL) + 1, trackEnd = 434 + 108 - GetSystemMetrics(SM_CYVSCROLL) - 1;
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) +
                          awaitStatus("Trainer -> slot 0 is full: 999 examples (stroke-001.txt to stroke-999.txt) "
                                      "are the most a slot holds; delete one to record more") +
-                         "move " + std::to_string(bar) + " " + std::to_string(thumbTop) + "\nbutton down left\n" +
-                         "move " + std::to_string(bar) + " " + std::to_string(trackEnd) + "\nbutton up left\n" +
+                         "move 447 462\nbutton down left\nbutton up left\nwheel -24000\n"
                          // The last example, the fourth of the last row.
                          "move 603 514\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n" +
                          awaitStatus("Trainer -> deleted 0/stroke-999.txt");
