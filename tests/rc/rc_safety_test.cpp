@@ -220,7 +220,9 @@ TEST(RcWriteRefusedFiles, ReadOnlyFilesFoldersAndPipesAreRefusedWithTheirReason)
         EXPECT_EQ(kRcFailed, result.status);
         EXPECT_STREQ(c.reason, result.reason);
         EXPECT_EQ(tmp.names(), std::set<std::string>{"a.rc"});
-        if (std::string(c.what) == "read-only") EXPECT_EQ(tmp.get("a.rc"), "a: 1\n");
+        if (std::string(c.what) == "read-only") {
+            EXPECT_EQ(tmp.get("a.rc"), "a: 1\n");
+        }
 #ifdef _WIN32
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
 #endif
