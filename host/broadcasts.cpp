@@ -2,6 +2,7 @@
 #include "host/broadcasts.h"
 
 #include "host/broadcast_decision.h"
+#include "host/host_calls.h"
 #include "host/configuration.h"
 #include "host/plugin_menu.h"
 #include "host/settings_keys.h"
@@ -15,7 +16,7 @@
 namespace {
 
 void sendStatus(const char* text) {
-    SendMessageA(plugin.windows.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
+    sendHostStatus(plugin.windows.hostWindow, text);
 }
 
 void toggleSetting(const ToggleCommand& command, const char* word) {

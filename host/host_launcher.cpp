@@ -1,11 +1,11 @@
 // Connects the engine's launcher to the host: status texts to the host window, launches to VTExecute.
 #include "host/host_launcher.h"
 
+#include "host/host_calls.h"
 #include "host/vantrel.h"
 
 static void sendStatus(void* context, const char* text) {
-    HWND hostWindow = *static_cast<HWND*>(context);
-    SendMessageA(hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
+    sendHostStatus(*static_cast<HWND*>(context), text);
 }
 
 static intptr_t execute(void*, uintptr_t owner, const char* operation, const char* command,

@@ -7,6 +7,7 @@
 #include "host/vantrel.h"
 #include "plugin_state/identity.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/placement_decision.h"
 #include "ui/gesture_pad.h"
 #include "ui/input_hooks.h"
 #include "ui/style_snapshot.h"
@@ -63,8 +64,8 @@ int beginPlugin(HINSTANCE module) {
     loadConfiguration();
     takeStyleSnapshot();
 
-    w.toolSquareWidth = 20;
-    w.toolSquareHeight = 20;
+    w.toolSquareWidth = kToolSquareSize;
+    w.toolSquareHeight = kToolSquareSize;
     DWORD toolSquareStyle = kBaseStyle | (plugin.settings.toolSquareShow ? WS_VISIBLE : 0);
     w.toolSquareWindow = CreateWindowExA(extendedStyle(), kToolSquareClass, nullptr, toolSquareStyle,
                                          plugin.settings.x, plugin.settings.y, w.toolSquareWidth,
@@ -73,8 +74,8 @@ int beginPlugin(HINSTANCE module) {
 
     if (!registerClass(kPadClass, padWindowProc))
         return startFailed(w.hostWindow, "Error registering window class");
-    w.padWidth = 450;
-    w.padHeight = 450;
+    w.padWidth = kPadSize;
+    w.padHeight = kPadSize;
     w.padLeft = 0;
     w.padTop = 0;
     w.padWindow = CreateWindowExA(extendedStyle(), kPadClass, nullptr, kBaseStyle | WS_VISIBLE,

@@ -1,11 +1,13 @@
 // The plugin's one module-wide record.
 #include "plugin_state/plugin_state.h"
 
+#include "ui/placement_decision.h"
+
 PluginState plugin = [] {
     PluginState initial = {};
-    initial.windows.toolSquareWidth = 20;
-    initial.windows.toolSquareHeight = 20;
-    initial.windows.padWidth = 450;
-    initial.windows.padHeight = 450;
+    initial.windows.toolSquareWidth = kToolSquareSize;
+    initial.windows.toolSquareHeight = kToolSquareSize;
+    initial.windows.padWidth = kPadSize;
+    initial.windows.padHeight = kPadSize;
     return initial;
 }();

@@ -1,6 +1,8 @@
 // A private copy of the host's style (record, two insets, a font) and the values painters read from it.
 #include "plugin_state/style_record.h"
 
+#include <cstddef>
+
 static COLORREF colourAt(const StyleSnapshot& style, int offset) {
     // Little-endian COLORREF, read bytewise so the record's alignment does not matter.
     const unsigned char* bytes = style.styleRecord + offset;
@@ -8,7 +10,9 @@ static COLORREF colourAt(const StyleSnapshot& style, int offset) {
                                  (static_cast<uint32_t>(bytes[3]) << 24));
 }
 
-COLORREF cornerColourOf(const StyleSnapshot& style) { return colourAt(style, 20); }
-COLORREF textColourOf(const StyleSnapshot& style) { return colourAt(style, 24); }
+COLORREF cornerColourOf(const StyleSnapshot& style) {
+    return colourAt(style, offsetof(VantrelStyle, cornerColour));
+}
+COLORREF textColourOf(const StyleSnapshot& style) { return colourAt(style, offsetof(VantrelStyle, textColour)); }
 
 int32_t textInsetOf(const StyleSnapshot& style) { return style.styleInsetA + style.styleInsetB + 2; }

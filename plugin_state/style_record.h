@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-constexpr int kStyleRecordSize = 300;
+#include "host/vantrel.h"
+
+constexpr int kStyleRecordSize = sizeof(VantrelStyle);
 
 struct StyleSnapshot {
     unsigned char styleRecord[kStyleRecordSize];  // the host's record, copied whole

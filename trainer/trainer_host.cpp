@@ -1,48 +1,31 @@
 // What the trainer asks of the host and of trazzle: status texts, trazzle's configuration read through the host, rc writes, reconfiguration.
 #include "trainer/trainer_host.h"
 
-#include <cstdio>
-
+#include "host/host_calls.h"
 #include "host/rc_search.h"
-#include "host/settings_loader.h"
 #include "host/vantrel.h"
+#include "plugin_state/identity.h"
 #include "trainer/trainer_state.h"
 
 namespace {
 
 constexpr char kKeyTrainerX[] = "trazzle.trainer.x:";
 constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
-constexpr char kToolSquareClass[] = "trazzle";
-
-bool hostFileExists(void*, const char* path) { return FileExists(path) != 0; }
-void hostFolder(void*, char* buffer, int size) { GetVantrelPath(buffer, size); }
-int32_t hostInt(void*, const char* key, int32_t fallback) { return ReadInt(trainer.rcPath, key, fallback); }
-bool hostBool(void*, const char* key, bool fallback) { return ReadBool(trainer.rcPath, key, fallback) != 0; }
-void hostString(void*, const char* key, const char* fallback, char* out, size_t size) {
-    std::snprintf(out, size, "%s", ReadString(trainer.rcPath, key, fallback));
-}
 
 }  // namespace
 
 bool locateTrainerFiles(HINSTANCE module) {
-    char modulePath[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(module, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return false;
-    RcLocator locator = {hostFileExists, hostFolder, nullptr};
-    locateRcFile(modulePath, locator, trainer.rcPath);
-    rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir);
-    return true;
+    locateRcThroughHost(module, trainer.rcPath);
+    return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir);
 }
 
 void loadTrazzleConfiguration() {
-    SettingsReader reader = {hostInt, hostBool, hostString, nullptr};
+    SettingsReader reader = hostSettingsReader(trainer.rcPath);
     readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), trainer.settings);
     readGestureSlots(reader, trainer.table);
 }
 
-void showStatus(const char* text) {
-    SendMessageA(trainer.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
-}
+void showStatus(const char* text) { sendHostStatus(trainer.hostWindow, text); }
 
 bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result) {
     // The rc writer reads the file again under the writers' lock and replaces only these keys,

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "host/vantrel.h"
+#include "plugin_state/identity.h"
 #include "trainer/canvas.h"
 #include "trainer/learn_worker.h"
 #include "trainer/trainer_host.h"
@@ -39,7 +40,7 @@ void endPlugin(HINSTANCE) {
 const char* pluginInfo(int index) {
     switch (index) {
     case 1: return "trazzle-trainer";
-    case 2: return "v0.5b";
-    default: return "trazzle-trainer v0.5b";
+    case 2: return kPluginVersion;
+    default: return "trazzle-trainer " TRAZZLE_VERSION_TEXT;
     }
 }

@@ -5,6 +5,8 @@
 // the event; what it means for a capture is decided in the handlers above them.
 #include "ui/input_hooks.h"
 
+#include "host/host_calls.h"
+
 #include "engine/command_launcher.h"
 #include "engine/stroke_tokenizer.h"
 #include "host/host_launcher.h"
@@ -50,7 +52,7 @@ void endCapture() {
     const char* gestureText = endStroke(plugin.capture);
     char status[kCaptureStatusSize];
     formatCaptureStatus(gestureText, status);
-    SendMessageA(plugin.windows.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(status));
+    sendHostStatus(plugin.windows.hostWindow, status);
     matchGesture(plugin.table, gestureText, hostLauncher(&plugin.windows.hostWindow));
 }
 

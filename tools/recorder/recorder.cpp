@@ -8,9 +8,11 @@
 
 #include <cstdio>
 
+#include "host/host_calls.h"
 #include "host/rc_search.h"
 #include "host/settings_loader.h"
 #include "host/vantrel.h"
+#include "plugin_state/identity.h"
 #include "training/stroke_file.h"
 #include "training/stroke_file_create.h"
 
@@ -40,18 +42,9 @@ struct Recorder {
 
 Recorder recorder;
 
-bool hostFileExists(void*, const char* path) { return FileExists(path) != 0; }
-void hostFolder(void*, char* buffer, int size) { GetVantrelPath(buffer, size); }
 char rcPath[kRcPathSize];
-int32_t hostInt(void*, const char* key, int32_t fallback) { return ReadInt(rcPath, key, fallback); }
-bool hostBool(void*, const char* key, bool fallback) { return ReadBool(rcPath, key, fallback) != 0; }
-void hostString(void*, const char* key, const char* fallback, char* out, size_t size) {
-    std::snprintf(out, size, "%s", ReadString(rcPath, key, fallback));
-}
 
-void status(const char* text) {
-    SendMessageA(recorder.hostWindow, HOST_SET_STATUS_LABEL, 0, reinterpret_cast<LPARAM>(text));
-}
+void status(const char* text) { sendHostStatus(recorder.hostWindow, text); }
 
 void showPendingStatus() {
     if (!recorder.pendingStatus[0]) return;
@@ -126,10 +119,9 @@ int beginPlugin(HINSTANCE module) {
     recorder.hostWindow = GetVTWnd();
     char modulePath[MAX_PATH] = "";
     DWORD length = GetModuleFileNameA(module, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return 1;
-    RcLocator locator = {hostFileExists, hostFolder, nullptr};
-    locateRcFile(modulePath, locator, rcPath);
-    SettingsReader reader = {hostInt, hostBool, hostString, nullptr};
+    if (length == 0 || length >= sizeof modulePath) return 1;  // no folder to record into
+    locateRcThroughHost(module, rcPath);
+    SettingsReader reader = hostSettingsReader(rcPath);
     PluginSettings settings = {};
     readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), settings);
     recorder.hotkey = settings.hotkey;
@@ -159,7 +151,7 @@ void endPlugin(HINSTANCE module) {
 const char* pluginInfo(int index) {
     switch (index) {
     case 1: return "trazzle-recorder";
-    case 2: return "v0.5b";
-    default: return "trazzle-recorder v0.5b";
+    case 2: return kPluginVersion;
+    default: return "trazzle-recorder " TRAZZLE_VERSION_TEXT;
     }
 }
