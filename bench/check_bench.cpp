@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "training/checker.h"
 #include "training/gesture_producibility.h"
 #include "tools/check/check.h"
 
@@ -41,8 +42,8 @@ static void BM_Check25Slots(benchmark::State& state) {
     std::ofstream file(rc);
     std::vector<std::string> texts = slotTexts();
     for (size_t slot = 0; slot < texts.size(); ++slot)
-        file << "trazzle.plugin.gesture" << slot << ": " << texts[slot] << "\ntrazzle.plugin.command"
-             << slot << ": C:\\Tools\\t" << slot << ".exe\n";
+        file << slotKeyOf(kSlotGesture, static_cast<int>(slot)) << " " << texts[slot] << "\n"
+             << slotKeyOf(kSlotCommand, static_cast<int>(slot)) << " C:\\Tools\\t" << slot << ".exe\n";
     file.close();
     for (auto _ : state) benchmark::DoNotOptimize(run({rc.string()}));
     fs::remove(rc);

@@ -2,11 +2,36 @@
 #include "host/settings_loader.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+constexpr char kSlotKeyPrefix[] = "trazzle.plugin.";
+const char* const kFieldNames[] = {"gesture", "command", "argument"};
+
+}  // namespace
 
 void slotKey(SlotField field, int slot, char (&key)[kSlotKeySize]) {
-    static const char* const kFormats[] = {"trazzle.plugin.gesture%d:", "trazzle.plugin.command%d:",
-                                           "trazzle.plugin.argument%d:"};
-    std::snprintf(key, sizeof key, kFormats[field], slot);
+    std::snprintf(key, sizeof key, "%s%s%d:", kSlotKeyPrefix, kFieldNames[field], slot);
+}
+
+bool parseSlotKey(const char* key, SlotField& field, long& number) {
+    size_t prefix = sizeof kSlotKeyPrefix - 1;
+    if (std::strncmp(key, kSlotKeyPrefix, prefix) != 0) return false;
+    for (SlotField f : {kSlotGesture, kSlotCommand, kSlotArgument}) {
+        size_t length = std::strlen(kFieldNames[f]);
+        if (std::strncmp(key + prefix, kFieldNames[f], length) != 0) continue;
+        const char* digits = key + prefix + length;
+        // As slotKey writes a number: digits, no sign, no leading zero.
+        if (*digits < '0' || *digits > '9' || (digits[0] == '0' && digits[1] != ':')) return false;
+        char* end = nullptr;
+        number = std::strtol(digits, &end, 10);
+        field = f;
+        return std::strcmp(end, ":") == 0;
+    }
+    return false;
 }
 
 void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32_t screenHeight,

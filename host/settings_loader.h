@@ -20,8 +20,13 @@ struct SettingsReader {
     void* context;
 };
 
-// The key of one slot text: "trazzle.plugin.gesture7:" and the like.
+// The key of one slot text: "trazzle.plugin.gesture7:" and the like. The one place slots
+// become keys, and keys slots (below).
 void slotKey(SlotField field, int slot, char (&key)[kSlotKeySize]);
+// The field and the number of a key of that form, the number as written even past the 25
+// slots (saturating); false for any other key, "trazzle.plugin.gesture07:" among them, which
+// the plugin never reads. Letters compare as they stand.
+bool parseSlotKey(const char* key, SlotField& field, long& number);
 
 // Every setting in the order the plugin reads them, then the screen check: a position at or
 // beyond the primary screen's width or height becomes 10 for that coordinate. Also sets the

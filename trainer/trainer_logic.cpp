@@ -1,6 +1,8 @@
 // The trainer's decisions that need no window: its broadcast commands, status texts, marked examples, learning reports.
 #include "trainer/trainer_logic.h"
 
+#include "host/settings_loader.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -80,10 +82,9 @@ Tally currentTally(const GestureTable& table, const std::vector<LearnExample>& e
 int changedSlotCount(const std::vector<RcChange>& changes) {
     std::set<int> slots;
     for (const RcChange& change : changes) {
-        // "trazzle.plugin.gesture12:": the digits before the colon.
-        size_t end = change.key.size() - 1, start = end;
-        while (start > 0 && change.key[start - 1] >= '0' && change.key[start - 1] <= '9') --start;
-        slots.insert(std::atoi(change.key.substr(start, end - start).c_str()));
+        SlotField field;
+        long slot;
+        if (parseSlotKey(change.key.c_str(), field, slot)) slots.insert(static_cast<int>(slot));
     }
     return static_cast<int>(slots.size());
 }

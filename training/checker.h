@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "host/settings_keys.h"
 #include "training/tool_text.h"
 
 enum Severity { kNote, kWarning, kError };
@@ -67,6 +68,9 @@ void checkSlots(const RcFile& rc, std::vector<Diagnostic>& out, std::string* tab
 void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGestureSlotCount]);
 // One finding as trazzle-check prints it: "FILE:LINE: warning: text".
 std::string formatDiagnostic(const char* path, const Diagnostic& d);
+
+// slotKey's key as a string: "trazzle.plugin.gesture7:".
+std::string slotKeyOf(SlotField field, int slot);
 
 // Shared by the near-miss table and the learner: the command file name of a slot.
 std::string slotFileName(const GestureTable& table, int slot);

@@ -1,5 +1,6 @@
 // The checker's findings as trazzle-check prints them, whole or for one slot at a time.
 #include <algorithm>
+#include <initializer_list>
 
 #include "training/checker.h"
 
@@ -22,11 +23,11 @@ void findingsBySlot(const RcFile& rc, std::vector<std::string> (&findings)[kGest
     checkSlots(rc, found, nullptr);
     std::stable_sort(found.begin(), found.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
-    const char* fields[] = {"gesture", "command", "argument"};
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         findings[slot].clear();
         int lines[3];
-        for (int i = 0; i < 3; ++i) lines[i] = lineOfKey(rc, textf("trazzle.plugin.%s%d:", fields[i], slot));
+        for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})
+            lines[field] = lineOfKey(rc, slotKeyOf(field, slot));
         for (const Diagnostic& d : found)
             if (d.line > 0 && (d.line == lines[0] || d.line == lines[1] || d.line == lines[2]))
                 findings[slot].push_back(formatDiagnostic(rc.path, d));

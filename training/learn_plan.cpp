@@ -1,6 +1,8 @@
 // What learning means for an rc file: which slots are learned, fixed or free, and which lines applying it writes.
 #include "training/learn_plan.h"
 
+#include "training/checker.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -9,12 +11,6 @@ namespace {
 bool sameLaunch(const GestureTable& table, int a, int b) {
     return std::strcmp(table.commands[a], table.commands[b]) == 0 &&
            std::strcmp(table.arguments[a], table.arguments[b]) == 0;
-}
-
-std::string keyOf(const char* field, int slot) {
-    char key[48];
-    std::snprintf(key, sizeof key, "trazzle.plugin.%s%d:", field, slot);
-    return key;
 }
 
 }  // namespace
@@ -43,17 +39,17 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
 
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
     std::vector<RcChange> changes;
-    auto change = [&](const char* field, int slot, const std::string& value, const char* was) {
-        if (value != was) changes.push_back({keyOf(field, slot), value, was});
+    auto change = [&](SlotField field, int slot, const std::string& value, const char* was) {
+        if (value != was) changes.push_back({slotKeyOf(field, slot), value, was});
     };
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] == kSlotLearned) {
-            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
+            change(kSlotGesture, slot, learned.texts[slot], rc.gestures[slot]);
         } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
             int owner = learned.owners[slot];
-            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
-            change("command", slot, rc.commands[owner], rc.commands[slot]);
-            change("argument", slot, rc.arguments[owner], rc.arguments[slot]);
+            change(kSlotGesture, slot, learned.texts[slot], rc.gestures[slot]);
+            change(kSlotCommand, slot, rc.commands[owner], rc.commands[slot]);
+            change(kSlotArgument, slot, rc.arguments[owner], rc.arguments[slot]);
         }
     }
     return changes;

@@ -54,6 +54,12 @@ void textString(void* context, const char* key, const char* defaultValue, char* 
 
 }  // namespace
 
+std::string slotKeyOf(SlotField field, int slot) {
+    char key[kSlotKeySize];
+    slotKey(field, slot, key);
+    return key;
+}
+
 void readSlotsOfText(const char* text, size_t size, GestureTable& table) {
     TextSpan span = {text, size};
     SettingsReader reader = {textInt, textBool, textString, &span};

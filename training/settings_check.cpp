@@ -8,22 +8,15 @@
 #include "rc/rc_file.h"
 #include "engine/command_launcher.h"
 #include "host/settings_keys.h"
+#include "host/settings_loader.h"
 #include "training/checker.h"
 
 namespace {
 
 // "trazzle.plugin.gesture25:" and the like: a slot number the plugin never reads.
 bool isSlotKeyBeyondRange(const std::string& key, long& number) {
-    for (const char* field : {"gesture", "command", "argument"}) {
-        std::string prefix = std::string("trazzle.plugin.") + field;
-        if (key.compare(0, prefix.size(), prefix) != 0) continue;
-        const char* digits = key.c_str() + prefix.size();
-        char* end = nullptr;
-        if (*digits < '0' || *digits > '9') return false;
-        number = std::strtol(digits, &end, 10);
-        return std::strcmp(end, ":") == 0 && number >= kGestureSlotCount;
-    }
-    return false;
+    SlotField field;
+    return parseSlotKey(key.c_str(), field, number) && number >= kGestureSlotCount;
 }
 
 // Past this many distinct unknown keys the rest are not compared with the plugin's keys:

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string gestureKey(int slot) { return textf("trazzle.plugin.gesture%d:", slot); }
+std::string gestureKey(int slot) { return slotKeyOf(kSlotGesture, slot); }
 
 std::string tokensAfter(int token) {
     std::string list;

@@ -215,6 +215,27 @@ TEST(Settings, SlotsAreReadSlotBySlotAndCutToTheirBuffer) {
     EXPECT_EQ(std::string(99, 's'), table.arguments[24]);
 }
 
+// Every key slotKey writes is parsed back to its slot; nothing else is a slot key.
+TEST(Settings, SlotKeysParseBackToTheirSlotAndNothingElseDoes) {
+    for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})
+        for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+            char key[kSlotKeySize];
+            slotKey(field, slot, key);
+            SlotField parsedField;
+            long parsed = -1;
+            ASSERT_TRUE(parseSlotKey(key, parsedField, parsed)) << key;
+            EXPECT_EQ(field, parsedField);
+            EXPECT_EQ(slot, parsed);
+        }
+    SlotField field;
+    long number = 0;
+    EXPECT_TRUE(parseSlotKey("trazzle.plugin.command25:", field, number));
+    EXPECT_EQ(25, number);
+    for (const char* other : {"trazzle.plugin.gesture07:", "trazzle.plugin.gesture7", "trazzle.plugin.gesture-1:",
+                              "trazzle.plugin.gestures7:", "trazzle.plugin.x:", "trazzle.plugin.gesture:", "gesture7:"})
+        EXPECT_FALSE(parseSlotKey(other, field, number)) << other;
+}
+
 struct ScreenCase {
     int32_t stored, x, y;  // the stored value is read for both coordinates
 };

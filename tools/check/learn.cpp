@@ -8,8 +8,8 @@
 namespace {
 
 // An rc line as it pastes into the file: an empty value leaves no blank behind the key.
-void printRcLine(FILE* out, const char* field, int slot, const std::string& value) {
-    printLine(out, textf("trazzle.plugin.%s%d:", field, slot) + (value.empty() ? "" : " ") + value);
+void printRcLine(FILE* out, SlotField field, int slot, const std::string& value) {
+    printLine(out, slotKeyOf(field, slot) + (value.empty() ? "" : " ") + value);
 }
 
 // Why a learned slot was left without a text.
@@ -42,15 +42,15 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
         if (learned.texts[slot].empty())
             printLine(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, learned, slot));
         else
-            printRcLine(out, "gesture", slot, learned.texts[slot]);
+            printRcLine(out, kSlotGesture, slot, learned.texts[slot]);
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
         int owner = learned.owners[slot];
         printLine(out, textf("# variant of slot %d", owner));
-        printRcLine(out, "gesture", slot, learned.texts[slot]);
-        printRcLine(out, "command", slot, rc->table.commands[owner]);
-        printRcLine(out, "argument", slot, rc->table.arguments[owner]);
+        printRcLine(out, kSlotGesture, slot, learned.texts[slot]);
+        printRcLine(out, kSlotCommand, slot, rc->table.commands[owner]);
+        printRcLine(out, kSlotArgument, slot, rc->table.arguments[owner]);
     }
 }
 
