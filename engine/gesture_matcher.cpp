@@ -38,22 +38,34 @@ float gestureScore(const char* input, const char* gesture) {
     return lengthRatio(gestureLength, inputLength);
 }
 
+size_t minimumAcceptedLength(size_t inputLength) {
+    if (inputLength == 0) return 0;
+    size_t length = inputLength * 3 / 10;
+    while (length > 0 && static_cast<double>(lengthRatio(length - 1, inputLength)) >= kAcceptanceThreshold) --length;
+    while (static_cast<double>(lengthRatio(length, inputLength)) < kAcceptanceThreshold) ++length;
+    return length;
+}
+
 int findBestSlot(const GestureTable& table, const char* input) {
     size_t inputLength = std::strlen(input);
     if (inputLength == 0) return kNoSlot;
+    size_t shortest = minimumAcceptedLength(inputLength);
     int chosen = kNoSlot;
-    float best = 0.0f;
+    size_t chosenLength = 0;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         const char* gesture = table.gestures[slot];
-        // A slot's score is its length ratio when its text occurs, else 0, which never passes.
-        // Judging the ratio first leaves the substring search to the few slots that could win.
+        // Judging the length first leaves the substring search to the few slots that could win.
         size_t gestureLength = std::strlen(gesture);
-        float ratio = lengthRatio(gestureLength, inputLength);
-        if (static_cast<double>(ratio) < kAcceptanceThreshold) continue;
-        if (!(ratio > best)) continue;  // ties keep the lower slot
+        if (gestureLength < shortest) continue;
+        if (!outranks(gestureLength, slot, chosenLength, chosen)) continue;
         if (!occursIn(input, inputLength, gesture, gestureLength)) continue;
         chosen = slot;
-        best = ratio;
+        chosenLength = gestureLength;
     }
     return chosen;
+}
+
+bool sameLaunch(const GestureTable& table, int a, int b) {
+    return std::strcmp(table.commands[a], table.commands[b]) == 0 &&
+           std::strcmp(table.arguments[a], table.arguments[b]) == 0;
 }

@@ -3,18 +3,6 @@
 
 #include "training/checker.h"
 
-#include <cstdio>
-#include <cstring>
-
-namespace {
-
-bool sameLaunch(const GestureTable& table, int a, int b) {
-    return std::strcmp(table.commands[a], table.commands[b]) == 0 &&
-           std::strcmp(table.arguments[a], table.arguments[b]) == 0;
-}
-
-}  // namespace
-
 void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup) {
     clearLearnSetup(setup);
     for (int slot = 0; slot < kGestureSlotCount; ++slot)

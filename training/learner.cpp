@@ -1,7 +1,7 @@
 // Learning slot texts: whole-token runs of the examples, chosen to launch right far more often than wrong.
 //
 // The plugin launches the slot with the longest text that occurs in the stroke's text (the
-// lowest slot on a tie), if that text is at least three tenths of the stroke's length. A
+// lowest slot on a tie), if that text is long enough for the stroke (the matcher's rules). A
 // configuration is worth its right launches less kWrongWeight times its wrong ones, counted
 // over the strokes as drawn and their variants (the same strokes a little larger, smaller or
 // turned), so the texts are chosen for the strokes a hand may draw next, not only these. The
@@ -36,14 +36,13 @@ struct Winner {
     int length;  // of the winning text
 };
 
-// The plugin's acceptance test for texts of up to 99 characters: a score of length over
-// input length of at least 0.3.
+// The plugin's own rules: what a text needs to be accepted, and which of two texts wins.
 bool accepted(int textLength, int inputLength) {
-    return 10 * textLength >= 3 * inputLength;
+    return static_cast<size_t>(textLength) >= minimumAcceptedLength(static_cast<size_t>(inputLength));
 }
 
 bool beats(int slot, int length, const Winner& current) {
-    return length > current.length || (length == current.length && slot < current.slot);
+    return outranks(static_cast<size_t>(length), slot, static_cast<size_t>(current.length), current.slot);
 }
 
 // What launching `chosen`, which starts slot `owner`'s command, is worth for a stroke meant for

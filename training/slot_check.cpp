@@ -38,11 +38,6 @@ std::string joinTokens(const std::vector<int>& tokens) {
     return text;
 }
 
-bool sameLaunch(const GestureTable& table, int a, int b) {
-    return std::strcmp(table.commands[a], table.commands[b]) == 0 &&
-           std::strcmp(table.arguments[a], table.arguments[b]) == 0;
-}
-
 // The drawable texts one token away from `tokens`: one fewer, one more, one different.
 std::vector<std::string> slipsOf(const std::vector<int>& tokens) {
     std::vector<std::vector<int>> edits;

@@ -106,4 +106,9 @@ TEST(Matcher, ThreeTenthsScoreIsRoundedToSinglePrecision) {
     EXPECT_GT(static_cast<double>(score), kAcceptanceThreshold);
 }
 
+// What the learner counts with: the shortest accepted text, for inputs far longer than a capture.
+TEST(Matcher, TheShortestAcceptedLengthIsThreeTenthsRoundedUp) {
+    for (size_t n = 1; n <= 5000; ++n) ASSERT_EQ(minimumAcceptedLength(n), (3 * n + 9) / 10) << "n=" << n;
+}
+
 }  // namespace
