@@ -45,29 +45,19 @@ bool findSetting(const char* text, size_t size, const char* key, Setting& found)
     size_t keyLength = std::strlen(key);
     if (keyLength == 0) return false;
     bool keyHasColon = key[keyLength - 1] == ':';
-    size_t lineStart = 0;
-    while (lineStart < size) {
-        const void* at = std::memchr(text + lineStart, '\n', size - lineStart);
-        size_t lineEnd = at ? static_cast<size_t>(static_cast<const char*>(at) - text) : size;
-        size_t bodyEnd = lineEnd;
-        if (bodyEnd > lineStart && text[bodyEnd - 1] == '\r') --bodyEnd;
-
-        size_t k = lineStart;
-        while (k < bodyEnd && isBlank(text[k])) ++k;
-        bool comment = k == bodyEnd || text[k] == '#' || text[k] == '!';
-        if (!comment && bodyEnd - k >= keyLength && sameLetters(text + k, key, keyLength)) {
+    for (size_t at = 0; at < size;) {
+        RcTextLine line = rcLineAt(text, size, at);
+        size_t k = line.bodyStart;
+        if (line.setting && line.lineEnd - k >= keyLength && sameLetters(text + k, key, keyLength)) {
             size_t afterKey = k + keyLength;
-            if (keyHasColon || afterKey == bodyEnd || isBlank(text[afterKey])) {
+            if (keyHasColon || afterKey == line.lineEnd || isBlank(text[afterKey])) {
                 size_t start = afterKey;
-                while (start < bodyEnd && isBlank(text[start])) ++start;
-                size_t end = bodyEnd;
-                while (end > start && isBlank(text[end - 1])) --end;
-                found = {start, end, bodyEnd};
+                while (start < line.lineEnd && isBlank(text[start])) ++start;
+                found = {start, line.bodyEnd > start ? line.bodyEnd : start, line.lineEnd};
                 return true;
             }
         }
-        if (!at) break;
-        lineStart = lineEnd + 1;
+        at = line.next;
     }
     return false;
 }
@@ -97,6 +87,20 @@ bool rewrite(const char* path, const char* const* keys, const char* const* value
              RcTextCheck check, void* context);
 
 }  // namespace
+
+RcTextLine rcLineAt(const char* text, size_t size, size_t at) {
+    const void* newline = std::memchr(text + at, '\n', size - at);
+    RcTextLine line;
+    line.next = newline ? static_cast<size_t>(static_cast<const char*>(newline) - text) + 1 : size;
+    line.lineEnd = newline ? line.next - 1 : size;
+    if (line.lineEnd > at && text[line.lineEnd - 1] == '\r') --line.lineEnd;
+    line.bodyStart = at;
+    while (line.bodyStart < line.lineEnd && isBlank(text[line.bodyStart])) ++line.bodyStart;
+    line.bodyEnd = line.lineEnd;
+    while (line.bodyEnd > line.bodyStart && isBlank(text[line.bodyEnd - 1])) --line.bodyEnd;
+    line.setting = line.bodyStart < line.bodyEnd && text[line.bodyStart] != '#' && text[line.bodyStart] != '!';
+    return line;
+}
 
 bool rcTextReadString(const char* text, size_t size, const char* key, const char* defaultValue,
                       char* out, size_t outSize) {

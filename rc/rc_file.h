@@ -2,8 +2,11 @@
 //
 // One setting a line: the key (as "trazzle.plugin.x:"), blanks, the value. Lines whose first
 // non-blank character is '#' or '!', and blank lines, are comments. Keys compare without
-// regard to letter case and the first matching line wins. The value is the rest of the line
-// with surrounding blanks (spaces, tabs, a carriage return) removed, taken as it stands.
+// regard to letter case and the first matching line wins: a line holds `key` when, after its
+// leading blanks, it begins with the key and the key either ends in ':' or is followed by a
+// blank or the end of the line, so "size" never finds the line "sizes: 3". The value is the
+// rest of the line with surrounding blanks (spaces, tabs, a carriage return) removed, taken as
+// it stands.
 // Lines may be of any length; the last line needs no newline.
 #pragma once
 
@@ -52,6 +55,18 @@ struct RcWriteResult {
 // on an earlier read make sure nobody changed what it relied on since.
 typedef bool (*RcTextCheck)(void* context, const char* text, size_t size);
 
+// One line of an rc file's text, split as every reader of the format splits it: offsets into
+// the text.
+struct RcTextLine {
+    size_t bodyStart;  // after the line's leading blanks
+    size_t bodyEnd;    // before its trailing blanks and its "\r\n" or "\n" (or the end of the text)
+    size_t lineEnd;    // before its "\r\n" or "\n": where a replaced value ends
+    size_t next;       // where the next line starts; `size` after the last one
+    bool setting;      // neither blank nor a comment ('#' or '!' first)
+};
+// The line that starts at `at` (below `size`).
+RcTextLine rcLineAt(const char* text, size_t size, size_t at);
+
 // Replaces the value of the first line holding `key`, or appends "key value" when no line
 // does, or creates the file. Every other byte of the file is kept. The new file is written
 // beside the old one and renamed over it, so a crash leaves one or the other, never a mix.
@@ -79,7 +94,3 @@ bool rcCheckWritable(const char* path, RcWriteResult& result);
 bool rcWriteAcceptable(const char* key, const char* value);
 bool rcWriteBool(const char* path, const char* key, bool value, RcWriteResult* result = nullptr);  // "true"/"false"
 bool rcWriteInt(const char* path, const char* key, int32_t value, RcWriteResult* result = nullptr);
-
-// A line holds `key` when, after its leading blanks, it begins with the key (letter case
-// aside) and the key either ends in ':' or is followed by a blank or the end of the line, so
-// "size" never finds the line "sizes: 3".

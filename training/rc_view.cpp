@@ -1,4 +1,4 @@
-// trazzle-check: the rc file as the plugin sees it: its lines, the keys the plugin reads, its slots.
+// The checker's view of an rc file, as the plugin sees it: its lines, the keys the plugin reads, its slots.
 #include <cstdarg>
 #include <cstring>
 
@@ -108,18 +108,13 @@ FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem) {
     if (read != kFileRead) return read;
     const std::string& text = rc.text;
 
-    // The host's split: lines end in "\n", blanks around key and value do not count, lines
-    // starting with '#' or '!' are comments.
+    // The host's split of lines, and within a line the key as the checker names it: up to the
+    // first ':' (included), or the first blank.
     size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
-        size_t newline = text.find('\n', start);
-        size_t end = newline == std::string::npos ? text.size() : newline;
-        size_t k = start;
-        while (k < end && isBlank(text[k])) ++k;
-        size_t e = end;
-        while (e > k && isBlank(text[e - 1])) --e;
-        if (k < e && text[k] != '#' && text[k] != '!') {
-            std::string body = text.substr(k, e - k);
+        RcTextLine line = rcLineAt(text.data(), text.size(), start);
+        if (line.setting) {
+            std::string body = text.substr(line.bodyStart, line.bodyEnd - line.bodyStart);
             size_t colon = body.find(':');
             size_t keyEnd = colon != std::string::npos ? colon + 1 : body.find_first_of(" \t");
             if (keyEnd == std::string::npos) keyEnd = body.size();
@@ -128,8 +123,7 @@ FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem) {
             rc.lines.push_back({number, body.substr(0, keyEnd), body.substr(v)});
             rc.firstLines.insert({lowered(rc.lines.back().key), rc.lines.size() - 1});
         }
-        if (newline == std::string::npos) break;
-        start = newline + 1;
+        start = line.next;
     }
 
     SettingsReader reader = {recordInt, recordBool, recordString, &rc};

@@ -1,4 +1,4 @@
-// trazzle-check: diagnostics about keys and values: unknown and repeated keys, values read as defaults, cut texts.
+// The checker's findings on keys and values: unknown and repeated keys, values read as defaults, cut texts.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-// trazzle-check: diagnostics about the 25 slots: gesture form, producibility, collisions and near misses.
+// The checker's findings on the 25 slots: gesture form, producibility, collisions and near misses.
 #include <cstring>
 #include <set>
 

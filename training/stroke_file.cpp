@@ -1,4 +1,4 @@
-// Stroke files as trazzle-replay, trazzle-check and the recorder share them: one point a line, the first the hotkey press.
+// Stroke files as trazzle-replay, trazzle-check, the recorder and the trainer share them: one point a line, the first the press.
 #include "training/stroke_file.h"
 
 #include "training/stroke_file_create.h"
