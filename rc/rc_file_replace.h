@@ -48,6 +48,12 @@ inline bool rcFail(RcWriteResult& result, RcWriteStatus status, const char* reas
     std::snprintf(result.reason, sizeof result.reason, "%s", reason);
     return false;
 }
+// The lock was not had within kRcLockWaitMs.
+inline bool rcFailWaitedTooLong(RcWriteResult& result) {
+    char reason[kRcReasonSize];
+    std::snprintf(reason, sizeof reason, "another program has been writing it for over %u ms", kRcLockWaitMs);
+    return rcFail(result, kRcFailed, reason);
+}
 
 constexpr size_t kRcTempTagLength = 12;
 

@@ -142,10 +142,7 @@ bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
         }
         if (nowMs() >= giveUp) {
             close(lock.fd);
-            char reason[kRcReasonSize];
-            std::snprintf(reason, sizeof reason, "another program has been writing it for over %u ms",
-                          kRcLockWaitMs);
-            return rcFail(result, kRcFailed, reason);
+            return rcFailWaitedTooLong(result);
         }
         usleep(pause);
         if (pause < 16000) pause *= 2;

@@ -137,10 +137,7 @@ bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
         }
         if (static_cast<LONG>(GetTickCount() - giveUp) >= 0) {
             CloseHandle(file);
-            char reason[kRcReasonSize];
-            std::snprintf(reason, sizeof reason, "another program has been writing it for over %u ms",
-                          kRcLockWaitMs);
-            return rcFail(result, kRcFailed, reason);
+            return rcFailWaitedTooLong(result);
         }
         Sleep(pause);
         if (pause < 16) pause *= 2;

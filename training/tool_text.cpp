@@ -1,6 +1,11 @@
 // What trazzle-check and trazzle-replay share for outside input: a bounded file read and printable texts.
 #include "training/tool_text.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,4 +106,12 @@ std::string printableText(const std::string& text, const char* alsoEscape) {
 std::string quotedExcerpt(const std::string& text, size_t limit, const char* alsoEscape) {
     bool cut = text.size() > limit;
     return "\"" + printableText(cut ? text.substr(0, limit) : text, alsoEscape) + (cut ? "\"..." : "\"");
+}
+
+void useBinaryStandardStreams() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
 }

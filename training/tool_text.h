@@ -26,3 +26,7 @@ std::string printableText(const std::string& text, const char* alsoEscape = "");
 // quote when it was cut; the characters of `alsoEscape` (by default quotes and backslashes, so
 // the quote is unambiguous) are escaped too.
 std::string quotedExcerpt(const std::string& text, size_t limit, const char* alsoEscape = "\"\\");
+
+// Plain line feeds on the standard streams, so scripts see the same bytes from the Windows
+// build as from the native one (which needs nothing done).
+void useBinaryStandardStreams();
