@@ -93,8 +93,8 @@ Slip judgeSlip(const GestureTable& table, int slot, const std::string& drawn) {
             if (score > bestScore) best = s, bestScore = score;
         }
         slip.why = best == kNoSlot ? "no configured text occurs in it"
-                                   : textf("\"%s\" occurs but scores %.2f, below 0.3",
-                                           table.gestures[best], bestScore);
+                                   : textf("\"%s\" occurs but scores %.2f, below %.1f",
+                                           table.gestures[best], bestScore, kAcceptanceThreshold);
         return slip;
     }
     slip.why = textf("\"%s\" occurs, score %.2f", table.gestures[winner],
