@@ -11,6 +11,7 @@
 #include "trainer/slot_list.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
+#include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 
 namespace {
@@ -97,18 +98,14 @@ void onDestroy(HWND window) {
     trainer.windows = TrainerWindows{};
 }
 
-void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    MakeStyleGradient(screen, &client, trainer.style.styleRecord, 1);
-    HGDIOBJ previousFont = SelectObject(screen, trainer.style.styleFont);
-    SetBkMode(screen, TRANSPARENT);
-    SetTextColor(screen, textColourOf(trainer.style));
-    for (const Label& label : kLabels) TextOutA(screen, label.x, label.y, label.text, lstrlenA(label.text));
-    SelectObject(screen, previousFont);
-    EndPaint(window, &paint);
+// The gradient behind the controls and the labels above them.
+void drawBackground(HDC memory, RECT client, const void*) {
+    MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
+    HGDIOBJ previousFont = SelectObject(memory, trainer.style.styleFont);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, textColourOf(trainer.style));
+    for (const Label& label : kLabels) TextOutA(memory, label.x, label.y, label.text, lstrlenA(label.text));
+    SelectObject(memory, previousFont);
 }
 
 void onCommand(WORD id, WORD code) {
@@ -158,7 +155,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
-    case WM_PAINT: onPaint(window); return 0;
+    case WM_PAINT: paintThroughMemory(window, nullptr, drawBackground); return 0;
     case WM_ERASEBKGND: return 1;  // the gradient is painted whole in WM_PAINT
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSlotRowHeight; return TRUE;
