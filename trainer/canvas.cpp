@@ -5,10 +5,10 @@
 #include "trainer/canvas.h"
 
 #include "host/vantrel.h"
-#include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 

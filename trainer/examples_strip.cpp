@@ -8,9 +8,9 @@
 #include <windowsx.h>
 
 #include "host/vantrel.h"
-#include "trainer/recording.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
 
 namespace {

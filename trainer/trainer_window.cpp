@@ -6,11 +6,10 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
-#include "trainer/learn_worker.h"
-#include "trainer/recording.h"
 #include "trainer/slot_list.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_view.h"
 #include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 
@@ -130,8 +129,7 @@ void onReconfigure() {
     loadTrazzleConfiguration();
     takeStyleSnapshotOf(trainer.style);
     applyControlFonts();
-    loadExamples();
-    refreshTrainer();
+    refreshTrainer(kChangedEverySlot);
     InvalidateRect(trainer.windows.main, nullptr, TRUE);
 }
 
@@ -194,8 +192,7 @@ bool createTrainerWindow() {
     HWND window = CreateWindowExA(0, kTrainerClass, "Trazzle Trainer", kWindowStyle, x, y, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, trainer.module, nullptr);
     if (!window) return false;
-    loadExamples();
-    refreshTrainer();
+    refreshTrainer(kChangedEverySlot);
     // Not activated: the window the user was typing in keeps the keyboard.
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return true;
