@@ -5,41 +5,42 @@
 #include "trainer/canvas.h"
 
 #include "host/vantrel.h"
-#include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_window.h"
+#include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 
 namespace {
 
 constexpr char kCanvasCaption[] = "Draw here";
 
-// Runs `draw` on a memory context holding the canvas picture.
-template <typename Draw>
-void onCanvasBitmap(HWND canvas, Draw draw) {
-    RECT client;
-    GetClientRect(canvas, &client);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previousBitmap = SelectObject(memory, trainer.canvasBitmap);
-    draw(memory, client);
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
+void drawGradient(HDC memory, RECT client, const void*) {
+    MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
+}
+
+// Into the picture itself at every paint, like the pad's caption, so it stays on top.
+void drawCaption(HDC memory, RECT client, const void*) {
+    drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
+}
+
+void drawPiece(HDC memory, RECT client, const void* context) {
+    const DrawRequest& request = *static_cast<const DrawRequest*>(context);
+    bool dot = request.kind == kCornerDot;
+    drawStrokePiece(trainer.style, memory, client, request.from.x, request.from.y, request.to.x, request.to.y,
+                    dot ? cornerColourOf(trainer.style) : textColourOf(trainer.style), request.penWidth,
+                    trainer.settings.padTips ? request.label : nullptr);
 }
 
 void clearCanvas(HWND canvas) {
-    onCanvasBitmap(canvas, [](HDC memory, RECT client) { MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1); });
+    drawIntoPicture(canvas, trainer.canvasBitmap, drawGradient);
     InvalidateRect(canvas, nullptr, FALSE);
 }
 
 void drawRequest(void* context, const DrawRequest& request) {
     HWND canvas = static_cast<HWND>(context);
-    bool dot = request.kind == kCornerDot;
-    onCanvasBitmap(canvas, [&](HDC memory, RECT client) {
-        drawStrokePiece(trainer.style, memory, client, request.from.x, request.from.y, request.to.x, request.to.y,
-                        dot ? cornerColourOf(trainer.style) : textColourOf(trainer.style), request.penWidth,
-                        trainer.settings.padTips ? request.label : nullptr);
-    });
+    drawIntoPicture(canvas, trainer.canvasBitmap, drawPiece, &request);
     InvalidateRect(canvas, nullptr, FALSE);
 }
 
@@ -53,18 +54,6 @@ void onCreate(HWND canvas) {
 void onDestroy() {
     DeleteObject(trainer.canvasBitmap);
     trainer.canvasBitmap = nullptr;
-}
-
-void onPaint(HWND canvas) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(canvas, &paint);
-    onCanvasBitmap(canvas, [&](HDC memory, RECT client) {
-        // Into the picture itself at every paint, like the pad's caption, so it stays on top.
-        drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
-        const RECT& r = paint.rcPaint;
-        BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
-    });
-    EndPaint(canvas, &paint);
 }
 
 POINT toCanvas(HWND canvas, POINT screen) {
@@ -130,7 +119,7 @@ LRESULT CALLBACK canvasWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(); return 0;
-    case WM_PAINT: onPaint(window); return 0;
+    case WM_PAINT: paintThroughMemory(window, trainer.canvasBitmap, drawCaption); return 0;
     case kCanvasInput: takeCanvasInput(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -8,9 +8,10 @@
 #include <windowsx.h>
 
 #include "host/vantrel.h"
-#include "trainer/recording.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_window.h"
+#include "ui/paint_frame.h"
 
 namespace {
 
@@ -51,16 +52,9 @@ void frame(HDC dc, RECT box, COLORREF colour, int width) {
     DeleteObject(pen);
 }
 
-void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+// Only the rows in view, and the one cut by the bottom edge.
+void drawStrip(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
-    // Only the rows in view, and the one cut by the bottom edge.
     int columns = columnsOf(client);
     size_t first = static_cast<size_t>(trainer.examplesTopRow) * columns;
     size_t end = first + static_cast<size_t>(rowsInView(client) + 1) * columns;
@@ -73,11 +67,6 @@ void onPaint(HWND window) {
         if (static_cast<int>(i) == trainer.selectedExample)
             frame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
     }
-    BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    EndPaint(window, &paint);
 }
 
 void onClick(HWND window, POINT at) {
@@ -144,7 +133,7 @@ void onWheel(HWND window, short delta) {
 
 LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: onPaint(window); return 0;
+    case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;

@@ -1,15 +1,11 @@
-// Learn on a thread of its own, so the window keeps answering, and Apply of what it learned.
+// Learn on a thread of its own, so the window keeps answering, and Apply of what it learned; what the window shows is handed back.
 #include "trainer/learn_worker.h"
-
-#include <windows.h>
 
 #include <cstdio>
 
-#include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 
 namespace {
 
@@ -35,55 +31,49 @@ void takeJob() {
 
 }  // namespace
 
-void startLearning() {
-    if (trainer.learnThread) return;
+TrainerOutcome startLearnJob(HWND doneWindow) {
+    if (trainer.learnThread) return {"", kChangedNothing};
     LearnJob* job = new LearnJob();
     std::snprintf(job->rcPath, sizeof job->rcPath, "%s", trainer.rcPath);
     std::snprintf(job->examplesDir, sizeof job->examplesDir, "%s", trainer.examplesDir);
-    job->doneWindow = trainer.windows.main;
+    job->doneWindow = doneWindow;
     trainer.runningJob = job;
     trainer.learnThread = CreateThread(nullptr, 0, learnThread, job, 0, nullptr);
     if (!trainer.learnThread) {
         trainer.runningJob = nullptr;
         delete job;
-        showStatus("Trainer -> cannot start learning");
-        return;
+        return {"Trainer -> cannot start learning", kChangedNothing};
     }
-    showStatus("Trainer -> learning...");
+    return {"Trainer -> learning...", kChangedNothing};
 }
 
-void finishLearning() {
-    if (!trainer.learnThread) return;
+LearnEnd finishLearnJob() {
+    if (!trainer.learnThread) return {"", "", false};
     takeJob();
-    LearnJob* job = trainer.learned;
+    const LearnJob* job = trainer.learned;
     char status[kTrainerStatusSize];
+    std::string report;
     if (!job->ok) {
         std::snprintf(status, sizeof status, "Trainer -> cannot learn: %s", job->problem.c_str());
-        showStatus(status);
     } else {
         const Tally& tally = job->outcome.estimate.learned;
         std::snprintf(status, sizeof status, "Trainer -> learned: %d right, %d wrong, %d nothing", tally.right,
                       tally.wrong, tally.nothing);
-        showFindings(learnReport(job->outcome, job->rc.table).c_str());
-        showStatus(status);
+        report = learnReport(job->outcome, job->rc.table);
     }
-    if (trainer.applyWhenLearned) {
-        trainer.applyWhenLearned = false;
-        applyLearned();
-    }
+    bool applyNow = trainer.applyWhenLearned;
+    trainer.applyWhenLearned = false;
+    return {status, report, applyNow};
 }
 
-void applyLearned() {
+TrainerOutcome applyLearnedJob() {
     if (trainer.learnThread) {
         // Done when the job's message comes, never by waiting for it here.
         trainer.applyWhenLearned = true;
-        return;
+        return {"", kChangedNothing};
     }
     LearnJob* job = trainer.learned;
-    if (!job || !job->ok) {
-        showStatus("Trainer -> nothing learned to apply");
-        return;
-    }
+    if (!job || !job->ok) return {"Trainer -> nothing learned to apply", kChangedNothing};
     // From the file as the learner read it, and written only if its slots still read so: an
     // edit made since Learn is never written over.
     std::vector<RcChange> changes = learnedChanges(job->outcome.learned, job->outcome.setup, job->rc.table);
@@ -91,14 +81,11 @@ void applyLearned() {
     if (!changes.empty()) writeAndReconfigure(changes, &job->rc.table, result);
     char status[kTrainerStatusSize];
     applyStatus(result, trainer.rcPath, changedSlotCount(changes), status);
-    if (result.status == kRcWritten) {
-        // What it proposed is in the file now; another Apply needs another Learn.
-        delete trainer.learned;
-        trainer.learned = nullptr;
-        loadExamples();
-        refreshTrainer();
-    }
-    showStatus(status);
+    if (result.status != kRcWritten) return {status, kChangedNothing};
+    // What it proposed is in the file now; another Apply needs another Learn.
+    delete trainer.learned;
+    trainer.learned = nullptr;
+    return {status, kChangedEverySlot};
 }
 
 void releaseLearning() {

@@ -10,11 +10,8 @@
 #include "training/stroke_file_create.h"
 #include "training/stroke_variants.h"
 #include "rc/file_link.h"
-#include "trainer/examples_strip.h"
-#include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 
 namespace {
 
@@ -26,7 +23,7 @@ void listSlot(int slot, std::vector<std::string>& files) {
     trainer.exampleCounts[slot] = static_cast<int>(files.size());
 }
 
-void recordFailed(int slot, bool full) {
+std::string recordFailed(int slot, bool full) {
     char status[kTrainerStatusSize];
     if (full) {
         std::snprintf(status, sizeof status,
@@ -40,7 +37,7 @@ void recordFailed(int slot, bool full) {
             *--end = '\0';
         std::snprintf(status, sizeof status, "Trainer -> cannot create an example for slot %d: %s", slot, reason);
     }
-    showStatus(status);
+    return status;
 }
 
 }  // namespace
@@ -66,9 +63,9 @@ void loadSelectedExamples() {
     if (trainer.selectedExample >= static_cast<int>(trainer.slotExamples.size())) trainer.selectedExample = kNoSelection;
 }
 
-void recordStroke(const std::vector<ScreenPoint>& points) {
+TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points) {
     int slot = trainer.selected;
-    if (slot == kNoSelection) return;
+    if (slot == kNoSelection) return {"", kChangedNothing};
     char folder[kRcPathSize + 8];
     CreateDirectoryA(trainer.examplesDir, nullptr);
     std::snprintf(folder, sizeof folder, "%s\\%d", trainer.examplesDir, slot);
@@ -77,10 +74,7 @@ void recordStroke(const std::vector<ScreenPoint>& points) {
     char name[kStrokeNameSize];
     bool full = false;
     FILE* file = createNextStrokeFile(folder, name, &full);
-    if (!file) {
-        recordFailed(slot, full);
-        return;
-    }
+    if (!file) return {recordFailed(slot, full), kChangedNothing};
     std::fprintf(file, "# drawn on the trainer's canvas for slot %d; the first point is the press\n", slot);
     bool written = true;
     for (const ScreenPoint& point : points) written = writeStrokePoint(file, point) && written;
@@ -88,10 +82,7 @@ void recordStroke(const std::vector<ScreenPoint>& points) {
     char status[kTrainerStatusSize];
     std::snprintf(status, sizeof status, written ? "Trainer -> recorded trazzle-examples/%d/%s"
                                                  : "Trainer -> trazzle-examples/%d/%s not written", slot, name);
-    showStatus(status);
-    loadSelectedExamples();
-    trainer.examplesTopRow = kExamplesEnd;  // the new one in view
-    refreshTrainer();
+    return {status, kChangedSelectedSlot};
 }
 
 void loadExamples() {
@@ -102,8 +93,8 @@ void loadExamples() {
     loadSelectedExamples();
 }
 
-void deleteSelectedExample() {
-    if (trainer.selectedExample == kNoSelection) return;
+TrainerOutcome removeSelectedExample() {
+    if (trainer.selectedExample == kNoSelection) return {"", kChangedNothing};
     const std::string file = trainer.slotExamples[trainer.selectedExample].file;
     std::string shown = exampleName(trainer.selected, file);
     char status[kTrainerStatusSize];
@@ -115,8 +106,6 @@ void deleteSelectedExample() {
         std::snprintf(status, sizeof status, DeleteFileA(file.c_str()) ? "Trainer -> deleted %s" : "Trainer -> cannot delete %s",
                       shown.c_str());
     }
-    showStatus(status);
     trainer.selectedExample = kNoSelection;
-    loadSelectedExamples();
-    refreshTrainer();
+    return {status, kChangedSelectedSlot};
 }

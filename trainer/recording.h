@@ -1,13 +1,15 @@
-// Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting one.
+// Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting one; what the window shows is handed back.
 #pragma once
 
 #include <vector>
 
 #include "engine/stroke_tokenizer.h"
+#include "trainer/trainer_outcome.h"
 
 // Saves `points` (canvas coordinates, the press first) as the next stroke file of the selected
-// slot's folder, created exclusively, and says which in the status.
-void recordStroke(const std::vector<ScreenPoint>& points);
+// slot's folder, created exclusively: the status says which, and the slot's examples changed
+// once the file was made. Nothing, without a selected slot.
+TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points);
 
 // Counts every slot's example files, unread, and reads the selected slot's strokes, each marked
 // when the configuration gets it wrong or misses it. Files that cannot be examples, or cannot be
@@ -16,6 +18,6 @@ void loadExamples();
 // The same for the selected slot alone: its count, its strokes and its unreadable files.
 void loadSelectedExamples();
 
-// Removes the selected example's file; a link is named and left alone, so nothing outside the
-// examples folder is ever removed.
-void deleteSelectedExample();
+// Removes the selected example's file and unselects it; a link is named and left alone, so
+// nothing outside the examples folder is ever removed. Nothing, without a selected example.
+TrainerOutcome removeSelectedExample();

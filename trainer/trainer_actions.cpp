@@ -1,4 +1,4 @@
-// What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, and show what is known of the slots.
+// What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, delete, learn and apply; the work is done below them, its outcome shown here.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -15,43 +15,12 @@
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_view.h"
 #include "trainer/trainer_window.h"
 
 namespace {
 
 const char* const kFieldNames[] = {"gesture", "command", "argument"};
-
-char* slotField(SlotField field, int slot) {
-    GestureTable& t = trainer.table;
-    return field == kSlotGesture ? t.gestures[slot] : field == kSlotCommand ? t.commands[slot] : t.arguments[slot];
-}
-
-HWND fieldEdit(SlotField field) {
-    const TrainerWindows& w = trainer.windows;
-    return field == kSlotGesture ? w.gestureEdit : field == kSlotCommand ? w.commandEdit : w.argumentEdit;
-}
-
-// The checker's findings on the slot's lines, then the example files that cannot be shown.
-void showSlotFindings() {
-    if (trainer.selected == kNoSelection) {
-        showFindings("");
-        return;
-    }
-    std::string text;
-    for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
-    for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
-    if (text.empty()) text = "trazzle-check has nothing to say about this slot.";
-    showFindings(text.c_str());
-}
-
-// The file as it stands: slot lines are written by the rc writer at once, and the host's own
-// keys, which may reach the file a moment later, hold no slot findings.
-void readFindings() {
-    RcFile rc;
-    std::string problem;
-    if (loadRcFile(trainer.rcPath, rc, problem) == kFileRead) findingsBySlot(rc, trainer.findings);
-    else for (auto& findings : trainer.findings) findings.clear();
-}
 
 }  // namespace
 
@@ -62,8 +31,7 @@ void selectSlot(int slot) {
     trainer.selectedExample = kNoSelection;
     trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
-    loadSelectedExamples();
-    refreshTrainer();
+    refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
     char status[kTrainerStatusSize];
     if (unreadableStatus(slot, trainer.unreadable[slot], status)) showStatus(status);
@@ -95,9 +63,7 @@ void commitField(SlotField field) {
     writeAndReconfigure({{key, value, slotField(field, slot)}}, nullptr, result);
     char status[kTrainerStatusSize];
     fieldStatus(result, trainer.rcPath, slot, kFieldNames[field], value, status);
-    showStatus(status);
-    loadSelectedExamples();  // the marks follow the new texts
-    refreshTrainer();
+    showOutcome({status, kChangedSelectedSlot});  // the marks follow the new texts
     showSlotFindings();
 }
 
@@ -133,13 +99,21 @@ void handleTrainerBroadcast(const char* text) {
     }
 }
 
-void refreshTrainer() {
-    readFindings();
-    const TrainerWindows& w = trainer.windows;
-    InvalidateRect(w.slotList, nullptr, FALSE);
-    updateExamplesStrip();
-    for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})
-        SetWindowTextA(fieldEdit(field), trainer.selected == kNoSelection ? "" : slotField(field, trainer.selected));
+void recordStroke(const std::vector<ScreenPoint>& points) {
+    TrainerOutcome outcome = saveStroke(points);
+    if (outcome.change != kChangedNothing) trainer.examplesTopRow = kExamplesEnd;  // the new one in view
+    showOutcome(outcome);
 }
 
-void showFindings(const char* text) { SetWindowTextA(trainer.windows.findings, text); }
+void deleteSelectedExample() { showOutcome(removeSelectedExample()); }
+
+void startLearning() { showOutcome(startLearnJob(trainer.windows.main)); }
+
+void finishLearning() {
+    LearnEnd end = finishLearnJob();
+    if (!end.report.empty()) showFindings(end.report.c_str());
+    if (!end.status.empty()) showStatus(end.status.c_str());
+    if (end.applyNow) applyLearned();
+}
+
+void applyLearned() { showOutcome(applyLearnedJob()); }

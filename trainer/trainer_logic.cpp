@@ -26,6 +26,13 @@ std::string tallyText(const Tally& tally) {
     return textf("%d right, %d wrong, %d nothing", tally.right, tally.wrong, tally.nothing);
 }
 
+// The lowest slot that starts what `slot` starts: `slot` itself at the latest.
+int firstLaunchingAs(const GestureTable& table, int slot) {
+    int first = 0;
+    while (first < slot && !launchesAs(table, first, slot)) ++first;
+    return first;
+}
+
 }  // namespace
 
 TrainerCommand decideTrainerBroadcast(const char* text) {
@@ -68,15 +75,17 @@ bool exampleMarked(const GestureTable& table, int slot, const std::string& text)
 }
 
 Tally currentTally(const GestureTable& table, const std::vector<LearnExample>& examples) {
-    Tally tally;
-    for (const LearnExample& example : examples) {
-        if (!example.drawn) continue;
-        int chosen = findBestSlot(table, example.text.c_str());
-        if (chosen == kNoSlot) ++tally.nothing;
-        else if (launchesAs(table, chosen, example.slot)) ++tally.right;
-        else ++tally.wrong;
+    // The learner counts a launch as right when the chosen slot's owner is the example's slot.
+    // Slots that start the same command are one owner here, the lowest of them, for the texts
+    // and the examples alike, so that right means what trazzle would start.
+    SlotTexts config;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        config.texts[slot] = table.gestures[slot];
+        config.owners[slot] = firstLaunchingAs(table, slot);
     }
-    return tally;
+    std::vector<LearnExample> judged = examples;
+    for (LearnExample& example : judged) example.slot = firstLaunchingAs(table, example.slot);
+    return judgeSlotTexts(config, judged);
 }
 
 int changedSlotCount(const std::vector<RcChange>& changes) {

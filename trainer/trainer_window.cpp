@@ -6,11 +6,11 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
-#include "trainer/learn_worker.h"
-#include "trainer/recording.h"
 #include "trainer/slot_list.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
+#include "trainer/trainer_view.h"
+#include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 
 namespace {
@@ -97,18 +97,14 @@ void onDestroy(HWND window) {
     trainer.windows = TrainerWindows{};
 }
 
-void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    MakeStyleGradient(screen, &client, trainer.style.styleRecord, 1);
-    HGDIOBJ previousFont = SelectObject(screen, trainer.style.styleFont);
-    SetBkMode(screen, TRANSPARENT);
-    SetTextColor(screen, textColourOf(trainer.style));
-    for (const Label& label : kLabels) TextOutA(screen, label.x, label.y, label.text, lstrlenA(label.text));
-    SelectObject(screen, previousFont);
-    EndPaint(window, &paint);
+// The gradient behind the controls and the labels above them.
+void drawBackground(HDC memory, RECT client, const void*) {
+    MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
+    HGDIOBJ previousFont = SelectObject(memory, trainer.style.styleFont);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, textColourOf(trainer.style));
+    for (const Label& label : kLabels) TextOutA(memory, label.x, label.y, label.text, lstrlenA(label.text));
+    SelectObject(memory, previousFont);
 }
 
 void onCommand(WORD id, WORD code) {
@@ -133,8 +129,7 @@ void onReconfigure() {
     loadTrazzleConfiguration();
     takeStyleSnapshotOf(trainer.style);
     applyControlFonts();
-    loadExamples();
-    refreshTrainer();
+    refreshTrainer(kChangedEverySlot);
     InvalidateRect(trainer.windows.main, nullptr, TRUE);
 }
 
@@ -158,7 +153,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_CREATE: onCreate(window); return 0;
     case WM_DESTROY: onDestroy(window); return 0;
-    case WM_PAINT: onPaint(window); return 0;
+    case WM_PAINT: paintThroughMemory(window, nullptr, drawBackground); return 0;
     case WM_ERASEBKGND: return 1;  // the gradient is painted whole in WM_PAINT
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSlotRowHeight; return TRUE;
@@ -197,8 +192,7 @@ bool createTrainerWindow() {
     HWND window = CreateWindowExA(0, kTrainerClass, "Trazzle Trainer", kWindowStyle, x, y, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, trainer.module, nullptr);
     if (!window) return false;
-    loadExamples();
-    refreshTrainer();
+    refreshTrainer(kChangedEverySlot);
     // Not activated: the window the user was typing in keeps the keyboard.
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return true;

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "engine/stroke_tokenizer.h"
 #include "host/settings_keys.h"
 
 // Registers the classes and makes the window, shown without taking the focus; false when
@@ -17,8 +20,11 @@ void setRecording(bool on);
 void commitField(SlotField field);
 void browseCommand();
 void handleTrainerBroadcast(const char* text);
-
-// Reads the checker's findings again and shows the slots, the selected slot's fields and examples.
-void refreshTrainer();
-// Puts `text` in the findings pane.
-void showFindings(const char* text);
+// Keeps a stroke drawn on the canvas as the selected slot's next example, and shows it.
+void recordStroke(const std::vector<ScreenPoint>& points);
+void deleteSelectedExample();
+// Learn, its end (kLearnDone), with the report in the findings pane and an Apply asked for
+// meanwhile done then, and Apply.
+void startLearning();
+void finishLearning();
+void applyLearned();

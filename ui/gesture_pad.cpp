@@ -4,6 +4,7 @@
 #include "host/broadcasts.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 #include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
@@ -14,37 +15,35 @@ constexpr char kPadCaption[] = "Trazzle Pad";
 
 HWND pad() { return plugin.windows.padWindow; }
 
+void drawGradient(HDC memory, RECT client, const void*) {
+    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
+}
+
 // Drawing outside WM_PAINT still opens and closes a paint cycle on the pad: whatever update
 // region the pad had is validated, and the next invalidation repaints the whole picture.
-// `create` makes a new bitmap compatible with the pad's screen first.
-void fillBitmapWithGradient(bool create) {
-    RECT client;
-    GetClientRect(pad(), &client);
+void drawIntoPad(DrawPicture draw, const void* context) {
     PAINTSTRUCT paint;
-    HDC screen = BeginPaint(pad(), &paint);
-    if (create) plugin.windows.padBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
-    MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
+    BeginPaint(pad(), &paint);
+    drawIntoPicture(pad(), plugin.windows.padBitmap, draw, context);
     EndPaint(pad(), &paint);
 }
 
-void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previousBitmap = SelectObject(memory, plugin.windows.padBitmap);
-    // The caption goes into the bitmap itself at every paint, so it stays above the strokes.
-    drawStyleCaption(memory, client, kPadCaption);
-    const RECT& r = paint.rcPaint;
-    BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
-    EndPaint(window, &paint);
+// The caption goes into the bitmap itself at every paint, so it stays above the strokes.
+void drawCaption(HDC memory, RECT client, const void*) { drawStyleCaption(memory, client, kPadCaption); }
+
+struct Segment {
+    int32_t x1, y1, x2, y2;
+    COLORREF colour;
+    int32_t width;
+    const char* label;
+};
+
+void drawSegment(HDC memory, RECT client, const void* context) {
+    const Segment& s = *static_cast<const Segment*>(context);
+    const PluginWindows& w = plugin.windows;
+    // Equal ends make the corner dot.
+    drawStrokePiece(plugin.style, memory, client, s.x1 - w.padLeft, s.y1 - w.padTop, s.x2 - w.padLeft,
+                    s.y2 - w.padTop, s.colour, s.width, plugin.settings.padTips ? s.label : nullptr);
 }
 
 }  // namespace
@@ -59,9 +58,17 @@ void showPad() {
 
 void hidePad() { ShowWindow(pad(), SW_HIDE); }
 
-void createPadBitmap() { fillBitmapWithGradient(true); }
+// The bitmap is made compatible with the pad's screen.
+void createPadBitmap() {
+    RECT client;
+    GetClientRect(pad(), &client);
+    HDC screen = GetDC(pad());
+    plugin.windows.padBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(pad(), screen);
+    clearPadBitmap();
+}
 
-void clearPadBitmap() { fillBitmapWithGradient(false); }
+void clearPadBitmap() { drawIntoPad(drawGradient, nullptr); }
 
 void releasePadBitmap() {
     DeleteObject(plugin.windows.padBitmap);
@@ -70,19 +77,8 @@ void releasePadBitmap() {
 
 void drawPadSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF colour, int32_t width,
                     const char* label) {
-    const PluginWindows& w = plugin.windows;
-    RECT client;
-    GetClientRect(pad(), &client);
-    PAINTSTRUCT paint;
-    BeginPaint(pad(), &paint);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previousBitmap = SelectObject(memory, w.padBitmap);
-    // Equal ends make the corner dot.
-    drawStrokePiece(plugin.style, memory, client, x1 - w.padLeft, y1 - w.padTop, x2 - w.padLeft, y2 - w.padTop,
-                    colour, width, plugin.settings.padTips ? label : nullptr);
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
-    EndPaint(pad(), &paint);
+    Segment segment = {x1, y1, x2, y2, colour, width, label};
+    drawIntoPad(drawSegment, &segment);
     InvalidateRect(pad(), nullptr, FALSE);
 }
 
@@ -100,7 +96,7 @@ LRESULT CALLBACK padWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         plugin.windows.padWindow = nullptr;  // a later start must not place a dead window
         return 0;
     case WM_PAINT:
-        onPaint(window);
+        paintThroughMemory(window, plugin.windows.padBitmap, drawCaption);
         return 0;
     case WM_WINDOWPOSCHANGING:
         // The pad is moved to the cursor while hidden, so that move is never snapped.

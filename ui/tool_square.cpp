@@ -7,6 +7,7 @@
 #include "host/settings_keys.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/paint_frame.h"
 #include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
 
@@ -33,22 +34,9 @@ void onDestroy(HWND window) {
     plugin.windows.toolSquareWindow = nullptr;
 }
 
-void onPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC screen = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previousBitmap = SelectObject(memory, picture);
+void drawToolSquare(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, plugin.style.styleRecord, 1);
     drawStyleCaption(memory, client, plugin.settings.toolSquareText);
-    const RECT& r = paint.rcPaint;
-    BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
-    SelectObject(memory, previousBitmap);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    EndPaint(window, &paint);
 }
 
 // Every change of position, size, z-order or visibility is stored, so the rc file always
@@ -79,7 +67,7 @@ LRESULT CALLBACK toolSquareWindowProc(HWND window, UINT message, WPARAM wParam, 
         onDestroy(window);
         return 0;
     case WM_PAINT:
-        onPaint(window);
+        paintThroughMemory(window, nullptr, drawToolSquare);
         return 0;
     case WM_WINDOWPOSCHANGING:
         snapWhileVisible(window, reinterpret_cast<WINDOWPOS*>(lParam));
