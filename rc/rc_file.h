@@ -45,6 +45,9 @@ constexpr size_t kRcReasonSize = 192;
 // How long a writer waits for another writer of the same file before it gives up: a rewrite
 // takes milliseconds, so only a hung or stopped writer holds the lock that long.
 constexpr unsigned kRcLockWaitMs = 2000;
+// While others keep replacing the file (they are taking their turns, none is stuck), a writer
+// waits on, at most this many times as long.
+constexpr unsigned kRcLockWaitTurns = 10;
 struct RcWriteResult {
     RcWriteStatus status;
     char reason[kRcReasonSize];  // "the file is read-only", "Permission denied", ...; "" when written
@@ -78,8 +81,8 @@ RcTextLine rcLineAt(const char* text, size_t size, size_t at);
 // device: it is never opened, so nothing blocks) and a read-only one.
 // A value's surrounding blanks do not survive a read. Writers of one file take turns, also
 // across processes and between the Windows and the POSIX build (a lock on "NAME.lock" beside
-// the file, which stays); a writer waits at most kRcLockWaitMs for its turn. The new text and
-// the rename are on the disk before it returns; the file keeps its permissions (the temporary
+// the file, which stays); a writer waits at most kRcLockWaitMs for one that gets nowhere. The
+// new text and the rename are on the disk before it returns; the file keeps its permissions (the temporary
 // has them before its first byte), and a symbolic link stays a link to the changed file.
 bool rcWriteString(const char* path, const char* key, const char* value, RcWriteResult* result = nullptr);
 // Several values in one read-modify-rename, in order (a later value of the same key wins);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -132,10 +133,23 @@ bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
     range.l_whence = SEEK_SET;
     range.l_start = 0;
     range.l_len = 1;
-    long long giveUp = nowMs() + kRcLockWaitMs;
+    // The bound is for a writer that holds the lock and gets nowhere: while the file keeps
+    // being replaced, other writers are taking their turns, and this one waits on (up to
+    // kRcLockWaitTurns bounds), polling, so it does not depend on who the kernel wakes first.
+    long long start = nowMs(), giveUp = start + kRcLockWaitMs;
+    struct stat seen = {};
+    stat(path, &seen);
     useconds_t pause = 1000;
     while (fcntl(lock.fd, F_OFD_SETLK, &range) != 0) {
-        if (errno != EAGAIN && errno != EACCES && errno != EINTR) {
+        int error = errno;
+        struct stat now = {};
+        if (stat(path, &now) == 0 && (now.st_ino != seen.st_ino || now.st_mtim.tv_nsec != seen.st_mtim.tv_nsec ||
+                                      now.st_mtim.tv_sec != seen.st_mtim.tv_sec)) {
+            seen = now;
+            giveUp = std::min(nowMs() + kRcLockWaitMs, start + static_cast<long long>(kRcLockWaitMs) * kRcLockWaitTurns);
+        }
+        if (error != EAGAIN && error != EACCES && error != EINTR) {
+            errno = error;
             failWithErrno(result, "cannot lock it: ");
             close(lock.fd);
             return false;

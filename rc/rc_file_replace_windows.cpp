@@ -125,12 +125,24 @@ bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return failWithError(result, "cannot open its lock file: ", GetLastError());
     // Polled rather than waited for: under Wine a wait would not see a native writer's lock go.
-    DWORD giveUp = GetTickCount() + kRcLockWaitMs;
+    // The bound is for a writer that holds the lock and gets nowhere: while the file keeps
+    // being replaced, other writers are taking their turns, and this one waits on (up to
+    // kRcLockWaitTurns bounds).
+    DWORD start = GetTickCount(), giveUp = start + kRcLockWaitMs;
+    WIN32_FILE_ATTRIBUTE_DATA seen = {};
+    GetFileAttributesExA(path, GetFileExInfoStandard, &seen);
     DWORD pause = 1;
     for (;;) {
         OVERLAPPED at = {};
         if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) break;
         DWORD error = GetLastError();
+        WIN32_FILE_ATTRIBUTE_DATA now = {};
+        if (GetFileAttributesExA(path, GetFileExInfoStandard, &now) &&
+            CompareFileTime(&now.ftLastWriteTime, &seen.ftLastWriteTime) != 0) {
+            seen = now;
+            DWORD later = GetTickCount() + kRcLockWaitMs, last = start + kRcLockWaitMs * kRcLockWaitTurns;
+            giveUp = static_cast<LONG>(later - last) > 0 ? last : later;
+        }
         if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
             CloseHandle(file);
             return failWithError(result, "cannot lock it: ", error);

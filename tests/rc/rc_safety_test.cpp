@@ -1,6 +1,7 @@
 // Tests that rc writes survive crashes, rivals and planted files: nothing lost, nothing left.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "rc/rc_file.h"
@@ -49,7 +50,11 @@ TEST(RcWriteRivals, TwoProcessesWritingDifferentKeysLoseNothing) {
         return [&path, name] {
             for (int i = 0; i < 300; ++i) {
                 std::string key = std::string(1, name) + std::to_string(i) + ":";
-                if (!rcWriteInt(path.c_str(), key.c_str(), i)) return false;
+                RcWriteResult result;
+                if (!rcWriteInt(path.c_str(), key.c_str(), i, &result)) {
+                    std::fprintf(stderr, "%s: %s\n", key.c_str(), result.reason);  // says why in the test's output
+                    return false;
+                }
             }
             return true;
         };
