@@ -1,4 +1,4 @@
-// trazzle-check tests: rc files in, exact diagnostics and status out; a sheet's cards; a learning case.
+// trazzle-check tests: its command line, the order, streams and exit status of what it prints; a sheet's cards; learning.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #endif
 
 #include "training/gesture_producibility.h"
+#include "tests/hostile_rc.h"
 #include "tests/tool_run.h"
 #include "tools/check/check.h"
 
@@ -47,36 +48,26 @@ std::string readFile(const fs::path& path) {
 
 const std::string kExamples = TRAZZLE_EXAMPLES;
 
-TEST(Check, RcFilesGiveTheirExactDiagnostics) {
+// The checks' findings are tested with the checker; here, what the command line makes of them:
+// both checks' findings on standard output in line order, --quiet keeping the errors, the exit
+// status from the worst finding, and files it cannot read named on standard error.
+TEST(Check, PrintsTheFindingsInLineOrderAndExitsWithTheWorst) {
     fs::path folder = scratch("rc");
-    write(folder / "warn.rc", "trazzle.plugin.transparency.alpha: -1\r\n"
-                              "Trazzle.Plugin.Gesture2: tr br\n"
-                              "trazzle.plugin.command2: calc.exe\n"
-                              "TRAZZLE.PLUGIN.GESTURE2: br\n");
-    std::string warn = (folder / "warn.rc").string();
-    std::string broken = kExamples + "/broken.rc";
-    const std::string brokenOut =
-        broken + ":4: error: \"12px\" is not a whole decimal number within 32 bits; the plugin uses the default, 10\n" +
-        broken + ":5: warning: alpha 300 is outside 0 to 255; the plugin uses its low 8 bits, 44\n" +
-        broken + ":6: error: hotkey 300 is outside 1 to 254; no key can ever press it\n" +
-        broken + ":7: error: \"maybe\" is not a boolean (true/false, yes/no, on/off, 1/0); the plugin uses the default, true\n" +
-        broken + ":8: warning: \"trazzle.plugin.hotkey:\" is repeated; the plugin uses line 6 and ignores this one\n" +
-        broken + ":11: error: unknown key \"trazzle.plugin.gestrue3:\", never read by the plugin; did you mean \"trazzle.plugin.gesture3:\"?\n" +
-        broken + ":13: error: slot 25 does not exist (slots are 0 to 24); \"trazzle.plugin.gesture25:\" is never read\n" +
-        broken + ":14: error: slot 25 does not exist (slots are 0 to 24); \"trazzle.plugin.command25:\" is never read\n" +
-        broken + ":19: warning: slot 1 (\"br tr br\"): the slip \"tr br tr br\" launches slot 0 calc.exe: \"tr br tr\" occurs, score 0.73\n" +
-        broken + ":19: warning: slot 1 (\"br tr br\"): the slip \"br tr br tr\" launches slot 0 calc.exe: \"tr br tr\" occurs, score 0.73\n" +
-        broken + ":19: note: slot 1 (\"br tr br\") catches 6 of its 19 one-token slips\n" +
-        broken + ":23: error: slot 2: \"tr  br\" is not corner tokens separated by single blanks (tr tl br bl rd ru ld lu)\n" +
-        broken + ":26: error: slot 3: no stroke can produce \"tr tr\": \"tr\" cannot follow \"tr\" (only tl, br, rd, lu can)\n" +
-        broken + ":29: error: slot 4 has a gesture and no command; drawing it asks the host to start an empty command\n" +
-        broken + ":31: error: slot 5 has the same gesture text as slot 1 (\"br tr br\"); slot 1 always wins\n" +
-        broken + ":38: warning: the file name is 84 characters long; the status text shows it cut: \"Trazzle Command -> a-program-whose-file-name-is-far-too-long-to-show-in-the-status-text-of-the-host\"\n" +
-        broken + ":42: warning: the text is 113 characters long; the plugin keeps the first 99, up to \"...s of every\"\n";
-    std::string brokenErrors;
-    std::istringstream lines(brokenOut);
-    for (std::string line; std::getline(lines, line);)
-        if (line.find(": error: ") != std::string::npos) brokenErrors += line + "\n";
+    // Line 2's warning is a setting's, lines 1 and 5 are the slots'.
+    std::string mixed = (folder / "mixed.rc").string(), warn = (folder / "warn.rc").string();
+    write(mixed, "trazzle.plugin.gesture4: rd\n"
+                 "trazzle.plugin.transparency.alpha: -1\n"
+                 "trazzle.plugin.gesture0: tr br tr\ntrazzle.plugin.command0: calc.exe\n"
+                 "trazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: winver.exe\n");
+    write(warn, "trazzle.plugin.transparency.alpha: -1\n");
+    const std::string error =
+        mixed + ":1: error: slot 4 has a gesture and no command; drawing it asks the host to start an empty command\n";
+    const std::string alpha = ": warning: alpha -1 is outside 0 to 255; the plugin uses its low 8 bits, 255\n";
+    const std::string mixedOut =
+        error + mixed + ":2" + alpha +
+        mixed + ":5: warning: slot 1 (\"br tr br\"): the slip \"tr br tr br\" launches slot 0 calc.exe: \"tr br tr\" occurs, score 0.73\n" +
+        mixed + ":5: warning: slot 1 (\"br tr br\"): the slip \"br tr br tr\" launches slot 0 calc.exe: \"tr br tr\" occurs, score 0.73\n" +
+        mixed + ":5: note: slot 1 (\"br tr br\") catches 6 of its 19 one-token slips\n";
 
     struct Case {
         std::vector<std::string> args;
@@ -86,12 +77,9 @@ TEST(Check, RcFilesGiveTheirExactDiagnostics) {
     };
     const Case cases[] = {
         {{kExamples + "/trazzle.rc"}, 0, "", ""},
-        {{broken}, 2, brokenOut, ""},
-        {{"--quiet", broken}, 2, brokenErrors, ""},
-        {{warn}, 1,
-         warn + ":1: warning: alpha -1 is outside 0 to 255; the plugin uses its low 8 bits, 255\n" +
-             warn + ":4: warning: \"TRAZZLE.PLUGIN.GESTURE2:\" is repeated; the plugin uses line 2 and ignores this one\n",
-         ""},
+        {{mixed}, 2, mixedOut, ""},
+        {{"--quiet", mixed}, 2, error, ""},
+        {{warn}, 1, warn + ":1" + alpha, ""},
         {{(folder / "missing.rc").string()}, 2, "",
          "trazzle-check: error: cannot read \"" + (folder / "missing.rc").string() +
              "\": No such file or directory\n"},
@@ -110,26 +98,12 @@ TEST(Check, RcFilesGiveTheirExactDiagnostics) {
     fs::remove_all(folder);
 }
 
-// What an editor, a paste or a hostile file can put into an rc file: each is reported, and
-// nothing reaches the terminal or the sheet raw.
-TEST(Check, HostileTextsAreReportedAndQuoted) {
+// A hostile file's texts reach the sheet only escaped (its findings are the checker's).
+TEST(Check, HostileTextsReachTheSheetEscaped) {
     fs::path folder = scratch("hostile");
     std::string rc = (folder / "h.rc").string(), svg = (folder / "h.svg").string();
-    write(rc, "\xEF\xBB\xBFtrazzle.plugin.gesture0: br\n"
-              "trazzle.plugin.gesture1: tr\n"
-              "trazzle.plugin.command1: \x1b]0;owned\x07\xff.exe\n" +
-                  std::string("trazzle.plugin.gesture2: br\0 tr\n", 32) +
-                  "trazzle.plugin.command2: " + std::string(100000, 'c') + "\n" +
-                  "trazzle.plugin." + std::string(100000, 'k') + ": \x1b[2J\n"
-                  "trazle.plugin.gesture3: tr\n");
+    write(rc, hostileRcText());
     Outcome outcome = check({"--sheet", svg, rc});
-    EXPECT_EQ(outcome.out,
-              rc + ":1: error: the file starts with a UTF-8 byte order mark, which the plugin takes as part of the key: it never reads \"trazzle.plugin.gesture0:\"; save the file without the mark\n" +
-              rc + ":4: error: the value holds a zero byte after 2 characters; the plugin reads only \"br\"\n" +
-              rc + ":5: warning: the text is 100000 characters long; the plugin keeps the first 99, up to \"...cccccccccc\"\n" +
-              rc + ":5: warning: the file name is 99 characters long; the status text shows it cut: \"Trazzle Command -> " + std::string(80, 'c') + "\"\n" +
-              rc + ":6: error: unknown key \"trazzle.plugin." + std::string(45, 'k') + "\"..., never read by the plugin; did you mean \"trazzle.plugin.hotkey:\"?\n" +
-              rc + ":7: error: unknown key \"trazle.plugin.gesture3:\", never read by the plugin; did you mean \"trazzle.plugin.gesture3:\"?\n");
     EXPECT_EQ(outcome.status, 2);
     std::string sheet = readFile(svg);
     EXPECT_NE(sheet.find(">\\x1b]0;owned\\x07\\xff.exe<"), std::string::npos);
