@@ -109,14 +109,6 @@ TEST_F(ReplayFiles, SlotTextsAreCutToNinetyNineCharacters) {
                                std::string(35, 'f') + "\n");
 }
 
-TEST_F(ReplayFiles, StatusIsCutAtNinetyNineCharacters) {
-    std::string rc = write("trazzle.rc", "trazzle.plugin.gesture3: tr\ntrazzle.plugin.command3: " +
-                                             std::string(95, 'g') + "\n");
-    Outcome outcome = replay({"--rc", rc, "--text", "tr"});
-    EXPECT_EQ(outcome.out, "gesture: tr\nslot: 3\ndirectory: \nfile: " + std::string(95, 'g') +
-                               "\nargument: \nstatus: Trazzle Command -> " + std::string(80, 'g') + "\n");
-}
-
 TEST(Replay, HelpExplainsTheTokens) {
     Outcome outcome = replay({"--help"});
     EXPECT_EQ(outcome.status, 0);
@@ -212,14 +204,5 @@ TEST(Replay, AFailedOutputIsReported) {
     EXPECT_EQ(readAllAndClose(err), "trazzle-replay: error: cannot write the output: No space left on device\n");
 }
 #endif
-
-TEST_F(ReplayFiles, ALongStrokeKeepsOnlyTheLastTokens) {
-    // A zigzag of 40 corners: the text restarts at the 34th.
-    std::string stroke = "0 0\n";
-    for (int leg = 0; leg <= 40; ++leg)
-        stroke += std::to_string(20 * (leg + 1)) + " " + (leg % 2 == 0 ? "20" : "0") + "\n";
-    Outcome outcome = replay({"-"}, stroke);
-    EXPECT_EQ(outcome.out, "gesture: tr br tr br tr br tr\n");
-}
 
 }  // namespace
