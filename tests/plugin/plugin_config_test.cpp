@@ -52,8 +52,10 @@ TEST(Configuration, HostileValuesGiveTheirDefinedBehaviourAndNothingOverflows) {
                      "trazzle.plugin.x: 2147483647\ntrazzle.plugin.y: -2147483648\n"
                      "trazzle.plugin.transparency.enabled: 1\ntrazzle.plugin.transparency.alpha: -5\n"
                      "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: v.exe\n";
-    std::string longTexts = "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: " + std::string(5000, 'c') +
-                            "\ntrazzle.plugin.argument0: " + std::string(5000, 'a') + "\n";
+    // A command of 5000 characters, a folder and a file: cut to 99, its file name is short (the
+    // status text's cut of a long one is tested with the launcher).
+    std::string longTexts = "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: " + std::string(90, 'd') + "\\" +
+                            std::string(4909, 'c') + "\ntrazzle.plugin.argument0: " + std::string(5000, 'a') + "\n";
     // 10 KB after the alpha word: digits far past the 32-bit range saturate.
     std::string huge = "@trazzleInternal TransparencyAlpha " + std::string(10000, '9');
     PluginSession s = runPlugin(rc.c_str(),
@@ -66,10 +68,11 @@ TEST(Configuration, HostileValuesGiveTheirDefinedBehaviourAndNothingOverflows) {
         "window [trazzle] visible=1 x=0 y=-32768 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=251",
         "WriteInt RC \"trazzle.plugin.transparency.alpha:\" 2147483647",
         "window [trazzle] visible=1 x=0 y=-32768 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=255",
-        // Slot texts are cut to 99 characters, the status text's file part to 80.
-        "status \"Trazzle -> |br|\"", "status \"Trazzle Command -> " + std::string(80, 'c') + "\"",
-        "VTExecute owner=0 operation=\"\" command=\"" + std::string(99, 'c') + "\" arguments=\"" +
-            std::string(99, 'a') + "\" directory=\"\" show=1 flag=1"};
+        // Slot texts are cut to 99 characters: the command to its 90-character folder, the
+        // backslash and 8 characters of its file.
+        "status \"Trazzle -> |br|\"", "status \"Trazzle Command -> cccccccc\"",
+        "VTExecute owner=0 operation=\"\" command=\"cccccccc\" arguments=\"" + std::string(99, 'a') +
+            "\" directory=\"" + std::string(90, 'd') + "\" show=1 flag=1"};
     Lines picked;
     for (const std::string& line : only(scriptPart(s.log), {"window", "WriteInt", "status", "VTExecute"}))
         if (line.find("alpha:") != std::string::npos || line.compare(0, 8, "WriteInt") != 0) picked.push_back(line);

@@ -7,12 +7,88 @@
 #include <string>
 #include <vector>
 
+#include "tests/rc/temp_dir.h"
 #include "training/stroke_file.h"
 #include "training/stroke_file_create.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+// A stroke file's text read from its path ("STROKE" in the reason stands for it) or, for "-",
+// from the stream given: either the points or the one line saying why it is refused.
+struct ReadCase {
+    const char* name;
+    const char* path;  // "STROKE" or "-"
+    std::string text;
+    std::vector<ScreenPoint> points;  // when read
+    std::string problem;              // when refused
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+std::string pointsText(const std::vector<ScreenPoint>& points) {
+    std::string text;
+    for (ScreenPoint point : points) text += std::to_string(point.x) + " " + std::to_string(point.y) + "\n";
+    return text;
+}
+
+class Read : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(Read, GivesThePointsOrOneLineWhy) {
+    const ReadCase& c = GetParam();
+    TempDir temp;
+    fs::path file = temp.dir / "stroke.txt";
+    temp.put("stroke.txt", c.text);
+    bool fromStdin = std::string(c.path) == "-";
+    FILE* in = fromStdin ? std::fopen(file.string().c_str(), "rb") : nullptr;
+    std::string expected = c.problem;
+    for (size_t at; (at = expected.find("STROKE")) != std::string::npos;) expected.replace(at, 6, file.string());
+
+    std::vector<ScreenPoint> points;
+    std::string problem;
+    bool read = readStrokeFile(fromStdin ? "-" : file.string().c_str(), in, points, problem);
+    if (in) std::fclose(in);
+    EXPECT_EQ(read, expected.empty());
+    EXPECT_EQ(problem, expected);
+    if (read) {
+        EXPECT_EQ(pointsText(points), pointsText(c.points));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StrokeFile, Read,
+    ::testing::Values(
+        ReadCase{"EverySeparatorOnStandardInput", "-", "  100,100\r\n110 ,90\n\n# comment\n120\t80\r\n130, 90\n  140   100  ",
+                 {{100, 100}, {110, 90}, {120, 80}, {130, 90}, {140, 100}}, ""},
+        ReadCase{"NotTwoIntegers", "STROKE", "1 2\n3\n", {}, "STROKE:2: expected two integers \"x y\", got \"3\""},
+        ReadCase{"ThreeNumbers", "STROKE", "1 2 3\n", {}, "STROKE:1: expected two integers \"x y\", got \"1 2 3\""},
+        ReadCase{"TwoCommas", "STROKE", "# start\n1,,2\n", {}, "STROKE:2: expected two integers \"x y\", got \"1,,2\""},
+        ReadCase{"NoSeparator", "STROKE", "1-2\n", {}, "STROKE:1: expected two integers \"x y\", got \"1-2\""},
+        ReadCase{"Fraction", "STROKE", "1.5 2\n", {}, "STROKE:1: expected two integers \"x y\", got \"1.5 2\""},
+        ReadCase{"OnStandardInput", "-", "\n\nx y\n", {}, "<stdin>:3: expected two integers \"x y\", got \"x y\""},
+        ReadCase{"AboveTheRange", "STROKE", "0 0\n2147483648 0\n", {},
+                 "STROKE:2: number outside the signed 32-bit range in \"2147483648 0\""},
+        ReadCase{"BelowTheRange", "STROKE", "0 -2147483649\n", {},
+                 "STROKE:1: number outside the signed 32-bit range in \"0 -2147483649\""},
+        ReadCase{"NoPoints", "STROKE", "# nothing\n\n", {}, "STROKE: no points: the stroke needs at least its start point"},
+        ReadCase{"LineTooLong", "STROKE", "1 2\n" + std::string(5000, '7') + "\n", {},
+                 "STROKE:2: line longer than 4096 characters"},
+        ReadCase{"QuotedLineIsCutAndEscaped", "STROKE", "1 \x1b[31m" + std::string(100, 'y') + "\n", {},
+                 "STROKE:1: expected two integers \"x y\", got \"1 \\x1b[31m" + std::string(53, 'y') + "\"..."},
+        ReadCase{"TooManyPoints", "-", [] {
+                     std::string points;
+                     for (int i = 0; i <= 1000000; ++i) points += "0 0\n";
+                     return points;
+                 }(), {}, "<stdin>:1000001: more than 1000000 points"}),
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+TEST(StrokeFile, AMissingFileIsNamed) {
+    TempDir temp;
+    std::string missing = temp.path("missing.txt");
+    std::vector<ScreenPoint> points;
+    std::string problem;
+    EXPECT_FALSE(readStrokeFile(missing.c_str(), nullptr, points, problem));
+    EXPECT_EQ(problem.rfind("cannot read stroke file \"" + missing + "\": ", 0), 0u) << problem;
+}
 
 // A stroke file's text read from its path ("STROKE" in the reason stands for it) or, for "-",
 // from the stream given: either the points or the one line saying why it is refused.
