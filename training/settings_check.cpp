@@ -220,9 +220,7 @@ void checkCommands(const RcFile& rc, std::vector<Diagnostic>& out) {
         planLaunch(rc.table, slot, plan);
         size_t length = std::strlen(plan.file);
         if (length <= kLaunchTextSize - 1 - std::strlen("Trazzle Command -> ")) continue;
-        char key[64];
-        std::snprintf(key, sizeof key, "trazzle.plugin.command%d:", slot);
-        out.push_back({lineOfKey(rc, key), kWarning,
+        out.push_back({lineOfKey(rc, slotKeyOf(kSlotCommand, slot)), kWarning,
                        textf("the file name is %d characters long; the status text shows it cut: "
                               "\"%s\"",
                               static_cast<int>(length), plan.status)});

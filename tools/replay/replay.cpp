@@ -1,6 +1,8 @@
 // trazzle-replay: replays a recorded stroke or a gesture text through the engine and reports the outcome.
 #include "tools/replay/replay.h"
 
+#include "training/checker.h"
+
 #include <cerrno>
 #include <cinttypes>
 #include <cstdarg>
@@ -106,22 +108,6 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
     return false;
 }
 
-// The rc file's text, read once: the 75 slot keys are then found in memory.
-int32_t rcInt(void* text, const char* key, int32_t defaultValue) {
-    const std::string& rc = *static_cast<std::string*>(text);
-    return rcTextReadInt(rc.data(), rc.size(), key, defaultValue);
-}
-
-bool rcBool(void* text, const char* key, bool defaultValue) {
-    const std::string& rc = *static_cast<std::string*>(text);
-    return rcTextReadBool(rc.data(), rc.size(), key, defaultValue);
-}
-
-void rcString(void* text, const char* key, const char* defaultValue, char* out, size_t outSize) {
-    const std::string& rc = *static_cast<std::string*>(text);
-    rcTextReadString(rc.data(), rc.size(), key, defaultValue, out, outSize);
-}
-
 // The slots as the plugin reads them: the same keys, order and cut to 99 characters. The
 // file is read once, so a pipe works too; a folder or a read error is refused.
 bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
@@ -135,8 +121,7 @@ bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
         fail(err, "rc file \"%s\" is larger than %d bytes", printableText(rcPath).c_str(), kMaxRcBytes);
         return false;
     }
-    SettingsReader reader = {rcInt, rcBool, rcString, &text};
-    readGestureSlots(reader, table);
+    readSlotsOfText(text.data(), text.size(), table);
     return true;
 }
 
