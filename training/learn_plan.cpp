@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -25,8 +26,13 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
         if (hasExamples[slot]) setup.roles[slot] = kSlotLearned;
     if (!rc) return;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (setup.roles[slot] == kSlotLearned) continue;
-        if (rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
+        // A slot without a command cannot launch anything: a text for it would only be an
+        // error, so it keeps what it has, and its examples only warn the other slots off.
+        if (hasExamples[slot] && rc->commands[slot][0] != '\0') {
+            setup.currentTexts[slot] = rc->gestures[slot];
+            continue;
+        }
+        if (!hasExamples[slot] && rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
             setup.roles[slot] = kSlotFree;
             continue;
         }
@@ -39,6 +45,35 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
                 break;
             }
     }
+}
+
+void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc, GestureTable& out) {
+    out = rc;
+    auto put = [](char* field, const std::string& value) { std::snprintf(field, kSlotTextSize, "%s", value.c_str()); };
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (setup.roles[slot] == kSlotLearned) {
+            put(out.gestures[slot], learned.texts[slot]);
+        } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
+            put(out.gestures[slot], learned.texts[slot]);
+            put(out.commands[slot], rc.commands[learned.owners[slot]]);
+            put(out.arguments[slot], rc.arguments[learned.owners[slot]]);
+        }
+    }
+}
+
+std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& proposed) {
+    RcFile after = rc;
+    after.table = proposed;
+    std::vector<Diagnostic> was, now;
+    checkSlots(rc, was, nullptr);
+    checkSlots(after, now, nullptr);
+    std::set<std::string> known;
+    for (const Diagnostic& d : was)
+        if (d.severity == kError) known.insert(d.text);
+    std::vector<std::string> errors;
+    for (const Diagnostic& d : now)
+        if (d.severity == kError && !known.count(d.text)) errors.push_back(d.text);
+    return errors;
 }
 
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {

@@ -220,8 +220,8 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     const std::string learned =
         "trazzle.plugin.gesture0: tr br tr\n"
         "trazzle.plugin.gesture1: br tr\n"
-        "# variant of slot 0\n"
-        "trazzle.plugin.gesture4: tr\n"
+        "# variant of slot 0, for 3 of its 6 examples\n"
+        "trazzle.plugin.gesture4: tr br\n"
         "trazzle.plugin.command4: C:\\Tools\\m.exe\n"
         "trazzle.plugin.argument4: -m \"x\"\n"
         "examples: 12 right, 0 wrong, 0 nothing (5-fold cross-validation: each fold judged by "
@@ -238,7 +238,7 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     EXPECT_EQ(applied.out, learned +
                                "applied: trazzle.plugin.gesture0: tr br tr (was \"tr\")\n"
                                "applied: trazzle.plugin.gesture1: br tr (was \"\")\n"
-                               "applied: trazzle.plugin.gesture4: tr (was \"\")\n"
+                               "applied: trazzle.plugin.gesture4: tr br (was \"\")\n"
                                "applied: trazzle.plugin.command4: C:\\Tools\\m.exe (was \"\")\n"
                                "applied: trazzle.plugin.argument4: -m \"x\" (was \"\")\n");
     EXPECT_EQ(applied.status, 0);
@@ -252,7 +252,7 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
                             "trazzle.plugin.command3: calc.exe\r\n"
                             "trazzle.plugin.hotkey: 123\r\n"
                             "trazzle.plugin.gesture1: br tr\r\n"
-                            "trazzle.plugin.gesture4: tr\r\n"
+                            "trazzle.plugin.gesture4: tr br\r\n"
                             "trazzle.plugin.command4: C:\\Tools\\m.exe\r\n"
                             "trazzle.plugin.argument4: -m \"x\"\r\n");
     // Applied once, the rc file already holds what learning gives.
