@@ -108,3 +108,37 @@ TEST(Learner, CountsAStrokeOnceWithItsVariants) {
 }
 
 }  // namespace
+
+namespace {
+
+// A learned slot's text in the rc file: kept when its examples say nothing (strokes of a press
+// only) or show nothing better, replaced when a new text does better on examples it was not
+// learned from. Slot 1 is fixed with "br tr br", a text no other slot may take: the Ws' whole
+// strokes are its, and slot 0 learns a text for the short ones.
+TEST(Learner, KeepsASlotsTextUnlessANewOneDoesBetterAndNeverRepeatsAnother) {
+    struct Case {
+        const char* what;
+        const char* current;
+        std::vector<std::pair<int, const char*>> ways;
+        const char* learned;
+    } const cases[] = {
+        {"press-only strokes", "br", {{0, ""}}, "0 for 0: br\n1 for 1: br tr br\n"},
+        {"strokes that are its text", "br", {{0, "br"}}, "0 for 0: br\n1 for 1: br tr br\n"},
+        {"strokes of another text", "tr", {{0, "rd"}}, "0 for 0: rd\n1 for 1: br tr br\n"},
+        {"a text the rc file holds", "", {{0, "br tr br"}, {0, "br tr"}}, "0 for 0: tr\n1 for 1: br tr br\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LearnSetup setup;
+        clearLearnSetup(setup);
+        setup.roles[0] = kSlotLearned;
+        setup.currentTexts[0] = c.current;
+        setup.roles[1] = kSlotFixed;
+        setup.fixedTexts[1] = "br tr br";
+        SlotTexts learned;
+        learnSlotTexts(threeOfEach(c.ways), setup, learned);
+        EXPECT_EQ(describe(learned), c.learned);
+    }
+}
+
+}  // namespace
