@@ -65,7 +65,7 @@ void printTakenByRc(const SlotTexts& learned, const LearnSetup& setup, const std
 void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
                         const std::vector<LearnExample>& examples, const RcFile* rc, FILE* out) {
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (rc && setup.roles[slot] == kSlotFixed && learned.owners[slot] == slot && rc->table.commands[slot][0] == '\0') {
+        if (rc && setup.roles[slot] == kSlotFixed && rc->table.commands[slot][0] == '\0') {
             bool hasExamples = false;
             for (const LearnExample& example : examples) hasExamples = hasExamples || example.slot == slot;
             if (hasExamples) printLine(out, textf("# slot %d not learned: it has no command; give it one first", slot));
