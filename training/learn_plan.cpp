@@ -94,6 +94,17 @@ std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup&
     return changes;
 }
 
+int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& examples, int slot, int* of) {
+    int count = 0;
+    *of = 0;
+    for (const LearnExample& example : examples) {
+        if (!example.drawn || example.slot != learned.owners[slot]) continue;
+        ++*of;
+        count += chosenSlot(learned, example.text) == slot;
+    }
+    return count;
+}
+
 bool launchesAs(const GestureTable& table, int chosen, int wanted) {
     return chosen != kNoSlot && (chosen == wanted || sameLaunch(table, chosen, wanted));
 }

@@ -33,5 +33,8 @@ std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& pro
 // and argument, where they differ from what `rc` holds.
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc);
 
+// How many of its learned slot's examples as drawn the variant in `slot` launches, of `of`.
+int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& examples, int slot, int* of);
+
 // Whether launching `chosen` (kNoSlot for none) under `table` starts what slot `wanted` starts.
 bool launchesAs(const GestureTable& table, int chosen, int wanted);

@@ -32,18 +32,6 @@ std::string launchWords(const SlotTexts& config, const RcFile* rc, int slot) {
     return words;
 }
 
-// How many drawn examples of slot `owner` the text of `slot` launches rightly.
-int served(const std::vector<LearnExample>& examples, const SlotTexts& learned, int slot, int owner, int* of) {
-    int count = 0;
-    *of = 0;
-    for (const LearnExample& example : examples) {
-        if (!example.drawn || example.slot != owner) continue;
-        ++*of;
-        count += chosenSlot(learned, example.text) == slot;
-    }
-    return count;
-}
-
 // The learned slots whose examples launch a slot the rc file keeps: those strokes cannot be
 // taught to the learned slot, which the person should know.
 void printTakenByRc(const SlotTexts& learned, const LearnSetup& setup, const std::vector<LearnExample>& examples,
@@ -87,7 +75,7 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
         int owner = learned.owners[slot], of = 0;
-        int count = served(examples, learned, slot, owner, &of);
+        int count = variantServes(learned, examples, slot, &of);
         printLine(out, textf("# variant of slot %d, for %d of its %d examples%s", owner, count, of,
                              count == 0 ? " (and for how they may be drawn next)" : ""));
         printRcLine(out, "gesture", slot, learned.texts[slot]);
