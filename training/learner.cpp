@@ -475,6 +475,17 @@ std::vector<int> foldsOf(const std::vector<LearnExample>& examples) {
 
 namespace {
 
+// `config` with `slot` back on the text it has, and its variants gone.
+SlotTexts withCurrentText(const SlotTexts& config, const LearnSetup& setup, int slot) {
+    SlotTexts kept = config;
+    kept.texts[slot] = setup.currentTexts[slot];
+    kept.owners[slot] = slot;
+    for (int variant = 0; variant < kGestureSlotCount; ++variant)
+        if (setup.roles[variant] == kSlotFree && kept.owners[variant] == slot)
+            kept.texts[variant].clear(), kept.owners[variant] = kNoSlot;
+    return kept;
+}
+
 // What the searches on four fifths of the examples did on the fifth each left out.
 struct HeldOut {
     std::map<TextOwner, int> texts;  // what each chosen text added there, against it left out
@@ -506,13 +517,7 @@ void judgeFolds(const std::vector<LearnExample>& examples, const LearnSetup& set
         for (int slot = 0; slot < kGestureSlotCount; ++slot) {
             const std::string& current = setup.currentTexts[slot];
             if (setup.roles[slot] != kSlotLearned || current.empty() || config.texts[slot] == current) continue;
-            SlotTexts kept = config;
-            kept.texts[slot] = current;
-            kept.owners[slot] = slot;
-            for (int variant = 0; variant < kGestureSlotCount; ++variant)
-                if (setup.roles[variant] == kSlotFree && kept.owners[variant] == slot)
-                    kept.texts[variant].clear(), kept.owners[variant] = kNoSlot;
-            held.newWorth[slot] += worthOn(config, out) - worthOn(kept, out);
+            held.newWorth[slot] += worthOn(config, out) - worthOn(withCurrentText(config, setup, slot), out);
         }
     }
 }
@@ -530,10 +535,19 @@ void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup&
     std::set<TextOwner> banned;
     for (const auto& entry : held.texts)
         if (entry.second < 0 || (entry.second == 0 && held.variants.count(entry.first))) banned.insert(entry.first);
-    bool pinned[kGestureSlotCount];
-    for (int slot = 0; slot < kGestureSlotCount; ++slot)
-        pinned[slot] = setup.roles[slot] == kSlotLearned && !setup.currentTexts[slot].empty() && held.newWorth[slot] <= 0;
-    search(examples, setup, banned, pinned, out);
+    // A slot whose new text did worse there keeps its own; where the fifths could not tell
+    // (too few examples, or strokes of a press only), the examples themselves decide.
+    const bool unpinned[kGestureSlotCount] = {};
+    search(examples, setup, banned, unpinned, out);
+    bool pinned[kGestureSlotCount] = {}, anyPinned = false;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        const std::string& current = setup.currentTexts[slot];
+        if (setup.roles[slot] != kSlotLearned || current.empty() || out.texts[slot] == current) continue;
+        int worth = held.newWorth[slot];
+        if (worth == 0) worth = worthOn(out, examples) - worthOn(withCurrentText(out, setup, slot), examples);
+        if (worth <= 0) pinned[slot] = anyPinned = true;
+    }
+    if (anyPinned) search(examples, setup, banned, pinned, out);
 }
 
 void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {
