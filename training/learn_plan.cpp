@@ -77,19 +77,15 @@ std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& pro
 }
 
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
+    GestureTable proposed;
+    proposedTable(learned, setup, rc, proposed);
     std::vector<RcChange> changes;
-    auto change = [&](const char* field, int slot, const std::string& value, const char* was) {
-        if (value != was) changes.push_back({keyOf(field, slot), value, was});
-    };
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (setup.roles[slot] == kSlotLearned) {
-            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
-        } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
-            int owner = learned.owners[slot];
-            change("gesture", slot, learned.texts[slot], rc.gestures[slot]);
-            change("command", slot, rc.commands[owner], rc.commands[slot]);
-            change("argument", slot, rc.arguments[owner], rc.arguments[slot]);
-        }
+        const char* fields[] = {"gesture", "command", "argument"};
+        const char* now[] = {proposed.gestures[slot], proposed.commands[slot], proposed.arguments[slot]};
+        const char* was[] = {rc.gestures[slot], rc.commands[slot], rc.arguments[slot]};
+        for (int field = 0; field < 3; ++field)
+            if (std::strcmp(now[field], was[field]) != 0) changes.push_back({keyOf(fields[field], slot), now[field], was[field]});
     }
     return changes;
 }
