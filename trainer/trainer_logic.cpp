@@ -131,6 +131,12 @@ bool unreadableStatus(int slot, const std::vector<UnreadableExample>& unreadable
     return true;
 }
 
+// Which slot a variant serves, and how many of that slot's examples it launches.
+static std::string variantWords(const LearnOutcome& outcome, int slot) {
+    int of = 0, count = variantServes(outcome.learned, outcome.examples, slot, &of);
+    return textf(" (variant of slot %d, for %d of its %d examples)", outcome.learned.owners[slot], count, of);
+}
+
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) {
     std::string report;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
@@ -138,7 +144,7 @@ std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) 
         const std::string& proposed = outcome.learned.texts[slot];
         if (role == kSlotLearned || (role == kSlotFree && !proposed.empty()))
             report += textf("slot %d: |%s| -> |%s|%s\r\n", slot, table.gestures[slot], proposed.c_str(),
-                            role == kSlotFree ? textf(" (variant of slot %d)", outcome.learned.owners[slot]).c_str() : "");
+                            role == kSlotFree ? variantWords(outcome, slot).c_str() : "");
     }
     report += "now: " + tallyText(currentTally(table, outcome.examples)) + "\r\n";
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);

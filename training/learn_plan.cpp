@@ -3,14 +3,23 @@
 
 #include "training/checker.h"
 
+#include <cstdio>
+#include <cstring>
+#include <set>
+
 void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup) {
     clearLearnSetup(setup);
     for (int slot = 0; slot < kGestureSlotCount; ++slot)
         if (hasExamples[slot]) setup.roles[slot] = kSlotLearned;
     if (!rc) return;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-        if (setup.roles[slot] == kSlotLearned) continue;
-        if (rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
+        // A slot without a command cannot launch anything: a text for it would only be an
+        // error, so it keeps what it has, and its examples only warn the other slots off.
+        if (hasExamples[slot] && rc->commands[slot][0] != '\0') {
+            setup.currentTexts[slot] = rc->gestures[slot];
+            continue;
+        }
+        if (!hasExamples[slot] && rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
             setup.roles[slot] = kSlotFree;
             continue;
         }
@@ -25,22 +34,58 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
     }
 }
 
-std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
-    std::vector<RcChange> changes;
-    auto change = [&](SlotField field, int slot, const std::string& value, const char* was) {
-        if (value != was) changes.push_back({slotKeyOf(field, slot), value, was});
-    };
+void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc, GestureTable& out) {
+    out = rc;
+    auto put = [](char* field, const std::string& value) { std::snprintf(field, kSlotTextSize, "%s", value.c_str()); };
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] == kSlotLearned) {
-            change(kSlotGesture, slot, learned.texts[slot], rc.gestures[slot]);
+            put(out.gestures[slot], learned.texts[slot]);
         } else if (setup.roles[slot] == kSlotFree && !learned.texts[slot].empty()) {
-            int owner = learned.owners[slot];
-            change(kSlotGesture, slot, learned.texts[slot], rc.gestures[slot]);
-            change(kSlotCommand, slot, rc.commands[owner], rc.commands[slot]);
-            change(kSlotArgument, slot, rc.arguments[owner], rc.arguments[slot]);
+            put(out.gestures[slot], learned.texts[slot]);
+            put(out.commands[slot], rc.commands[learned.owners[slot]]);
+            put(out.arguments[slot], rc.arguments[learned.owners[slot]]);
         }
     }
+}
+
+std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& proposed) {
+    RcFile after = rc;
+    after.table = proposed;
+    std::vector<Diagnostic> was, now;
+    checkSlots(rc, was, nullptr);
+    checkSlots(after, now, nullptr);
+    std::set<std::string> known;
+    for (const Diagnostic& d : was)
+        if (d.severity == kError) known.insert(d.text);
+    std::vector<std::string> errors;
+    for (const Diagnostic& d : now)
+        if (d.severity == kError && !known.count(d.text)) errors.push_back(d.text);
+    return errors;
+}
+
+std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
+    GestureTable proposed;
+    proposedTable(learned, setup, rc, proposed);
+    std::vector<RcChange> changes;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        const SlotField fields[] = {kSlotGesture, kSlotCommand, kSlotArgument};
+        const char* now[] = {proposed.gestures[slot], proposed.commands[slot], proposed.arguments[slot]};
+        const char* was[] = {rc.gestures[slot], rc.commands[slot], rc.arguments[slot]};
+        for (int field = 0; field < 3; ++field)
+            if (std::strcmp(now[field], was[field]) != 0) changes.push_back({slotKeyOf(fields[field], slot), now[field], was[field]});
+    }
     return changes;
+}
+
+int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& examples, int slot, int* of) {
+    int count = 0;
+    *of = 0;
+    for (const LearnExample& example : examples) {
+        if (!example.drawn || example.slot != learned.owners[slot]) continue;
+        ++*of;
+        count += chosenSlot(learned, example.text) == slot;
+    }
+    return count;
 }
 
 bool launchesAs(const GestureTable& table, int chosen, int wanted) {

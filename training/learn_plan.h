@@ -5,12 +5,15 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
+#include "training/checker.h"
 #include "training/learner.h"
 
-// A slot with examples is learned. With the rc file's slots (`rc` not null), a slot it gives a
-// gesture or a command keeps what it has and competes, and counts as right for a learned
-// slot whose command and argument it shares; any other slot is free for a variant. Without
-// them nothing is known of the other slots, and none is free.
+// A slot with examples is learned. With the rc file's slots (`rc` not null), a learned slot's
+// text there is its current one, kept unless a new one does better; a slot with examples but
+// no command keeps what it has. A slot the rc file gives a gesture or a command keeps what it
+// has and competes, and counts as right for a learned slot whose command and argument it
+// shares; any other slot is free for a variant. Without them nothing is known of the other
+// slots, and none is free.
 void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup);
 
 // One rc value that applying a learned configuration changes.
@@ -20,9 +23,18 @@ struct RcChange {
     std::string was;    // the value the slot had
 };
 
+// The slots of `rc` as they read once the learned lines are written.
+void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc, GestureTable& out);
+// The errors trazzle-check finds in the slots of `proposed` that it does not find in `rc`'s
+// own, in its words: the learner must never bring one.
+std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& proposed);
+
 // Every learned slot's gesture, and every variant's gesture with its learned slot's command
 // and argument, where they differ from what `rc` holds.
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc);
+
+// How many of its learned slot's examples as drawn the variant in `slot` launches, of `of`.
+int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& examples, int slot, int* of);
 
 // Whether launching `chosen` (kNoSlot for none) under `table` starts what slot `wanted` starts.
 bool launchesAs(const GestureTable& table, int chosen, int wanted);

@@ -2,14 +2,15 @@
 //
 // The plugin launches the slot with the longest text that occurs in the stroke's text (the
 // lowest slot on a tie), if that text is long enough for the stroke (the matcher's rules). A
-// configuration is worth its right launches less kWrongWeight times its wrong ones, counted
-// over the strokes as drawn and their variants (the same strokes a little larger, smaller or
-// turned), so the texts are chosen for the strokes a hand may draw next, not only these. The
-// search gives one slot at a time its best text with the others kept, until none changes,
+// configuration is worth kRightWorth for each right launch less kWrongCost for each wrong one,
+// counted over the strokes as drawn and their variants (the same strokes drawn again a little
+// differently, or without their first or last corner), so the texts are chosen for the strokes a hand may draw next, not only these.
+// The search gives one slot at a time its best text with the others kept, until none changes,
 // then tries each learned slot's next best texts with the others following, to leave a local
 // optimum. What it finds fits the examples it saw; so it is first run on four fifths of the
-// examples five times, and a text that did more harm than good on the fifth left out is not
-// offered when it runs on all of them.
+// examples five times, and the fifth left out judges it: a text that did harm there is not
+// offered again, a variant that did no good is dropped, and a slot keeps the text it has
+// unless the new one did better.
 #include "training/learner.h"
 
 #include <algorithm>
@@ -46,28 +47,62 @@ bool beats(int slot, int length, const Winner& current) {
 }
 
 // What launching `chosen`, which starts slot `owner`'s command, is worth for a stroke meant for
-// slot `wanted`: nothing launched is worth nothing, a wrong launch costs kWrongWeight.
+// slot `wanted`: nothing launched is worth nothing, a wrong launch costs kWrongCost.
 int launchWorth(int chosen, int owner, int wanted) {
     if (chosen == kNoSlot) return 0;
-    return owner == wanted ? 1 : -kWrongWeight;
+    return owner == wanted ? kRightWorth : -kWrongCost;
 }
 
-// Every whole-token run of every example, numbered, with the examples holding it.
+// The examples as the search weighs them: one entry for every slot and text, whatever strokes
+// give it. A stroke as drawn weighs kDrawnWeight, a variant or the drawn text without its first
+// or last corner one.
+struct Item {
+    int slot;
+    std::string text;
+    int weight;
+    std::vector<int> strokes;  // the strokes giving it, numbered from 0
+};
+
+void mergeExamples(const std::vector<LearnExample>& examples, std::vector<Item>& items, int& strokeCount) {
+    std::map<std::pair<int, std::string>, int> itemOf;
+    std::map<int, int> strokeNumbers;
+    for (size_t i = 0; i < examples.size(); ++i) {
+        const LearnExample& example = examples[i];
+        int stroke = example.stroke >= 0 ? example.stroke : -1 - int(i);
+        int number = strokeNumbers.emplace(stroke, int(strokeNumbers.size())).first->second;
+        auto add = [&](const std::string& text, int weight) {
+            auto found = itemOf.emplace(std::make_pair(example.slot, text), int(items.size()));
+            if (found.second) items.push_back({example.slot, text, 0, {}});
+            Item& item = items[found.first->second];
+            item.weight += weight;
+            if (item.strokes.empty() || item.strokes.back() != number) item.strokes.push_back(number);
+        };
+        add(example.text, example.drawn ? kDrawnWeight : 1);
+        // A hand may also leave off a stroke's first or last corner.
+        if (example.drawn && example.text.size() >= 5) {
+            add(example.text.substr(3), 1);
+            add(example.text.substr(0, example.text.size() - 3), 1);
+        }
+    }
+    strokeCount = int(strokeNumbers.size());
+}
+
+// Every whole-token run of every item, numbered, with the items holding it.
 struct RunIndex {
     std::unordered_map<std::string, int> ids;
     std::vector<const std::string*> texts;
     std::vector<int> lengths;
-    std::vector<std::vector<int>> holders;  // ascending indexes of the examples it may be chosen for
-    std::vector<std::vector<int>> runs;     // each example's runs
+    std::vector<std::vector<int>> holders;  // ascending indexes of the items it may be chosen for
+    std::vector<std::vector<int>> runs;     // each item's runs
 };
 
-void indexRuns(const std::vector<LearnExample>& examples, RunIndex& index) {
-    index.runs.resize(examples.size());
-    for (size_t i = 0; i < examples.size(); ++i) {
-        const std::string& text = examples[i].text;
+void indexRuns(const std::vector<Item>& items, RunIndex& index) {
+    index.runs.resize(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::string& text = items[i].text;
         // Tokens are two letters and a blank, so a run of whole tokens can only occur in a
         // stroke's text at a token boundary. A run too short to be accepted for this
-        // example can never be chosen for it.
+        // item can never be chosen for it.
         for (size_t start = 0; start < text.size(); start += 3)
             for (size_t end = start + 2; end <= text.size(); end += 3) {
                 if (!accepted(int(end - start), int(text.size()))) continue;
@@ -88,12 +123,15 @@ void indexRuns(const std::vector<LearnExample>& examples, RunIndex& index) {
 }
 
 struct Search {
-    const std::vector<LearnExample>& examples;
     const LearnSetup& setup;
     const std::set<TextOwner>& banned;
     const LearnCancel* cancel;  // looked at before every slot's look and every example it visits
+    // Learned slots that keep the text they have: it competes, and variants may serve them.
+    const bool* pinned;
+    std::vector<Item> items;
+    int strokeCount = 0;
     RunIndex index;
-    std::vector<Winner> fixedWinners;                // what the fixed slots alone choose
+    std::vector<Winner> fixedWinners;                // what the fixed and pinned slots alone choose
     std::vector<int> candidates[kGestureSlotCount];  // the texts that may serve each learned slot
     std::vector<uint32_t> candidateOf;               // per text, the learned slots it may serve
     std::vector<int> seenIn;                         // per text, the last look that saw it...
@@ -103,35 +141,43 @@ struct Search {
     // to gain from another look.
     int version = 0;
     int improvedAt[kGestureSlotCount];
-    int ids[kGestureSlotCount];                      // each slot's text, or -1
+    int ids[kGestureSlotCount];                      // each searched slot's text, or -1
     int owners[kGestureSlotCount];
 
-    Search(const std::vector<LearnExample>& e, const LearnSetup& s, const std::set<TextOwner>& b,
-           const LearnCancel* c)
-        : examples(e), setup(s), banned(b), cancel(c) {}
+    Search(const std::vector<LearnExample>& examples, const LearnSetup& s, const std::set<TextOwner>& b,
+           const bool* p, const LearnCancel* c)
+        : setup(s), banned(b), cancel(c), pinned(p) {
+        mergeExamples(examples, items, strokeCount);
+    }
 
-    int strokeOf(int example) const {
-        return examples[example].stroke >= 0 ? examples[example].stroke : -1 - example;
+    bool standing(int slot) const {
+        return setup.roles[slot] == kSlotFixed || (setup.roles[slot] == kSlotLearned && pinned[slot]);
+    }
+    const std::string& standingText(int slot) const {
+        return setup.roles[slot] == kSlotFixed ? setup.fixedTexts[slot] : setup.currentTexts[slot];
     }
 
     bool searched(int slot) const {
-        return setup.roles[slot] == kSlotLearned || setup.roles[slot] == kSlotFree;
+        return (setup.roles[slot] == kSlotLearned && !pinned[slot]) || setup.roles[slot] == kSlotFree;
     }
 
-    int value(size_t example, const Winner& winner) const {
-        return launchWorth(winner.slot, winner.slot == kNoSlot ? kNoSlot : owners[winner.slot],
-                           examples[example].slot);
+    // A variant is a further text for a slot that has one.
+    bool holdsText(int slot) const { return ids[slot] >= 0 || (setup.roles[slot] == kSlotLearned && pinned[slot]); }
+
+    int value(size_t item, const Winner& winner) const {
+        return items[item].weight *
+               launchWorth(winner.slot, winner.slot == kNoSlot ? kNoSlot : owners[winner.slot], items[item].slot);
     }
 
     void findFixedWinners() {
-        fixedWinners.assign(examples.size(), Winner{kNoSlot, 0});
-        for (size_t i = 0; i < examples.size(); ++i) {
-            const std::string& input = examples[i].text;
+        fixedWinners.assign(items.size(), Winner{kNoSlot, 0});
+        for (size_t i = 0; i < items.size(); ++i) {
+            const std::string& input = items[i].text;
             for (int slot = 0; slot < kGestureSlotCount && !input.empty(); ++slot) {
-                const std::string& text = setup.fixedTexts[slot];
+                if (!standing(slot)) continue;
+                const std::string& text = standingText(slot);
                 int length = int(text.size());
-                if (setup.roles[slot] != kSlotFixed || length == 0 ||
-                    !accepted(length, int(input.size())) || input.find(text) == std::string::npos)
+                if (length == 0 || !accepted(length, int(input.size())) || input.find(text) == std::string::npos)
                     continue;
                 if (beats(slot, length, fixedWinners[i])) fixedWinners[i] = {slot, length};
             }
@@ -139,19 +185,22 @@ struct Search {
     }
 
     void findCandidates() {
+        // A text another slot already holds is never offered: the higher of the two could
+        // never win, which the checker reports as an error.
+        std::set<std::string> taken;
+        for (int slot = 0; slot < kGestureSlotCount; ++slot)
+            if (standing(slot) && !standingText(slot).empty()) taken.insert(standingText(slot));
         candidateOf.assign(index.texts.size(), 0);
         seenIn.assign(index.texts.size(), -1);
         seenFor.assign(index.texts.size(), 0);
-        std::vector<int> support(kGestureSlotCount), lastStroke(kGestureSlotCount);
+        std::vector<int> support(kGestureSlotCount), stamp(strokeCount, -1);
         for (size_t id = 0; id < index.texts.size(); ++id) {
+            if (taken.count(*index.texts[id])) continue;
             std::fill(support.begin(), support.end(), 0);
-            // Support counts strokes: a stroke's variants follow it, so each is counted once.
-            for (int i : index.holders[id]) {
-                int slot = examples[i].slot, stroke = strokeOf(i);
-                if (support[slot] > 0 && lastStroke[slot] == stroke) continue;
-                ++support[slot];
-                lastStroke[slot] = stroke;
-            }
+            // Support counts strokes: a stroke and its variants count once.
+            for (int i : index.holders[id])
+                for (int stroke : items[i].strokes)
+                    if (stamp[stroke] != int(id)) stamp[stroke] = int(id), ++support[items[i].slot];
             for (int slot = 0; slot < kGestureSlotCount; ++slot)
                 if (setup.roles[slot] == kSlotLearned && support[slot] >= kMinSupport &&
                     !banned.count({*index.texts[id], slot})) {
@@ -161,7 +210,7 @@ struct Search {
         }
     }
 
-    // What every example chooses with slot `left` empty (kNoSlot: none left out).
+    // What every item chooses with slot `left` empty (kNoSlot: none left out).
     void winnersWithout(int left, std::vector<Winner>& winners) const {
         winners = fixedWinners;
         for (int slot = 0; slot < kGestureSlotCount; ++slot) {
@@ -176,12 +225,12 @@ struct Search {
         std::vector<Winner> winners;
         winnersWithout(kNoSlot, winners);
         int sum = 0;
-        for (size_t i = 0; i < examples.size(); ++i) sum += value(i, winners[i]);
+        for (size_t i = 0; i < items.size(); ++i) sum += value(i, winners[i]);
         return sum;
     }
 
     // What giving `slot` the text `id` for `owner` adds, against the slot left empty. Only the
-    // examples holding the text can change.
+    // items holding the text can change.
     int gain(int slot, int id, int owner, const std::vector<Winner>& without) {
         int saved = owners[slot];
         owners[slot] = owner;
@@ -200,15 +249,16 @@ struct Search {
     }
 
     // Calls visit(id, owner) once for every text that could add something in `slot`: a text
-    // only adds by making an example of the slot it serves right, so it is a run of one of
-    // that slot's examples that are not right without `slot`.
+    // only adds by making an item of the slot it serves right, so it is a run of one of
+    // that slot's items that are not right without `slot`.
     template <typename Visit>
     void forPromising(int slot, const std::vector<Winner>& without, Visit visit) {
         ++looks;
-        for (size_t i = 0; i < examples.size() && !learnCancelled(cancel); ++i) {
-            int owner = examples[i].slot;
-            // A learned slot serves itself; a free slot may serve any learned slot.
-            if (setup.roles[slot] == kSlotLearned ? owner != slot : setup.roles[owner] != kSlotLearned)
+        for (size_t i = 0; i < items.size() && !learnCancelled(cancel); ++i) {
+            int owner = items[i].slot;
+            // A learned slot serves itself; a free slot may serve any learned slot that has a text.
+            if (setup.roles[slot] == kSlotLearned ? owner != slot
+                                                  : setup.roles[owner] != kSlotLearned || !holdsText(owner))
                 continue;
             if (without[i].slot != kNoSlot && owners[without[i].slot] == owner) continue;
             for (int id : index.runs[i]) {
@@ -228,8 +278,8 @@ struct Search {
         winnersWithout(slot, without);
         int bestId = -1, bestOwner = owners[slot], bestGain = 0;
         if (ids[slot] >= 0) {
-            bestGain = gain(slot, ids[slot], owners[slot], without);
-            if (bestGain > 0) bestId = ids[slot];
+            int g = gain(slot, ids[slot], owners[slot], without);
+            if (g > 0) bestId = ids[slot], bestGain = g;
         }
         forPromising(slot, without, [&](int id, int owner) {
             int g = gain(slot, id, owner, without);
@@ -241,23 +291,36 @@ struct Search {
         return changed;
     }
 
-    void descend(int pinned) {
+    void descend(int pinnedSlot) {
         for (int round = 0; round < kMaxRounds; ++round) {
             bool changed = false;
             for (int slot = 0; slot < kGestureSlotCount; ++slot)
-                if (slot != pinned && searched(slot) && improvedAt[slot] != version && !learnCancelled(cancel))
+                if (slot != pinnedSlot && searched(slot) && improvedAt[slot] != version && !learnCancelled(cancel))
                     changed = improve(slot) || changed;
             if (!changed || learnCancelled(cancel)) break;
         }
     }
 
-    // A slot's next best texts, the others kept.
+    // What the text `id` in `slot` would bring the slot's own items, were the harm it does to
+    // others mended by their own texts.
+    int reach(int slot, int id, const std::vector<Winner>& without) const {
+        int length = index.lengths[id], sum = 0;
+        for (int i : index.holders[id])
+            if (items[i].slot == slot && beats(slot, length, without[i]) &&
+                (without[i].slot == kNoSlot || owners[without[i].slot] != slot))
+                sum += items[i].weight;
+        return sum;
+    }
+
+    // A learned slot's next best texts by what they would bring it, the others kept. A text
+    // whose launches for another slot's strokes cost more than it brings is worth a try all the
+    // same: that slot may take a longer text of its own.
     std::vector<int> runnersUp(int slot) {
         std::vector<Winner> without;
         winnersWithout(slot, without);
-        std::vector<std::pair<int, int>> ranked;  // (-gain, id)
-        forPromising(slot, without, [&](int id, int owner) {
-            if (id != ids[slot]) ranked.push_back({-gain(slot, id, owner, without), id});
+        std::vector<std::pair<int, int>> ranked;  // (-reach, id)
+        forPromising(slot, without, [&](int id, int) {
+            if (id != ids[slot]) ranked.push_back({-reach(slot, id, without), id});
         });
         size_t count = std::min(ranked.size(), size_t(kKickTexts));
         std::partial_sort(ranked.begin(), ranked.begin() + count, ranked.end());
@@ -273,7 +336,7 @@ struct Search {
         for (int pass = 0; pass < kKickPasses; ++pass) {
             bool better = false;
             for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-                if (setup.roles[slot] != kSlotLearned || learnCancelled(cancel)) continue;
+                if (setup.roles[slot] != kSlotLearned || pinned[slot] || learnCancelled(cancel)) continue;
                 for (int id : runnersUp(slot)) {
                     int savedIds[kGestureSlotCount], savedOwners[kGestureSlotCount];
                     std::copy(ids, ids + kGestureSlotCount, savedIds);
@@ -296,6 +359,23 @@ struct Search {
         }
     }
 
+    // A learned slot left without a text while variants serve it takes one of them instead:
+    // the slot's own key is where a person looks for its gesture.
+    bool moveVariantsHome() {
+        bool moved = false;
+        for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+            if (!searched(slot) || setup.roles[slot] != kSlotLearned || ids[slot] >= 0) continue;
+            for (int variant = 0; variant < kGestureSlotCount; ++variant)
+                if (setup.roles[variant] == kSlotFree && ids[variant] >= 0 && owners[variant] == slot) {
+                    setSlot(slot, ids[variant], slot);
+                    setSlot(variant, -1, kNoSlot);
+                    moved = true;
+                    break;
+                }
+        }
+        return moved;
+    }
+
     // Each learned slot starts from its most common text, if that is a candidate.
     void start() {
         std::fill(improvedAt, improvedAt + kGestureSlotCount, -1);
@@ -303,36 +383,41 @@ struct Search {
             setSlot(slot, -1, setup.roles[slot] == kSlotLearned ? slot
                               : setup.roles[slot] == kSlotFixed ? setup.fixedOwners[slot]
                                                                 : kNoSlot);
+            if (!searched(slot)) continue;
             int best = 0;
             for (int id : candidates[slot]) {
-                int whole = 0;  // the slot's examples whose whole text this is
+                int whole = 0;  // the weight of the slot's items whose whole text this is
                 for (int i : index.holders[id])
-                    if (examples[i].slot == slot && examples[i].drawn &&
-                        examples[i].text.size() == size_t(index.lengths[id]))
-                        ++whole;
+                    if (items[i].slot == slot && items[i].text.size() == size_t(index.lengths[id]))
+                        whole += items[i].weight;
                 if (whole > best) best = whole, ids[slot] = id;
             }
         }
     }
 
     void run(SlotTexts& out) {
-        indexRuns(examples, index);
+        indexRuns(items, index);
         findFixedWinners();
         findCandidates();
         start();
         descend(kNoSlot);
         kick();
+        for (int pass = 0; pass < 3 && moveVariantsHome(); ++pass) descend(kNoSlot);
         for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-            bool fixed = setup.roles[slot] == kSlotFixed;
-            out.texts[slot] = fixed ? setup.fixedTexts[slot] : ids[slot] >= 0 ? *index.texts[ids[slot]] : "";
+            out.texts[slot] = standing(slot) ? standingText(slot) : ids[slot] >= 0 ? *index.texts[ids[slot]] : "";
             out.owners[slot] = out.texts[slot].empty() ? kNoSlot : owners[slot];
         }
+        // Two searched slots never end on one text (the higher could never win), but a text
+        // left behind by a later change is dropped here rather than trusted to the search.
+        for (int slot = 0; slot < kGestureSlotCount; ++slot)
+            for (int lower = 0; lower < slot && searched(slot) && !out.texts[slot].empty(); ++lower)
+                if (out.texts[lower] == out.texts[slot]) out.texts[slot].clear(), out.owners[slot] = kNoSlot;
     }
 };
 
 void search(const std::vector<LearnExample>& examples, const LearnSetup& setup,
-            const std::set<TextOwner>& banned, SlotTexts& out, const LearnCancel* cancel) {
-    Search s(examples, setup, banned, cancel);
+            const std::set<TextOwner>& banned, const bool* pinned, SlotTexts& out, const LearnCancel* cancel) {
+    Search s(examples, setup, banned, pinned, cancel);
     s.run(out);
 }
 
@@ -343,6 +428,14 @@ void split(const std::vector<LearnExample>& examples, const std::vector<int>& fo
 
 int worth(const SlotTexts& config, int slot, int exampleSlot) {
     return launchWorth(slot, slot == kNoSlot ? kNoSlot : config.owners[slot], exampleSlot);
+}
+
+// What `config` is worth on the drawn examples.
+int worthOn(const SlotTexts& config, const std::vector<LearnExample>& examples) {
+    int sum = 0;
+    for (const LearnExample& example : examples)
+        if (example.drawn) sum += worth(config, chosenSlot(config, example.text), example.slot);
+    return sum;
 }
 
 void addTally(Tally& sum, const Tally& part) {
@@ -358,6 +451,7 @@ void clearLearnSetup(LearnSetup& setup) {
         setup.roles[slot] = kSlotUnused;
         setup.fixedTexts[slot].clear();
         setup.fixedOwners[slot] = slot;
+        setup.currentTexts[slot].clear();
     }
 }
 
@@ -379,34 +473,83 @@ std::vector<int> foldsOf(const std::vector<LearnExample>& examples) {
     return folds;
 }
 
-void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
-                    const LearnCancel* cancel) {
-    // Each text the search chooses on four fifths is judged on the fifth it did not see: by
-    // what the examples there gain or lose from it, against the same configuration without it.
+namespace {
+
+// `config` with `slot` back on the text it has, and its variants gone.
+SlotTexts withCurrentText(const SlotTexts& config, const LearnSetup& setup, int slot) {
+    SlotTexts kept = config;
+    kept.texts[slot] = setup.currentTexts[slot];
+    kept.owners[slot] = slot;
+    for (int variant = 0; variant < kGestureSlotCount; ++variant)
+        if (setup.roles[variant] == kSlotFree && kept.owners[variant] == slot)
+            kept.texts[variant].clear(), kept.owners[variant] = kNoSlot;
+    return kept;
+}
+
+// What the searches on four fifths of the examples did on the fifth each left out.
+struct HeldOut {
+    std::map<TextOwner, int> texts;  // what each chosen text added there, against it left out
+    std::set<TextOwner> variants;    // those of them chosen for free slots
+    int newWorth[kGestureSlotCount] = {};  // what each learned slot's new text added, against its current one
+};
+
+void judgeFolds(const std::vector<LearnExample>& examples, const LearnSetup& setup, HeldOut& held,
+                const LearnCancel* cancel) {
     std::vector<int> folds = foldsOf(examples);
-    std::map<TextOwner, int> heldOut;
     const std::set<TextOwner> none;
+    const bool unpinned[kGestureSlotCount] = {};
     for (int fold = 0; fold < kFolds && !learnCancelled(cancel); ++fold) {
         std::vector<LearnExample> in, out;
         split(examples, folds, fold, in, out);
         if (in.empty() || out.empty()) continue;
         SlotTexts config;
-        search(in, setup, none, config, cancel);
+        search(in, setup, none, unpinned, config, cancel);
         for (const LearnExample& example : out) {
             if (!example.drawn) continue;
             int slot = chosenSlot(config, example.text);
             if (slot == kNoSlot || setup.roles[slot] == kSlotFixed) continue;
             SlotTexts without = config;
             without.texts[slot].clear();
-            heldOut[{config.texts[slot], config.owners[slot]}] +=
-                worth(config, slot, example.slot) -
-                worth(without, chosenSlot(without, example.text), example.slot);
+            TextOwner text = {config.texts[slot], config.owners[slot]};
+            if (setup.roles[slot] == kSlotFree) held.variants.insert(text);
+            held.texts[text] +=
+                worth(config, slot, example.slot) - worth(without, chosenSlot(without, example.text), example.slot);
+        }
+        for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+            const std::string& current = setup.currentTexts[slot];
+            if (setup.roles[slot] != kSlotLearned || current.empty() || config.texts[slot] == current) continue;
+            held.newWorth[slot] += worthOn(config, out) - worthOn(withCurrentText(config, setup, slot), out);
         }
     }
+}
+
+}  // namespace
+
+void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
+                    const LearnCancel* cancel) {
+    // Each text the search chooses on four fifths is judged on the fifth it did not see: by
+    // what the examples there gain or lose from it, against the same configuration without it.
+    // So is each learned slot's new text, against the text the slot has (its variants gone).
+    HeldOut held;
+    judgeFolds(examples, setup, held, cancel);
+    // A text that did harm where it was not chosen is not offered again; a variant, a text
+    // the slot need not have, must also have done some good there.
     std::set<TextOwner> banned;
-    for (const auto& entry : heldOut)
-        if (entry.second < 0) banned.insert(entry.first);
-    search(examples, setup, banned, out, cancel);
+    for (const auto& entry : held.texts)
+        if (entry.second < 0 || (entry.second == 0 && held.variants.count(entry.first))) banned.insert(entry.first);
+    // A slot whose new text did worse there keeps its own; where the fifths could not tell
+    // (too few examples, or strokes of a press only), the examples themselves decide.
+    const bool unpinned[kGestureSlotCount] = {};
+    search(examples, setup, banned, unpinned, out, cancel);
+    bool pinned[kGestureSlotCount] = {}, anyPinned = false;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        const std::string& current = setup.currentTexts[slot];
+        if (setup.roles[slot] != kSlotLearned || current.empty() || out.texts[slot] == current) continue;
+        int worth = held.newWorth[slot];
+        if (worth == 0) worth = worthOn(out, examples) - worthOn(withCurrentText(out, setup, slot), examples);
+        if (worth <= 0) pinned[slot] = anyPinned = true;
+    }
+    if (anyPinned && !learnCancelled(cancel)) search(examples, setup, banned, pinned, out, cancel);
 }
 
 void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {

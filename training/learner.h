@@ -29,6 +29,9 @@ struct LearnSetup {
     // The slot whose command a fixed slot launches: itself, or a learned slot with the same
     // command and argument, so that launching it counts as right for that slot's examples.
     int fixedOwners[kGestureSlotCount];
+    // The texts learned slots have now (empty: none): each is kept unless the new one does
+    // better on examples it was not learned from.
+    std::string currentTexts[kGestureSlotCount];
 };
 
 // Every slot unused.
@@ -45,9 +48,12 @@ struct Tally {
     int right = 0, wrong = 0, nothing = 0;
 };
 
-// A wrong launch costs as much as this many right ones: starting the wrong program is worse
-// than starting none.
-constexpr int kWrongWeight = 2;
+// A right launch is worth kRightWorth and a wrong one costs kWrongCost: starting the wrong
+// program is worse than starting none, by more than two right launches.
+constexpr int kRightWorth = 4;
+constexpr int kWrongCost = 9;
+// In the search a stroke as drawn weighs as much as this many of its variants.
+constexpr int kDrawnWeight = 3;
 // The estimate's folds, and those of the learner's own check of its texts.
 constexpr int kFolds = 5;
 

@@ -1,4 +1,4 @@
-// The same stroke as a hand may draw it next time: a little larger, smaller, or turned either way.
+// The same stroke as a hand may draw it next time: a little larger or smaller, turned, wider or narrower, slanted.
 #pragma once
 
 #include <string>
@@ -6,14 +6,14 @@
 
 #include "engine/stroke_tokenizer.h"
 
-// How much larger or smaller, and how far turned (radians), the variants are drawn.
-constexpr double kVariantScale = 0.2;
-constexpr double kVariantTurn = 0.15;
+// How many variants each stroke is drawn again as.
+constexpr int kStrokeVariantCount = 20;
 
-// The gesture texts of the stroke's variants, each scaled or turned about the stroke's first
-// point: 20% larger, 20% smaller, turned 0.15 radians (about 9 degrees) one way and the other.
-// A text near the tokenizer's thresholds changes under such small changes, as the next stroke
-// of the same hand does.
+// The gesture texts of the stroke drawn again kStrokeVariantCount ways, each changed about the
+// stroke's first point: the 16 combinations of 19% larger or smaller, turned 4 degrees either
+// way, 15% wider or narrower and slanted by a twentieth either way, then 28% larger and smaller
+// alone and 22% wider and narrower alone. A text near the tokenizer's thresholds changes under
+// such small changes, as the next stroke of the same hand does.
 std::vector<std::string> strokeVariantTexts(const std::vector<ScreenPoint>& points);
 
 // The finished gesture text the plugin makes of `points`, the first the hotkey press.

@@ -194,8 +194,8 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     const std::string learned =
         "trazzle.plugin.gesture0: tr br tr\n"
         "trazzle.plugin.gesture1: br tr\n"
-        "# variant of slot 0\n"
-        "trazzle.plugin.gesture4: tr\n"
+        "# variant of slot 0, for 3 of its 6 examples\n"
+        "trazzle.plugin.gesture4: tr br\n"
         "trazzle.plugin.command4: C:\\Tools\\m.exe\n"
         "trazzle.plugin.argument4: -m \"x\"\n"
         "examples: 12 right, 0 wrong, 0 nothing (5-fold cross-validation: each fold judged by "
@@ -212,7 +212,7 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     EXPECT_EQ(applied.out, learned +
                                "applied: trazzle.plugin.gesture0: tr br tr (was \"tr\")\n"
                                "applied: trazzle.plugin.gesture1: br tr (was \"\")\n"
-                               "applied: trazzle.plugin.gesture4: tr (was \"\")\n"
+                               "applied: trazzle.plugin.gesture4: tr br (was \"\")\n"
                                "applied: trazzle.plugin.command4: C:\\Tools\\m.exe (was \"\")\n"
                                "applied: trazzle.plugin.argument4: -m \"x\" (was \"\")\n");
     EXPECT_EQ(applied.status, 0);
@@ -226,12 +226,53 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
                             "trazzle.plugin.command3: calc.exe\r\n"
                             "trazzle.plugin.hotkey: 123\r\n"
                             "trazzle.plugin.gesture1: br tr\r\n"
-                            "trazzle.plugin.gesture4: tr\r\n"
+                            "trazzle.plugin.gesture4: tr br\r\n"
                             "trazzle.plugin.command4: C:\\Tools\\m.exe\r\n"
                             "trazzle.plugin.argument4: -m \"x\"\r\n");
     // Applied once, the rc file already holds what learning gives.
     Outcome again = check({"--learn", dir.string(), "--rc", rc.string(), "--apply"});
     EXPECT_NE(again.out.find("applied: " + rc.string() + " already holds these texts\n"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+// Press-only strokes for slot 0, which has "br", say nothing: it keeps its text. Slot 2's Ws
+// are "br tr br", the text the rc file gives slot 1: slot 2 may not repeat it and says that
+// slot 1 takes them; it learns texts for Ws drawn short. What is applied checks clean.
+TEST(Check, LearningKeepsWorkingTextsAndNeverRepeatsTheRcFilesTexts) {
+    fs::path folder = scratch("learn-keep");
+    fs::path dir = folder / "examples";
+    writeExamples(dir, 0, "", "press");
+    writeExamples(dir, 2, "br tr br", "w");
+    const std::string rcText = "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: a.exe\n"
+                               "trazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: w.exe\n"
+                               "trazzle.plugin.command2: m.exe\n";
+    fs::path rc = folder / "trazzle.rc";
+    write(rc, rcText);
+    Outcome applied = check({"--learn", dir.string(), "--rc", rc.string(), "--apply"});
+    std::string expected =
+        "trazzle.plugin.gesture0: br\n"
+        "trazzle.plugin.gesture2: br tr\n"
+        "# slot 2: 3 of its examples launch slot 1 w.exe, whose text \"br tr br\" the rc file gives it; "
+        "slot 2 cannot take them\n"
+        "# variant of slot 2, for 0 of its 3 examples (and for how they may be drawn next)\n"
+        "trazzle.plugin.gesture3: tr br\n"
+        "trazzle.plugin.command3: m.exe\n"
+        "trazzle.plugin.argument3:\n"
+        "examples: 0 right, 3 wrong, 3 nothing (5-fold cross-validation: each fold judged by texts "
+        "learned without it)\n"
+        "# each slot's most common text instead: 0 right, 3 wrong, 3 nothing\n";
+    for (int copy = 0; copy < 3; ++copy)
+        expected += "# missed: " + (dir / "0" / ("press" + std::to_string(copy) + ".txt")).string() + " || launches nothing\n";
+    for (int copy = 0; copy < 3; ++copy)
+        expected += "# wrong: " + (dir / "2" / ("w" + std::to_string(copy) + ".txt")).string() +
+                    " |br tr br| launches slot 1 w.exe\n";
+    EXPECT_EQ(applied.out, expected + "applied: trazzle.plugin.gesture2: br tr (was \"\")\n"
+                                      "applied: trazzle.plugin.gesture3: tr br (was \"\")\n"
+                                      "applied: trazzle.plugin.command3: m.exe (was \"\")\n");
+    EXPECT_EQ(applied.status, 0);
+    EXPECT_EQ(readFile(rc), rcText + "trazzle.plugin.gesture2: br tr\ntrazzle.plugin.gesture3: tr br\n"
+                                     "trazzle.plugin.command3: m.exe\n");
+    EXPECT_EQ(check({"--quiet", rc.string()}).out, "");
     fs::remove_all(folder);
 }
 

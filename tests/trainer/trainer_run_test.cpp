@@ -100,7 +100,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
         "status \"Trainer -> learning...\"",
         // Two examples a slot are too few for texts learned without one of them to hold.
         "status \"Trainer -> learned: 0 right, 0 wrong, 4 nothing\"",
-        "status \"Trainer -> applied: 2 slots changed\"",
+        "status \"Trainer -> applied: 3 slots changed\"",
         "status \"Trazzle -> |br|\"",
         "status \"Trazzle Command -> edit.exe\"",
         "VTExecute owner=0 operation=\"\" command=\"edit.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
@@ -122,7 +122,9 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
                   "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
-                  "trazzle.plugin.transparency.alpha: 128\ntrazzle.plugin.gesture1: br tr\n",
+                  "trazzle.plugin.transparency.alpha: 128\ntrazzle.plugin.gesture1: br tr\n"
+                  // a variant for Ws drawn without their first leg
+                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n",
               readFile(s.folder + "trazzle.rc"));
 
     // The canvas shows the first V as the pad would: trail, corner dot, label, caption.

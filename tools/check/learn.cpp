@@ -13,10 +13,7 @@ void printRcLine(FILE* out, SlotField field, int slot, const std::string& value)
 }
 
 // Why a learned slot was left without a text.
-std::string emptyReason(const std::vector<LearnExample>& examples, const SlotTexts& learned, int slot) {
-    for (int other = 0; other < kGestureSlotCount; ++other)
-        if (other != slot && learned.owners[other] == slot)
-            return "the variants below serve its examples";
+std::string emptyReason(const std::vector<LearnExample>& examples, int slot) {
     int count = 0, cornered = 0;
     for (const LearnExample& example : examples)
         if (example.slot == slot && example.drawn) ++count, cornered += !example.text.empty();
@@ -35,19 +32,52 @@ std::string launchWords(const SlotTexts& config, const RcFile* rc, int slot) {
     return words;
 }
 
+// The learned slots whose examples launch a slot the rc file keeps: those strokes cannot be
+// taught to the learned slot, which the person should know.
+void printTakenByRc(const SlotTexts& learned, const LearnSetup& setup, const std::vector<LearnExample>& examples,
+                    const RcFile* rc, int slot, FILE* out) {
+    int taken[kGestureSlotCount] = {};
+    for (const LearnExample& example : examples) {
+        if (!example.drawn || example.slot != slot) continue;
+        int chosen = chosenSlot(learned, example.text);
+        if (chosen != kNoSlot && setup.roles[chosen] == kSlotFixed && learned.owners[chosen] != slot) ++taken[chosen];
+    }
+    for (int fixed = 0; fixed < kGestureSlotCount; ++fixed)
+        if (taken[fixed])
+            printLine(out, textf("# slot %d: %d of its examples launch slot %d %s, whose text \"%s\" the rc file "
+                                 "gives it; slot %d cannot take them",
+                                 slot, taken[fixed], fixed, slotFileName(rc->table, fixed).c_str(),
+                                 learned.texts[fixed].c_str(), slot));
+}
+
 void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
                         const std::vector<LearnExample>& examples, const RcFile* rc, FILE* out) {
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (rc && setup.roles[slot] == kSlotFixed && rc->table.commands[slot][0] == '\0') {
+            bool hasExamples = false;
+            for (const LearnExample& example : examples) hasExamples = hasExamples || example.slot == slot;
+            if (hasExamples) printLine(out, textf("# slot %d not learned: it has no command; give it one first", slot));
+        }
         if (setup.roles[slot] != kSlotLearned) continue;
-        if (learned.texts[slot].empty())
-            printLine(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, learned, slot));
-        else
+        const std::string& current = setup.currentTexts[slot];
+        if (learned.texts[slot].empty() && !current.empty()) {
+            printLine(out, textf("# slot %d emptied: its text \"%s\" did more harm than good on examples it was "
+                                 "not learned from",
+                                 slot, current.c_str()));
+            printRcLine(out, kSlotGesture, slot, "");
+        } else if (learned.texts[slot].empty()) {
+            printLine(out, textf("# slot %d left empty: ", slot) + emptyReason(examples, slot));
+        } else {
             printRcLine(out, kSlotGesture, slot, learned.texts[slot]);
+        }
+        if (rc) printTakenByRc(learned, setup, examples, rc, slot, out);
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
-        int owner = learned.owners[slot];
-        printLine(out, textf("# variant of slot %d", owner));
+        int owner = learned.owners[slot], of = 0;
+        int count = variantServes(learned, examples, slot, &of);
+        printLine(out, textf("# variant of slot %d, for %d of its %d examples%s", owner, count, of,
+                             count == 0 ? " (and for how they may be drawn next)" : ""));
         printRcLine(out, kSlotGesture, slot, learned.texts[slot]);
         printRcLine(out, kSlotCommand, slot, rc->table.commands[owner]);
         printRcLine(out, kSlotArgument, slot, rc->table.arguments[owner]);
@@ -66,6 +96,14 @@ void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
 // The file is read again under the writers' lock: a slot changed since learning began (a text
 // typed while the learner ran) is never written over.
 int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
+    // The learner never proposes what the checker reports as an error; should it ever, the file
+    // is left as it is.
+    GestureTable proposed;
+    proposedTable(outcome.learned, outcome.setup, rc.table, proposed);
+    std::vector<std::string> errors = newSlotErrors(rc, proposed);
+    for (const std::string& error : errors)
+        printLine(err, "trazzle-check: error: the learned lines would bring an error, nothing written: " + error);
+    if (!errors.empty()) return 2;
     std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
         printLine(out, std::string("applied: ") + rc.path + " already holds these texts");
