@@ -78,7 +78,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                          canvasStroke(450, 250, true) +
                          "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n"
                          "broadcast @trazzleInternal TransparencyAlpha 128\n" +
-                         awaitStatus("Trainer -> applied: 2 slots changed") + hotkeyStroke(300, 600, false) +
+                         awaitStatus("Trainer -> applied: 3 slots changed") + hotkeyStroke(300, 600, false) +
                          hotkeyStroke(300, 600, true);
     PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
 
