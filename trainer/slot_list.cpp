@@ -67,8 +67,8 @@ void drawSlotRow(const DRAWITEMSTRUCT& item) {
     std::snprintf(examples, sizeof examples, "%d", trainer.exampleCounts[slot]);
     SlotRowTexts texts = slotRowTexts(trainer.table, trainer.exampleCounts, slot);
     drawColumn(dc, row, 2, 20, number);
-    drawColumn(dc, row, 44, 124, texts.gesture.c_str());
-    drawFileColumn(dc, row, 128, 250, texts);
+    drawColumn(dc, row, 44, 110, texts.gesture.c_str());
+    drawFileColumn(dc, row, 114, 252, texts);
     drawColumn(dc, row, 254, 276, examples);
     if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty() ||
         !takenFindings(trainer.taken, trainer.table, slot).empty()) {
