@@ -164,7 +164,8 @@ std::string takenFinding(const TakenExamples& taken) {
 std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot) {
     std::vector<std::string> findings;
     for (const TakenNote& note : notes)
-        if (note.taken.slot == slot && note.byText == table.gestures[note.taken.by]) findings.push_back(takenFinding(note.taken));
+        if (note.taken.slot == slot && note.byText == table.gestures[note.taken.by])
+            findings.push_back(takenFinding(note.taken));
     return findings;
 }
 
@@ -184,7 +185,9 @@ SlotRowTexts slotRowTexts(const GestureTable& table, const int (&exampleCounts)[
 }
 
 void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y) {
-    auto within = [](int value, int low, int high) { return value > high ? (high > low ? high : low) : value < low ? low : value; };
+    auto within = [](int value, int low, int high) {
+        return value > high ? (high > low ? high : low) : value < low ? low : value;
+    };
     x = within(host.left, work.left, work.right - width);
     if (host.bottom + height <= work.bottom) y = host.bottom;
     else if (host.top - height >= work.top) y = host.top - height;

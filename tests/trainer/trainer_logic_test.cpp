@@ -1,4 +1,4 @@
-// The trainer's decisions without a window: broadcasts, status texts, marked examples, tallies, changed slots, slot rows and Learn's report.
+// The trainer's decisions without a window: broadcasts, statuses, marks, tallies, changed slots, slot rows, Learn's report.
 #include <gtest/gtest.h>
 
 #include <cstring>

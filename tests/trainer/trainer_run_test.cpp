@@ -180,10 +180,12 @@ TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
 // 434) on the screen, its thumbnails 48 pixels wide, 4 apart. Slot 1's V takes the Vs recorded
 // for slot 0, and the status says so at once; the trainer's own status line shows the last status.
 TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
-    const std::string rc = std::string(kPlaced) + "trazzle.plugin.gesture1: br\ntrazzle.plugin.command1: C:\\Tools\\edit.exe\n";
+    const std::string rc =
+        std::string(kPlaced) + "trazzle.plugin.gesture1: br\ntrazzle.plugin.command1: C:\\Tools\\edit.exe\n";
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) + canvasStroke(600, 200, false) +
-                         awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 edit.exe") +
+                         awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 "
+                                     "edit.exe") +
                          "move 499 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n"
                          "key down 46\nkey up 46\n" + awaitStatus("Trainer -> deleted 0/stroke-002.txt") +
                          "text TrazzleTrainer/TrazzleStatus\n";
