@@ -299,16 +299,17 @@ bool parseFocus(const char* rest, ScriptCommand& c, char* error, size_t errorSiz
     return false;
 }
 
-bool parseWindow(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+// "window CLASS" and "text CLASS": one window class (or PARENT/CHILD) and nothing more.
+bool parseWindow(const char* word, ScriptOp op, const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
     bool fits = true;
     char extra[16];
     fits &= nextWord(&rest, c.argument, sizeof c.argument);
     fits &= nextWord(&rest, extra, sizeof extra);
     if (fits && c.argument[0] && !extra[0]) {
-        c.op = kOpWindow;
+        c.op = op;
         return true;
     }
-    std::snprintf(error, errorSize, "\"window\" needs a window class");
+    std::snprintf(error, errorSize, "\"%s\" needs a window class", word);
     return false;
 }
 
@@ -366,7 +367,8 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "quit") == 0) ok = parseAlone(word, kOpQuit, rest, c, error, errorSize);
     else if (std::strcmp(word, "broadcast") == 0) ok = parseBroadcast(rest, c, error, errorSize);
     else if (std::strcmp(word, "broadcast-file") == 0) ok = parseBroadcastFile(rest, c, error, errorSize);
-    else if (std::strcmp(word, "window") == 0) ok = parseWindow(rest, c, error, errorSize);
+    else if (std::strcmp(word, "window") == 0) ok = parseWindow(word, kOpWindow, rest, c, error, errorSize);
+    else if (std::strcmp(word, "text") == 0) ok = parseWindow(word, kOpText, rest, c, error, errorSize);
     else if (std::strcmp(word, "focus") == 0) ok = parseFocus(rest, c, error, errorSize);
     else if (std::strcmp(word, "repeat") == 0) ok = parseRepeat(rest, c, error, errorSize);
     else if (std::strcmp(word, "end") == 0) ok = parseAlone(word, kOpEnd, rest, c, error, errorSize);

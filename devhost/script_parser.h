@@ -35,6 +35,7 @@ enum ScriptOp {
     kOpFocus,
     kOpAwait,
     kOpWheel,
+    kOpText,
 };
 
 constexpr int kAwaitDefaultMs = 10000;
@@ -51,7 +52,7 @@ struct ScriptCommand {
                                   // index of its repeat (both set by scriptLoad)
     bool hasValue;
     char argument[kScriptLineSize];  // broadcast text (escapes decoded), the awaited text, menu title, capture
-                                     // window, close and focus: the window class
+                                     // window, text, close and focus: the window class
     char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file;
                                      // copy: the target (argument: the source)
     char error[256];                 // why the command failed when it ran

@@ -55,6 +55,21 @@ void logWindowState(const char* name) {
     logEnd(line);
 }
 
+void logWindowText(const char* name) {
+    LogLine line;
+    logBegin(line, "text");
+    HWND window = findNamedWindow(name);
+    logAddNamedWindowSpec(line, name, window);
+    if (window) {
+        char text[1024] = "";
+        GetWindowTextA(window, text, sizeof text);
+        logAddText(line, text);
+    } else {
+        logAdd(line, " none");
+    }
+    logEnd(line);
+}
+
 bool focusWindow(const char* windowClass, char* error, size_t errorSize) {
     if (windowClass[0]) {
         HWND window = FindWindowA(windowClass, nullptr);

@@ -11,6 +11,10 @@
 // (alpha=none when the window is not layered or has no opacity set), or "window [Class] none".
 void logWindowState(const char* name);
 
+// Logs the text of the window `name` gives (its title, or a control's text), hidden ones too:
+// "text [Parent/Child] "the text"", or "text [Class] none".
+void logWindowText(const char* name);
+
 // With a class, makes its first top-level window the foreground window and gives it the
 // keyboard focus (false with the reason when there is none); then, with or without, logs
 // "focus foreground=[Class] active=[Class] focus=[Class]" as the window thread sees them.

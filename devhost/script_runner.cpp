@@ -343,6 +343,7 @@ LRESULT scriptRunOnWindowThread(ScriptCommand* command) {
         ok = captureWindow(command->argument, command->file, command->error, sizeof command->error);
         break;
     case kOpWindow: logWindowState(command->argument); break;
+    case kOpText: logWindowText(command->argument); break;
     case kOpMemory: logMemory(); break;
     case kOpFocus:
         ok = focusWindow(command->argument, command->error, sizeof command->error);

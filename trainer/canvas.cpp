@@ -15,14 +15,25 @@
 namespace {
 
 constexpr char kCanvasCaption[] = "Draw here";
+constexpr COLORREF kRecordingColour = RGB(0xFF, 0x40, 0x40);
+constexpr int kRecordingFrameWidth = 3;
 
 void drawGradient(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
 }
 
-// Into the picture itself at every paint, like the pad's caption, so it stays on top.
+// Into the picture itself at every paint, like the pad's caption, so it stays on top; so is
+// the red frame that says strokes are being recorded.
 void drawCaption(HDC memory, RECT client, const void*) {
     drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
+    if (!trainer.recording) return;
+    HPEN pen = CreatePen(PS_INSIDEFRAME, kRecordingFrameWidth, kRecordingColour);
+    HGDIOBJ previousPen = SelectObject(memory, pen);
+    HGDIOBJ previousBrush = SelectObject(memory, GetStockObject(NULL_BRUSH));
+    Rectangle(memory, client.left, client.top, client.right, client.bottom);
+    SelectObject(memory, previousBrush);
+    SelectObject(memory, previousPen);
+    DeleteObject(pen);
 }
 
 void drawPiece(HDC memory, RECT client, const void* context) {
@@ -31,6 +42,14 @@ void drawPiece(HDC memory, RECT client, const void* context) {
     drawStrokePiece(trainer.style, memory, client, request.from.x, request.from.y, request.to.x, request.to.y,
                     dot ? cornerColourOf(trainer.style) : textColourOf(trainer.style), request.penWidth,
                     trainer.settings.padTips ? request.label : nullptr);
+}
+
+// The gradient again along the edges only, where the recording frame was.
+void drawEdges(HDC memory, RECT client, const void*) {
+    ExcludeClipRect(memory, client.left + kRecordingFrameWidth, client.top + kRecordingFrameWidth,
+                    client.right - kRecordingFrameWidth, client.bottom - kRecordingFrameWidth);
+    MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
+    SelectClipRgn(memory, nullptr);
 }
 
 void clearCanvas(HWND canvas) {
@@ -81,7 +100,7 @@ void finishStroke() {
     char status[kTrainerStatusSize];
     canvasStatus(trainer.table, text, status);
     showStatus(status);
-    if (trainer.recording) recordStroke(trainer.stroke);
+    if (trainer.recording) recordStroke(trainer.stroke, text);
 }
 
 void takePointerEvent(HWND canvas, const PointerEvent& event) {
@@ -123,6 +142,13 @@ LRESULT CALLBACK canvasWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kCanvasInput: takeCanvasInput(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void showCanvasRecording() {
+    HWND canvas = trainer.windows.canvas;
+    if (!canvas) return;
+    if (!trainer.recording) drawIntoPicture(canvas, trainer.canvasBitmap, drawEdges);
+    InvalidateRect(canvas, nullptr, FALSE);
 }
 
 void takeCanvasInput() {

@@ -16,3 +16,5 @@ void removeCanvasHook();
 // the recording. The canvas does it for the hook's message; a command does it first, so that
 // it comes after every stroke drawn before it.
 void takeCanvasInput();
+// Frames the canvas red while recording, and takes the frame away when it stops.
+void showCanvasRecording();

@@ -1,4 +1,4 @@
-// The selected slot's examples as thumbnails in rows that scroll: those the configuration gets wrong or misses framed in red; a click selects one, Delete removes it.
+// The selected slot's examples as thumbnails in rows that scroll: those the configuration gets wrong or misses framed in red, with their text and what they launch; a click selects one, Delete removes it.
 //
 // A slot may hold 999 examples and two rows show ten, so the strip scrolls a row at a time,
 // with its scroll bar and the wheel. The bar is always there (disabled when everything fits),
@@ -52,9 +52,32 @@ void frame(HDC dc, RECT box, COLORREF colour, int width) {
     DeleteObject(pen);
 }
 
+// A marked example's text along its thumbnail's top, and what it launches along its bottom.
+void drawCaptions(HDC dc, RECT box, const ExampleStroke& example) {
+    RECT top = {box.left + 3, box.top + 2, box.right - 3, box.top + 14};
+    RECT bottom = {box.left + 3, box.bottom - 14, box.right - 3, box.bottom - 2};
+    const UINT format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | DT_CENTER;
+    DrawTextA(dc, example.text.empty() ? "||" : example.text.c_str(), -1, &top, format);
+    DrawTextA(dc, example.launches.c_str(), -1, &bottom, format);
+}
+
+// The style's face, small enough for a thumbnail's width.
+HFONT makeCaptionFont() {
+    LOGFONTA face = {};
+    GetObjectA(trainer.style.styleFont, sizeof face, &face);
+    face.lfHeight = -10;
+    face.lfWidth = 0;
+    face.lfWeight = FW_NORMAL;
+    return CreateFontIndirectA(&face);
+}
+
 // Only the rows in view, and the one cut by the bottom edge.
 void drawStrip(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
+    HFONT font = makeCaptionFont();
+    HGDIOBJ previousFont = SelectObject(memory, font);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, kMarkColour);
     int columns = columnsOf(client);
     size_t first = static_cast<size_t>(trainer.examplesTopRow) * columns;
     size_t end = first + static_cast<size_t>(rowsInView(client) + 1) * columns;
@@ -63,10 +86,15 @@ void drawStrip(HDC memory, RECT client, const void*) {
         RECT box = thumbBox(client, static_cast<int>(i));
         drawThumbnail(memory, box, example.points.data(), static_cast<int>(example.points.size()),
                       textColourOf(trainer.style));
-        if (example.marked) frame(memory, box, kMarkColour, 2);
+        if (example.marked) {
+            frame(memory, box, kMarkColour, 2);
+            drawCaptions(memory, box, example);
+        }
         if (static_cast<int>(i) == trainer.selectedExample)
             frame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
     }
+    SelectObject(memory, previousFont);
+    DeleteObject(font);
 }
 
 void onClick(HWND window, POINT at) {

@@ -48,11 +48,12 @@ TrainerOutcome startLearnJob(HWND doneWindow) {
 }
 
 LearnEnd finishLearnJob() {
-    if (!trainer.learnThread) return {"", "", false};
+    if (!trainer.learnThread) return {"", "", {}, false};
     takeJob();
     const LearnJob* job = trainer.learned;
     char status[kTrainerStatusSize];
     std::string report;
+    std::vector<std::string> takenStatuses;
     if (!job->ok) {
         std::snprintf(status, sizeof status, "Trainer -> cannot learn: %s", job->problem.c_str());
     } else {
@@ -60,10 +61,16 @@ LearnEnd finishLearnJob() {
         std::snprintf(status, sizeof status, "Trainer -> learned: %d right, %d wrong, %d nothing", tally.right,
                       tally.wrong, tally.nothing);
         report = learnReport(job->outcome, job->rc.table);
+        trainer.taken.clear();
+        for (const TakenExamples& taken :
+             examplesTakenByFixedSlots(job->outcome.learned, job->outcome.setup, job->outcome.examples)) {
+            trainer.taken.push_back({taken, job->rc.table.gestures[taken.by]});
+            takenStatuses.push_back(takenStatus(taken));
+        }
     }
     bool applyNow = trainer.applyWhenLearned;
     trainer.applyWhenLearned = false;
-    return {status, report, applyNow};
+    return {status, report, takenStatuses, applyNow};
 }
 
 TrainerOutcome applyLearnedJob() {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "trainer/trainer_outcome.h"
 
@@ -12,13 +13,16 @@
 TrainerOutcome startLearnJob(HWND doneWindow);
 
 // What a finished Learn ended in: its status, its report for the findings pane (empty when it
-// could not learn), and whether an Apply asked for while it ran is due now.
+// could not learn), a status for each slot Learn may not change that takes a learned slot's
+// examples, and whether an Apply asked for while it ran is due now.
 struct LearnEnd {
     std::string status;
     std::string report;
+    std::vector<std::string> takenStatuses;
     bool applyNow;
 };
-// Takes the finished job (kLearnDone) and keeps it for Apply; all empty when no job ran.
+// Takes the finished job (kLearnDone) and keeps it for Apply, and what it found taken for the
+// slots' findings; all empty when no job ran.
 LearnEnd finishLearnJob();
 
 // Writes the lines the last Learn proposed into the rc file, unless its slots changed since

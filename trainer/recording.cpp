@@ -58,12 +58,13 @@ void loadSelectedExamples() {
         }
         stroke.text = strokeText(stroke.points);
         stroke.marked = exampleMarked(trainer.table, slot, stroke.text);
+        if (stroke.marked) stroke.launches = launchCaption(trainer.table, stroke.text);
         trainer.slotExamples.push_back(stroke);
     }
     if (trainer.selectedExample >= static_cast<int>(trainer.slotExamples.size())) trainer.selectedExample = kNoSelection;
 }
 
-TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points) {
+TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text) {
     int slot = trainer.selected;
     if (slot == kNoSelection) return {"", kChangedNothing};
     char folder[kRcPathSize + 8];
@@ -79,9 +80,10 @@ TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points) {
     bool written = true;
     for (const ScreenPoint& point : points) written = writeStrokePoint(file, point) && written;
     written = std::fclose(file) == 0 && written;
-    char status[kTrainerStatusSize];
-    std::snprintf(status, sizeof status, written ? "Trainer -> recorded trazzle-examples/%d/%s"
-                                                 : "Trainer -> trazzle-examples/%d/%s not written", slot, name);
+    char shown[kStrokeNameSize + 32], status[kTrainerStatusSize];
+    std::snprintf(shown, sizeof shown, "trazzle-examples/%d/%s", slot, name);
+    if (written) recordStatus(trainer.table, slot, shown, text, status);
+    else std::snprintf(status, sizeof status, "Trainer -> %s not written", shown);
     return {status, kChangedSelectedSlot};
 }
 

@@ -7,9 +7,10 @@
 #include "trainer/trainer_outcome.h"
 
 // Saves `points` (canvas coordinates, the press first) as the next stroke file of the selected
-// slot's folder, created exclusively: the status says which, and the slot's examples changed
-// once the file was made. Nothing, without a selected slot.
-TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points);
+// slot's folder, created exclusively: the status says which, and which other slot its gesture
+// text `text` launches, if any; the slot's examples changed once the file was made. Nothing,
+// without a selected slot.
+TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text);
 
 // Counts every slot's example files, unread, and reads the selected slot's strokes, each marked
 // when the configuration gets it wrong or misses it. Files that cannot be examples, or cannot be

@@ -1,9 +1,8 @@
-// The 25 slots as rows of an owner-drawn list: a stroke that draws the text, the text, the command's file, the example count, a mark for findings and unreadable examples.
+// The 25 slots as rows of an owner-drawn list: its stroke and text, its command's file or the slot a variant serves, its example count, a mark when there is something to say.
 #include "trainer/slot_list.h"
 
 #include <cstdio>
 
-#include "engine/command_launcher.h"
 #include "training/gesture_producibility.h"
 #include "engine/gesture_matcher.h"
 #include "host/vantrel.h"
@@ -14,9 +13,19 @@ namespace {
 
 constexpr COLORREF kMarkColour = RGB(0xFF, 0x40, 0x40);
 
-void drawColumn(HDC dc, RECT row, int left, int right, const char* text) {
+void drawColumn(HDC dc, RECT row, int left, int right, const char* text, UINT align = DT_LEFT) {
     RECT box = {row.left + left, row.top + 2, row.left + right, row.bottom};
-    DrawTextA(dc, text, -1, &box, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    DrawTextA(dc, text, -1, &box, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | align);
+}
+
+// The command's file name, and after it, kept whole, how many variants serve the slot.
+void drawFileColumn(HDC dc, RECT row, int left, int right, const SlotRowTexts& texts) {
+    SIZE note = {0, 0};
+    if (!texts.note.empty()) {
+        GetTextExtentPoint32A(dc, texts.note.c_str(), static_cast<int>(texts.note.size()), &note);
+        drawColumn(dc, row, left, right, texts.note.c_str(), DT_RIGHT);
+    }
+    drawColumn(dc, row, left, right - (note.cx ? note.cx + 4 : 0), texts.file.c_str());
 }
 
 }  // namespace
@@ -53,15 +62,16 @@ void drawSlotRow(const DRAWITEMSTRUCT& item) {
     HGDIOBJ previousFont = SelectObject(dc, trainer.style.styleFont);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
-    char number[8], examples[16], directory[kLaunchTextSize], file[kLaunchTextSize];
+    char number[8], examples[16];
     std::snprintf(number, sizeof number, "%d", slot);
     std::snprintf(examples, sizeof examples, "%d", trainer.exampleCounts[slot]);
-    splitCommand(trainer.table.commands[slot], directory, file);
+    SlotRowTexts texts = slotRowTexts(trainer.table, trainer.exampleCounts, slot);
     drawColumn(dc, row, 2, 20, number);
-    drawColumn(dc, row, 44, 140, trainer.table.gestures[slot]);
-    drawColumn(dc, row, 144, 250, file);
+    drawColumn(dc, row, 44, 110, texts.gesture.c_str());
+    drawFileColumn(dc, row, 114, 252, texts);
     drawColumn(dc, row, 254, 276, examples);
-    if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty()) {
+    if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty() ||
+        !takenFindings(trainer.taken, trainer.table, slot).empty()) {
         SetTextColor(dc, kMarkColour);
         drawColumn(dc, row, 278, 292, "!");
     }

@@ -22,6 +22,16 @@ namespace {
 
 const char* const kFieldNames[] = {"gesture", "command", "argument"};
 
+// While recording the button names the slot the strokes go to, and the canvas is framed red.
+void showRecordingState() {
+    char caption[32];
+    if (trainer.recording) std::snprintf(caption, sizeof caption, "Recording slot %d", trainer.selected);
+    else std::snprintf(caption, sizeof caption, "%s", kRecordCaption);
+    SetWindowTextA(trainer.windows.recordButton, caption);
+    SendMessageA(trainer.windows.recordButton, BM_SETCHECK, trainer.recording ? BST_CHECKED : BST_UNCHECKED, 0);
+    showCanvasRecording();
+}
+
 }  // namespace
 
 void showTrainer(bool show) { ShowWindow(trainer.windows.main, show ? SW_SHOW : SW_HIDE); }
@@ -31,6 +41,7 @@ void selectSlot(int slot) {
     trainer.selectedExample = kNoSelection;
     trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
+    if (trainer.recording) showRecordingState();
     refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
     char status[kTrainerStatusSize];
@@ -48,7 +59,7 @@ void setRecording(bool on) {
         showStatus(status);
     }
     trainer.recording = on;
-    SendMessageA(trainer.windows.recordButton, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    showRecordingState();
 }
 
 void commitField(SlotField field) {
@@ -99,8 +110,8 @@ void handleTrainerBroadcast(const char* text) {
     }
 }
 
-void recordStroke(const std::vector<ScreenPoint>& points) {
-    TrainerOutcome outcome = saveStroke(points);
+void recordStroke(const std::vector<ScreenPoint>& points, const char* text) {
+    TrainerOutcome outcome = saveStroke(points, text);
     if (outcome.change != kChangedNothing) trainer.examplesTopRow = kExamplesEnd;  // the new one in view
     showOutcome(outcome);
 }
@@ -113,6 +124,8 @@ void finishLearning() {
     LearnEnd end = finishLearnJob();
     if (!end.report.empty()) showFindings(end.report.c_str());
     if (!end.status.empty()) showStatus(end.status.c_str());
+    for (const std::string& status : end.takenStatuses) showStatus(status.c_str());
+    InvalidateRect(trainer.windows.slotList, nullptr, FALSE);  // the slots whose examples are taken are marked
     if (end.applyNow) applyLearned();
 }
 

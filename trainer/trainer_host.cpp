@@ -5,6 +5,8 @@
 #include "host/rc_search.h"
 #include "host/vantrel.h"
 #include "plugin_state/identity.h"
+#include "trainer/status_line.h"
+#include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 
 namespace {
@@ -25,7 +27,10 @@ void loadTrazzleConfiguration() {
     readGestureSlots(reader, trainer.table);
 }
 
-void showStatus(const char* text) { sendHostStatus(trainer.hostWindow, text); }
+void showStatus(const char* text) {
+    sendHostStatus(trainer.hostWindow, text);
+    setStatusLine(text);
+}
 
 bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result) {
     // The rc writer reads the file again under the writers' lock and replaces only these keys,
@@ -36,9 +41,14 @@ bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTabl
     return true;
 }
 
-void readTrainerPosition(int& x, int& y) {
-    x = ReadInt(trainer.rcPath, kKeyTrainerX, 100);
-    y = ReadInt(trainer.rcPath, kKeyTrainerY, 60);
+void readTrainerPosition(int width, int height, int& x, int& y) {
+    RECT host = {0, 0, 0, 0}, work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (trainer.hostWindow) GetWindowRect(trainer.hostWindow, &host);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    defaultTrainerPlace({host.left, host.top, host.right, host.bottom}, {work.left, work.top, work.right, work.bottom},
+                        width, height, x, y);
+    x = ReadInt(trainer.rcPath, kKeyTrainerX, x);
+    y = ReadInt(trainer.rcPath, kKeyTrainerY, y);
 }
 
 void writeTrainerPosition(int x, int y) {

@@ -15,6 +15,7 @@ bool locateTrainerFiles(HINSTANCE module);
 // Reads trazzle's settings and 25 slots through the host's functions.
 void loadTrazzleConfiguration();
 
+// A status for the host's label and the trainer's own status line alike.
 void showStatus(const char* text);
 
 // Writes the changes in one atomic replace under the writers' lock, every other line kept; with
@@ -22,6 +23,7 @@ void showStatus(const char* text);
 // again and the trainer reads it too. False, with why in `result`, when nothing was written.
 bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result);
 
-// The trainer's window position, under keys of its own.
-void readTrainerPosition(int& x, int& y);
+// The trainer's window position, under keys of its own; when none is stored, where a window
+// of `width` by `height` leaves the host's window in view.
+void readTrainerPosition(int width, int height, int& x, int& y);
 void writeTrainerPosition(int x, int y);

@@ -10,6 +10,7 @@
 
 #include "engine/command_launcher.h"
 #include "host/broadcast_decision.h"
+#include "training/learn_failures.h"
 
 namespace {
 
@@ -24,6 +25,13 @@ TrainerCommand command(TrainerAction action, int slot = 0) { return {action, slo
 
 std::string tallyText(const Tally& tally) {
     return textf("%d right, %d wrong, %d nothing", tally.right, tally.wrong, tally.nothing);
+}
+
+// The file name of a slot's command, as trazzle's launch status gives it.
+std::string commandFile(const GestureTable& table, int slot) {
+    char directory[kLaunchTextSize], file[kLaunchTextSize];
+    splitCommand(table.commands[slot], directory, file);
+    return file;
 }
 
 // The lowest slot that starts what `slot` starts: `slot` itself at the latest.
@@ -65,9 +73,22 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
         std::snprintf(status, sizeof status, "Trainer -> |%s| nothing", text);
         return;
     }
-    char directory[kLaunchTextSize], file[kLaunchTextSize];
-    splitCommand(table.commands[slot], directory, file);
-    std::snprintf(status, sizeof status, "Trainer -> |%s| slot %d: %s", text, slot, file);
+    std::snprintf(status, sizeof status, "Trainer -> |%s| slot %d: %s", text, slot, commandFile(table, slot).c_str());
+}
+
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
+                  char (&status)[kTrainerStatusSize]) {
+    int chosen = findBestSlot(table, text);
+    if (chosen == kNoSlot || launchesAs(table, chosen, slot))
+        std::snprintf(status, sizeof status, "Trainer -> recorded %s", file);
+    else
+        std::snprintf(status, sizeof status, "Trainer -> recorded %s; |%s| launches slot %d %s", file, text, chosen,
+                      commandFile(table, chosen).c_str());
+}
+
+std::string launchCaption(const GestureTable& table, const std::string& text) {
+    int chosen = findBestSlot(table, text.c_str());
+    return chosen == kNoSlot ? "nothing" : textf("slot %d", chosen);
 }
 
 bool exampleMarked(const GestureTable& table, int slot, const std::string& text) {
@@ -131,6 +152,48 @@ bool unreadableStatus(int slot, const std::vector<UnreadableExample>& unreadable
     return true;
 }
 
+std::string takenStatus(const TakenExamples& taken) {
+    return textf("Trainer -> slot %d takes %d examples of slot %d", taken.by, taken.count, taken.slot);
+}
+
+std::string takenFinding(const TakenExamples& taken) {
+    return textf("slot %d takes %d examples of slot %d: clear slot %d, or record examples for it so Learn can move it",
+                 taken.by, taken.count, taken.slot, taken.by);
+}
+
+std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot) {
+    std::vector<std::string> findings;
+    for (const TakenNote& note : notes)
+        if (note.taken.slot == slot && note.byText == table.gestures[note.taken.by])
+            findings.push_back(takenFinding(note.taken));
+    return findings;
+}
+
+SlotRowTexts slotRowTexts(const GestureTable& table, const int (&exampleCounts)[kGestureSlotCount], int slot) {
+    bool hasExamples[kGestureSlotCount];
+    for (int i = 0; i < kGestureSlotCount; ++i) hasExamples[i] = exampleCounts[i] > 0;
+    SlotRowTexts row = {table.gestures[slot], commandFile(table, slot), ""};
+    int owner = variantOfSlot(table, hasExamples, slot);
+    if (owner != kNoSlot) {
+        row.file = textf("variant of %d", owner);
+        return row;
+    }
+    int variants = 0;
+    for (int other = 0; other < kGestureSlotCount; ++other) variants += variantOfSlot(table, hasExamples, other) == slot;
+    if (variants) row.note = textf("+%d variant%s", variants, variants == 1 ? "" : "s");
+    return row;
+}
+
+void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y) {
+    auto within = [](int value, int low, int high) {
+        return value > high ? (high > low ? high : low) : value < low ? low : value;
+    };
+    x = within(host.left, work.left, work.right - width);
+    if (host.bottom + height <= work.bottom) y = host.bottom;
+    else if (host.top - height >= work.top) y = host.top - height;
+    else y = within(host.bottom, work.top, work.bottom - height);
+}
+
 // Which slot a variant serves, and how many of that slot's examples it launches.
 static std::string variantWords(const LearnOutcome& outcome, int slot) {
     int of = 0, count = variantServes(outcome.learned, outcome.examples, slot, &of);
@@ -139,18 +202,21 @@ static std::string variantWords(const LearnOutcome& outcome, int slot) {
 
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) {
     std::string report;
+    std::vector<TakenExamples> taken = examplesTakenByFixedSlots(outcome.learned, outcome.setup, outcome.examples);
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         SlotRole role = outcome.setup.roles[slot];
         const std::string& proposed = outcome.learned.texts[slot];
         if (role == kSlotLearned || (role == kSlotFree && !proposed.empty()))
             report += textf("slot %d: |%s| -> |%s|%s\r\n", slot, table.gestures[slot], proposed.c_str(),
                             role == kSlotFree ? variantWords(outcome, slot).c_str() : "");
+        for (const TakenExamples& t : taken)
+            if (t.slot == slot) report += takenFinding(t) + "\r\n";
     }
     report += "now: " + tallyText(currentTally(table, outcome.examples)) + "\r\n";
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);
     for (size_t i : failingExamples(outcome)) {
         const Example& file = outcome.files[i];
-        report += textf("still fails: %s |%s|\r\n", exampleName(file.slot, file.file).c_str(), file.text.c_str());
+        report += failureLine(outcome, &table, i, exampleName(file.slot, file.file)) + "\r\n";
     }
     return report;
 }

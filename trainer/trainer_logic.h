@@ -32,11 +32,20 @@ constexpr char kTrainerPrefix[] = "@trazzleTrainer";
 // takes one blank and a slot number of 0 to 24 written in digits; anything else is ignored.
 TrainerCommand decideTrainerBroadcast(const char* text);
 
-constexpr int kTrainerStatusSize = 256;  // a 99-character text and a 99-character file fit
+constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
 // "Trainer -> |br| nothing".
 void canvasStatus(const GestureTable& table, const char* text, char (&status)[kTrainerStatusSize]);
+
+// A stroke recorded for `slot` as the example `file` ("trazzle-examples/4/stroke-001.txt"):
+// "Trainer -> recorded FILE", and when trazzle would launch another slot for its `text`, that
+// slot too: "Trainer -> recorded FILE; |br| launches slot 0 cmd.exe".
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
+                  char (&status)[kTrainerStatusSize]);
+
+// What a marked example's thumbnail says it launches: "slot 0" or "nothing".
+std::string launchCaption(const GestureTable& table, const std::string& text);
 
 // Whether the configuration gets an example of `slot` wrong or misses it: the slot trazzle
 // chooses for its text does not start what `slot` starts.
@@ -62,6 +71,37 @@ std::string exampleName(int slot, const std::string& file);
 // 0/stroke-002.txt (see Findings)", or "... 0/stroke-002.txt and 2 more (see Findings)".
 bool unreadableStatus(int slot, const std::vector<UnreadableExample>& unreadable, char (&status)[kTrainerStatusSize]);
 
+// A slot Learn may not change that takes a learned slot's examples, as a status ("Trainer ->
+// slot 0 takes 5 examples of slot 4") and in that slot's findings, with the remedy.
+std::string takenStatus(const TakenExamples& taken);
+std::string takenFinding(const TakenExamples& taken);
+
+// What the last Learn found taken, with the taking slot's text then.
+struct TakenNote {
+    TakenExamples taken;
+    std::string byText;
+};
+// The findings of `slot` among `notes` that still hold: the taking slot keeps the text it had.
+std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot);
+
+// What a slot's row in the slot list says besides its number and example count: its text, its
+// command's file name or, for a variant, "variant of 3", and for a slot variants serve how
+// many ("+2 variants").
+struct SlotRowTexts {
+    std::string gesture, file, note;
+};
+SlotRowTexts slotRowTexts(const GestureTable& table, const int (&exampleCounts)[kGestureSlotCount], int slot);
+
+// A rectangle on the screen, right and bottom outside it.
+struct ScreenBox {
+    int left, top, right, bottom;
+};
+// Where the trainer's window of `width` by `height` goes when no place is stored: below the
+// host's window at its left edge, so the host's status label stays in view, or above it when
+// there is no room below within the work area; kept inside the work area.
+void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y);
+
 // What Learn found, for the trainer's findings pane: each learned slot's text now and
-// proposed, the estimate for both, and the examples the proposal still gets wrong or misses.
+// proposed, the slots Learn may not change that take its examples, the estimate for both, and
+// the examples the proposal still gets wrong or misses, in trazzle-check --learn's words.
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table);

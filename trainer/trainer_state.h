@@ -14,6 +14,7 @@
 #include "engine/stroke_tokenizer.h"
 #include "plugin_state/plugin_settings.h"
 #include "plugin_state/style_record.h"
+#include "trainer/trainer_logic.h"
 #include "training/example_folders.h"
 
 constexpr char kTrainerClass[] = "TrazzleTrainer";
@@ -50,13 +51,15 @@ struct TrainerWindows {
     HWND main, canvas, slotList, examples;
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
     HWND recordButton, learnButton, applyButton, deleteButton, findings;
+    HWND statusLine;
 };
 
 struct ExampleStroke {
     std::string file;  // full path
     std::string text;
     std::vector<ScreenPoint> points;
-    bool marked;  // the configuration gets it wrong or misses it
+    bool marked;          // the configuration gets it wrong or misses it
+    std::string launches;  // for a marked one, what it launches: "slot 0" or "nothing"
 };
 
 struct TrainerState {
@@ -90,6 +93,7 @@ struct TrainerState {
     LearnJob* runningJob;
     LearnJob* learned;      // the last finished job, kept for Apply
     bool applyWhenLearned;  // Apply was asked for while the job ran
+    std::vector<TakenNote> taken;  // from the last Learn that learned
 };
 
 extern TrainerState trainer;

@@ -53,6 +53,7 @@ void showSlotFindings() {
         return;
     }
     std::string text;
+    for (const std::string& finding : takenFindings(trainer.taken, trainer.table, trainer.selected)) text += finding + "\r\n";
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
     for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
     if (text.empty()) text = "trazzle-check has nothing to say about this slot.";

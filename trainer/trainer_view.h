@@ -13,8 +13,8 @@ void refreshTrainer(TrainerChange change);
 // What an action ended in: the window refreshed after its change, if any, then its status, if any.
 void showOutcome(const TrainerOutcome& outcome);
 
-// The checker's findings on the selected slot's lines, then its example files that cannot be
-// shown, in the findings pane.
+// What the last Learn found taking the selected slot's examples, the checker's findings on its
+// lines, then its example files that cannot be shown, in the findings pane.
 void showSlotFindings();
 // Puts `text` in the findings pane.
 void showFindings(const char* text);

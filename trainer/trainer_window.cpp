@@ -7,6 +7,7 @@
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
 #include "trainer/slot_list.h"
+#include "trainer/status_line.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
@@ -19,7 +20,8 @@ enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseI
                  kDeleteId, kFindingsId };
 
 constexpr int kClientWidth = 900;
-constexpr int kClientHeight = 470;
+constexpr int kClientHeight = 496;
+constexpr int kStatusTop = 470, kStatusHeight = 22;  // the status line, along the bottom
 constexpr int kCanvasLeft = 316, kCanvasTop = 8;
 constexpr int kSideLeft = 644, kSideWidth = 248;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -78,12 +80,15 @@ void onCreate(HWND window) {
     w.commandEdit = field(window, 68, kSideWidth - 76, kCommandId);
     w.browseButton = control(window, "BUTTON", "Browse...", BS_PUSHBUTTON, kSideLeft + kSideWidth - 72, 68, 72, 22, kBrowseId);
     w.argumentEdit = field(window, 114, kSideWidth, kArgumentId);
-    w.recordButton = control(window, "BUTTON", "Record", BS_AUTOCHECKBOX | BS_PUSHLIKE, kSideLeft, 148, 80, 24, kRecordId);
-    w.deleteButton = control(window, "BUTTON", "Delete example", BS_PUSHBUTTON, kSideLeft + 88, 148, 160, 24, kDeleteId);
+    w.recordButton = control(window, "BUTTON", kRecordCaption, BS_AUTOCHECKBOX | BS_PUSHLIKE, kSideLeft, 148, 124, 24,
+                             kRecordId);
+    w.deleteButton = control(window, "BUTTON", "Delete example", BS_PUSHBUTTON, kSideLeft + 128, 148, 120, 24, kDeleteId);
     w.learnButton = control(window, "BUTTON", "Learn", BS_PUSHBUTTON, kSideLeft, 184, 120, 28, kLearnId);
     w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 128, 184, 120, 28, kApplyId);
     w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
                          kSideWidth, 216, kFindingsId);
+    w.statusLine = CreateWindowExA(0, kStatusLineClass, "", WS_CHILD | WS_VISIBLE, 8, kStatusTop, kClientWidth - 16,
+                                   kStatusHeight, window, nullptr, trainer.module, nullptr);
     applyControlFonts();
     SendMessageA(trainer.hostWindow, HOST_REGISTER_MESSAGES, reinterpret_cast<WPARAM>(window),
                  reinterpret_cast<LPARAM>(kHostMessages));
@@ -183,14 +188,15 @@ bool registerClass(const char* name, WNDPROC procedure, HBRUSH background) {
 bool createTrainerWindow() {
     if (!registerClass(kTrainerClass, trainerWindowProc, nullptr) ||
         !registerClass(kCanvasClass, canvasWindowProc, nullptr) ||
-        !registerClass(kExamplesClass, examplesWindowProc, nullptr))
+        !registerClass(kExamplesClass, examplesWindowProc, nullptr) ||
+        !registerClass(kStatusLineClass, statusLineWindowProc, nullptr))
         return false;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-    int x, y;
-    readTrainerPosition(x, y);
-    HWND window = CreateWindowExA(0, kTrainerClass, "Trazzle Trainer", kWindowStyle, x, y, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, trainer.module, nullptr);
+    int x, y, width = frame.right - frame.left, height = frame.bottom - frame.top;
+    readTrainerPosition(width, height, x, y);
+    HWND window = CreateWindowExA(0, kTrainerClass, "Trazzle Trainer", kWindowStyle, x, y, width, height, nullptr,
+                                  nullptr, trainer.module, nullptr);
     if (!window) return false;
     refreshTrainer(kChangedEverySlot);
     // Not activated: the window the user was typing in keeps the keyboard.
@@ -203,4 +209,5 @@ void destroyTrainerWindow() {
     UnregisterClassA(kTrainerClass, trainer.module);
     UnregisterClassA(kCanvasClass, trainer.module);
     UnregisterClassA(kExamplesClass, trainer.module);
+    UnregisterClassA(kStatusLineClass, trainer.module);
 }

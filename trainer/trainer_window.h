@@ -13,6 +13,9 @@
 bool createTrainerWindow();
 void destroyTrainerWindow();
 
+// The Record button's caption while recording is off.
+constexpr char kRecordCaption[] = "Record";
+
 // Actions, from the controls and from broadcasts alike.
 void showTrainer(bool show);
 void selectSlot(int slot);
@@ -20,8 +23,9 @@ void setRecording(bool on);
 void commitField(SlotField field);
 void browseCommand();
 void handleTrainerBroadcast(const char* text);
-// Keeps a stroke drawn on the canvas as the selected slot's next example, and shows it.
-void recordStroke(const std::vector<ScreenPoint>& points);
+// Keeps a stroke drawn on the canvas, whose gesture text is `text`, as the selected slot's next
+// example, and shows it.
+void recordStroke(const std::vector<ScreenPoint>& points, const char* text);
 void deleteSelectedExample();
 // Learn, its end (kLearnDone), with the report in the findings pane and an Apply asked for
 // meanwhile done then, and Apply.

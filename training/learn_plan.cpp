@@ -26,11 +26,8 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
         setup.roles[slot] = kSlotFixed;
         setup.fixedTexts[slot] = rc->gestures[slot];
         // An earlier variant starts what its learned slot starts.
-        for (int owner = 0; owner < kGestureSlotCount; ++owner)
-            if (setup.roles[owner] == kSlotLearned && sameLaunch(*rc, owner, slot)) {
-                setup.fixedOwners[slot] = owner;
-                break;
-            }
+        int owner = earlierVariantOwner(*rc, hasExamples, slot);
+        if (owner != kNoSlot) setup.fixedOwners[slot] = owner;
     }
 }
 
@@ -90,4 +87,36 @@ int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& exa
 
 bool launchesAs(const GestureTable& table, int chosen, int wanted) {
     return chosen != kNoSlot && (chosen == wanted || sameLaunch(table, chosen, wanted));
+}
+
+int earlierVariantOwner(const GestureTable& rc, const bool hasExamples[kGestureSlotCount], int slot) {
+    if (hasExamples[slot]) return kNoSlot;
+    for (int owner = 0; owner < kGestureSlotCount; ++owner)
+        if (hasExamples[owner] && rc.commands[owner][0] != '\0' && sameLaunch(rc, owner, slot)) return owner;
+    return kNoSlot;
+}
+
+int variantOfSlot(const GestureTable& rc, const bool hasExamples[kGestureSlotCount], int slot) {
+    if (rc.gestures[slot][0] == '\0' || rc.commands[slot][0] == '\0' || hasExamples[slot]) return kNoSlot;
+    int owner = earlierVariantOwner(rc, hasExamples, slot);
+    for (int lower = 0; owner == kNoSlot && lower < slot; ++lower)
+        if (sameLaunch(rc, lower, slot)) owner = lower;
+    return owner;
+}
+
+std::vector<TakenExamples> examplesTakenByFixedSlots(const SlotTexts& learned, const LearnSetup& setup,
+                                                      const std::vector<LearnExample>& examples) {
+    std::vector<TakenExamples> taken;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (setup.roles[slot] != kSlotLearned) continue;
+        int count[kGestureSlotCount] = {};
+        for (const LearnExample& example : examples) {
+            if (!example.drawn || example.slot != slot) continue;
+            int chosen = chosenSlot(learned, example.text);
+            if (chosen != kNoSlot && setup.roles[chosen] == kSlotFixed && learned.owners[chosen] != slot) ++count[chosen];
+        }
+        for (int by = 0; by < kGestureSlotCount; ++by)
+            if (count[by]) taken.push_back({slot, by, count[by]});
+    }
+    return taken;
 }

@@ -38,3 +38,23 @@ int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& exa
 
 // Whether launching `chosen` (kNoSlot for none) under `table` starts what slot `wanted` starts.
 bool launchesAs(const GestureTable& table, int chosen, int wanted);
+
+// The slot with examples that `slot`, which has none of its own, serves as an earlier variant:
+// the first whose command (not empty) and argument it shares; kNoSlot for none.
+int earlierVariantOwner(const GestureTable& rc, const bool hasExamples[kGestureSlotCount], int slot);
+
+// The slot a slot of `rc` holds a variant of: a slot with a gesture and no examples that
+// starts what an earlier variant's owner starts, or else what a lower slot starts (the lowest
+// such); kNoSlot when it is no variant.
+int variantOfSlot(const GestureTable& rc, const bool hasExamples[kGestureSlotCount], int slot);
+
+// Drawn examples of a learned slot that a fixed slot (one Learn may not change) launches under
+// the learned texts: those strokes cannot be taught to their own slot.
+struct TakenExamples {
+    int slot;   // the learned slot whose examples they are
+    int by;     // the fixed slot that takes them
+    int count;  // how many
+};
+// Every such pair, in order of the learned slot, then the fixed one.
+std::vector<TakenExamples> examplesTakenByFixedSlots(const SlotTexts& learned, const LearnSetup& setup,
+                                                      const std::vector<LearnExample>& examples);

@@ -62,7 +62,7 @@ TEST(VantrelScript, DialogOnTheFirstLineAnswersABoxShownByAFailingStart) {
     EXPECT_EQ(joinLines(expected), run.log);
 }
 
-TEST(VantrelScript, WindowShowsPlaceStyleAndOpacityAndRestartStartsThePluginsAgain) {
+TEST(VantrelScript, WindowShowsPlaceStyleAndOpacityTextShowsTheTextAndRestartStartsThePluginsAgain) {
     std::string folder = testFolder();
     writeFile(folder + "s.txt",
               "broadcast @testplugin alpha 128\n"
@@ -70,7 +70,9 @@ TEST(VantrelScript, WindowShowsPlaceStyleAndOpacityAndRestartStartsThePluginsAga
               "restart\n"
               "window devhostTestPlugin\n"
               "window VantrelHost\n"
-              "window NoSuchClass\n");
+              "window NoSuchClass\n"
+              "text VantrelHost\n"
+              "text NoSuchClass\n");
     std::string path = plugin("testplugin.dll");
     HostRun run = runHost(folder, runArguments(inQuotes(path)));
 
@@ -94,7 +96,9 @@ TEST(VantrelScript, WindowShowsPlaceStyleAndOpacityAndRestartStartsThePluginsAga
                                                       "cx=460 cy=150 topmost=0 exstyle=0x[0-9A-F]{8} alpha=none")))
         << hostLine;
     expected.push_back(hostLine);
-    append(expected, {"script 6 \"window NoSuchClass\"", "window [NoSuchClass] none", "script-end"});
+    append(expected, {"script 6 \"window NoSuchClass\"", "window [NoSuchClass] none", "script 7 \"text VantrelHost\"",
+                      "text [VantrelHost] \"vantrel (stand-in host)\"", "script 8 \"text NoSuchClass\"",
+                      "text [NoSuchClass] none", "script-end"});
     append(expected, pluginEnd(path));
     expected.push_back("host-exit 0");
     EXPECT_EQ(joinLines(expected), run.log);

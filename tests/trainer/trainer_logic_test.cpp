@@ -1,9 +1,11 @@
-// The trainer's decisions without a window: broadcasts, status texts, marked examples, tallies and changed slots.
+// The trainer's decisions without a window: broadcasts, statuses, marks, tallies, changed slots, slot rows, Learn's report.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "trainer/trainer_logic.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -56,6 +58,59 @@ TEST(TrainerStatus, SaysWhatTrazzleWouldLaunchWithTheCommandsFileName) {
     EXPECT_EQ(std::string("Trainer -> |br| slot 0: ") + std::string(99, 'y'), status);
 }
 
+TEST(TrainerStatus, ARecordedStrokeNamesTheOtherSlotItLaunches) {
+    GestureTable table = twoSlots();
+    struct Case {
+        int slot;
+        const char* text;
+        const char* status;
+    } cases[] = {
+        {1, "br", "Trainer -> recorded trazzle-examples/1/stroke-004.txt; |br| launches slot 0 edit.exe"},
+        {1, "br tr br", "Trainer -> recorded trazzle-examples/1/stroke-004.txt"},
+        {0, "tl", "Trainer -> recorded trazzle-examples/0/stroke-004.txt"},  // slot 2 starts slot 0's command
+        {1, "rd", "Trainer -> recorded trazzle-examples/1/stroke-004.txt"},  // launching nothing is no other slot
+    };
+    for (const Case& c : cases) {
+        char file[64], status[kTrainerStatusSize];
+        std::snprintf(file, sizeof file, "trazzle-examples/%d/stroke-004.txt", c.slot);
+        recordStatus(table, c.slot, file, c.text, status);
+        EXPECT_STREQ(c.status, status);
+    }
+    EXPECT_EQ("slot 0", launchCaption(table, "br tr"));
+    EXPECT_EQ("nothing", launchCaption(table, "rd"));
+}
+
+// Slot 4 has examples and no text of its own: slots 3 and 6, which start its command, serve it,
+// the lower one too. Slot 2 starts slot 0's command, and slot 7 that of slot 2's, through slot 0.
+TEST(TrainerSlotRows, VariantsBelongToTheSlotTheyServe) {
+    GestureTable table = twoSlots();
+    std::strcpy(table.commands[4], "C:\\Tools\\v.exe");
+    for (int slot : {3, 6}) std::strcpy(table.commands[slot], "C:\\Tools\\v.exe");
+    std::strcpy(table.gestures[3], "ld");
+    std::strcpy(table.gestures[6], "rd");
+    std::strcpy(table.gestures[7], "lu");
+    std::strcpy(table.commands[7], "C:\\Tools\\edit.exe");
+    std::strcpy(table.commands[8], "C:\\Tools\\v.exe");  // no text: no variant
+    int counts[kGestureSlotCount] = {};
+    counts[4] = 3;
+    std::string rows;
+    for (int slot = 0; slot < 10; ++slot) {
+        SlotRowTexts row = slotRowTexts(table, counts, slot);
+        rows += std::to_string(slot) + " |" + row.gesture + "|" + row.file + "|" + row.note + "\n";
+    }
+    EXPECT_EQ("0 |br|edit.exe|+2 variants\n"
+              "1 |br tr br|other.exe|\n"
+              "2 |tl|variant of 0|\n"
+              "3 |ld|variant of 4|\n"
+              "4 ||v.exe|+2 variants\n"
+              "5 |||\n"
+              "6 |rd|variant of 4|\n"
+              "7 |lu|variant of 0|\n"
+              "8 ||v.exe|\n"
+              "9 |||\n",
+              rows);
+}
+
 TEST(TrainerMarks, MarkExamplesLaunchingAnotherCommandOrNothingAndCountThem) {
     GestureTable table = twoSlots();
     std::vector<LearnExample> examples = {
@@ -67,6 +122,65 @@ TEST(TrainerMarks, MarkExamplesLaunchingAnotherCommandOrNothingAndCountThem) {
     EXPECT_EQ(3, tally.right);
     EXPECT_EQ(2, tally.wrong);  // "br tr br" for slot 0, "br tr" (slot 0's br) for slot 1
     EXPECT_EQ(1, tally.nothing);
+}
+
+// The case of a slot the rc file gives a text and no examples: slot 0's "br" takes every V
+// recorded for slot 4, which may not repeat it; slot 5's peaks hold, but for a press alone.
+TEST(TrainerLearn, NamesTheSlotThatTakesALearnedSlotsExamplesAndEveryFailingOne) {
+    GestureTable table = {};
+    std::strcpy(table.gestures[0], "br");
+    std::strcpy(table.commands[0], "C:\\Windows\\cmd.exe");
+    std::strcpy(table.commands[4], "C:\\Tools\\v.exe");
+    std::strcpy(table.commands[5], "C:\\Tools\\peak.exe");
+    LearnOutcome outcome;
+    const std::pair<int, const char*> strokes[] = {{4, "br"}, {4, "br"}, {4, "br"}, {5, "tr"}, {5, "tr"}, {5, ""}};
+    bool hasExamples[kGestureSlotCount] = {};
+    for (const auto& stroke : strokes) {
+        std::string file = textf("C:\\rc\\trazzle-examples\\%d\\stroke-%03d.txt", stroke.first,
+                                 static_cast<int>(outcome.files.size()) + 1);
+        outcome.examples.push_back({stroke.first, stroke.second, static_cast<int>(outcome.files.size()), true});
+        outcome.files.push_back({stroke.first, file, stroke.second, {}});
+        hasExamples[stroke.first] = true;
+    }
+    planLearnSlots(hasExamples, &table, outcome.setup);
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned);
+    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup);
+
+    std::vector<TakenExamples> taken = examplesTakenByFixedSlots(outcome.learned, outcome.setup, outcome.examples);
+    ASSERT_EQ(1u, taken.size());
+    EXPECT_EQ("Trainer -> slot 0 takes 3 examples of slot 4", takenStatus(taken[0]));
+    EXPECT_EQ("slot 4: || -> ||\r\n"
+              "slot 0 takes 3 examples of slot 4: clear slot 0, or record examples for it so Learn can move it\r\n"
+              "slot 5: || -> |tr|\r\n"
+              "now: 0 right, 3 wrong, 3 nothing\r\n"
+              "learned: 0 right, 3 wrong, 3 nothing (5-fold estimate)\r\n"
+              "wrong: 4/stroke-001.txt |br| launches slot 0 cmd.exe\r\n"
+              "wrong: 4/stroke-002.txt |br| launches slot 0 cmd.exe\r\n"
+              "wrong: 4/stroke-003.txt |br| launches slot 0 cmd.exe\r\n"
+              "missed: 5/stroke-006.txt || launches nothing\r\n",
+              learnReport(outcome, table));
+
+    // The finding holds while slot 0 keeps its text.
+    std::vector<TakenNote> notes = {{taken[0], "br"}};
+    EXPECT_EQ(std::vector<std::string>{takenFinding(taken[0])}, takenFindings(notes, table, 4));
+    EXPECT_TRUE(takenFindings(notes, table, 5).empty());
+    table.gestures[0][0] = '\0';
+    EXPECT_TRUE(takenFindings(notes, table, 4).empty());
+}
+
+// Below the host's window when it fits in the work area, else above it, else as low as it fits.
+TEST(TrainerPlace, TheDefaultLeavesTheHostsWindowInView) {
+    const ScreenBox work = {0, 0, 1024, 738};
+    struct Case {
+        ScreenBox host;
+        int x, y;
+    } cases[] = {{{22, 22, 482, 172}, 22, 172}, {{600, 560, 1060, 710}, 118, 65}, {{-50, 200, 410, 350}, 0, 243}};
+    for (const Case& c : cases) {
+        int x, y;
+        defaultTrainerPlace(c.host, work, 906, 495, x, y);
+        EXPECT_EQ(c.x, x);
+        EXPECT_EQ(c.y, y);
+    }
 }
 
 TEST(TrainerApply, CountsEachSlotOnceHoweverManyOfItsLinesChange) {

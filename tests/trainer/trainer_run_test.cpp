@@ -136,19 +136,33 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     EXPECT_EQ(0, canvas.count(kWhite, 64, 93, 81, 110));    // nothing between dot and label
     EXPECT_GT(canvas.count(kWhite, 110, 4, 210, 20), 30);   // the caption, one inset below the top
     EXPECT_EQ(0, canvas.count(kWhite, 150, 150, 320, 320) + canvas.count(kCorner, 150, 150, 320, 320));
+    // Recording: the canvas framed red, three pixels wide.
+    const Rgb kRecording = {0xFF, 0x40, 0x40};
+    EXPECT_EQ(3 * 300, canvas.count(kRecording, 0, 10, 3, 310));
+    EXPECT_EQ(0, canvas.count(kRecording, 3, 3, 317, 317));
 }
 
-TEST(Trainer, ClosingHidesShowBringsItBackAndRecordingNeedsASlot) {
+// With no place stored, the trainer opens below the host's window (the system's choice), at its
+// left edge, so that the host's status label stays in view.
+TEST(Trainer, OpensBelowTheHostClosingHidesShowBringsItBackAndRecordingNeedsASlot) {
     std::string script =
-        "broadcast @trazzleTrainer Record On\nclose TrazzleTrainer\nwindow TrazzleTrainer\n"
+        "window VantrelHost\nbroadcast @trazzleTrainer Record On\nclose TrazzleTrainer\nwindow TrazzleTrainer\n"
         "broadcast @trazzleTrainer Show\nwindow TrazzleTrainer\nbroadcast @trazzleTrainer Hide\n"
         "window TrazzleTrainer\n";
-    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
-    Lines expected = {"status \"Trainer -> select a slot to record its examples\"",
-                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
-                      "window [TrazzleTrainer] visible=1 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
-                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none"};
-    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "window"})));
+    PluginSession s = runPlugin("", script, {}, withTrainer());
+    Lines logged = only(scriptPart(s.log), {"status", "window"});
+    ASSERT_FALSE(logged.empty());
+    int hostX = 0, hostY = 0, hostHeight = 0;
+    ASSERT_EQ(3, std::sscanf(logged[0].c_str(), "window [VantrelHost] visible=1 x=%d y=%d cx=460 cy=%d", &hostX, &hostY,
+                             &hostHeight))
+        << logged[0];
+    auto trainerAt = [&](int visible) {
+        return "window [TrazzleTrainer] visible=" + std::to_string(visible) + " x=" + std::to_string(hostX) +
+               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=521 topmost=0 exstyle=0x00000100 alpha=none";
+    };
+    Lines expected = {logged[0], "status \"Trainer -> select a slot to record its examples\"", trainerAt(0),
+                      trainerAt(1), trainerAt(0)};
+    EXPECT_EQ(joinLines(expected), joinLines(logged));
 }
 
 TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
@@ -163,23 +177,29 @@ TEST(Trainer, AFieldIsWrittenWhenEnterIsPressed) {
 }
 
 // Delete removes the example selected in the strip, and only that one: the strip lies at (419,
-// 434) on the screen, its thumbnails 48 pixels wide, 4 apart.
+// 434) on the screen, its thumbnails 48 pixels wide, 4 apart. Slot 1's V takes the Vs recorded
+// for slot 0, and the status says so at once; the trainer's own status line shows the last status.
 TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
+    const std::string rc =
+        std::string(kPlaced) + "trazzle.plugin.gesture1: br\ntrazzle.plugin.command1: C:\\Tools\\edit.exe\n";
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) + canvasStroke(600, 200, false) +
-                         awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt") +
+                         awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 "
+                                     "edit.exe") +
                          "move 499 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n"
-                         "key down 46\nkey up 46\n" + awaitStatus("Trainer -> deleted 0/stroke-002.txt");
-    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
+                         "key down 46\nkey up 46\n" + awaitStatus("Trainer -> deleted 0/stroke-002.txt") +
+                         "text TrazzleTrainer/TrazzleStatus\n";
+    PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
     Lines expected = {
         "status \"Trainer -> recording examples of slot 0\"",
-        "status \"Trainer -> |br| nothing\"",
-        "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt\"",
-        "status \"Trainer -> |br| nothing\"",
-        "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt\"",
+        "status \"Trainer -> |br| slot 1: edit.exe\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt; |br| launches slot 1 edit.exe\"",
+        "status \"Trainer -> |br| slot 1: edit.exe\"",
+        "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 edit.exe\"",
         "status \"Trainer -> deleted 0/stroke-002.txt\"",
+        "text [TrazzleTrainer/TrazzleStatus] \"Trainer -> deleted 0/stroke-002.txt\"",
     };
-    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "text"})));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-001.txt").c_str()));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-examples\\0\\stroke-002.txt").c_str()));
 }

@@ -4,6 +4,7 @@
 
 #include "tools/check/check_tool.h"
 #include "training/example_folders.h"
+#include "training/learn_failures.h"
 
 namespace {
 
@@ -23,35 +24,21 @@ std::string emptyReason(const std::vector<LearnExample>& examples, int slot) {
            "fits too few of them";
 }
 
-// What the plugin launches for a slot chosen under `config`, in words.
-std::string launchWords(const SlotTexts& config, const RcFile* rc, int slot) {
-    if (slot == kNoSlot) return "nothing";
-    std::string words = textf("slot %d", slot);
-    if (config.owners[slot] != slot) words += textf(" (variant of slot %d)", config.owners[slot]);
-    if (rc) words += " " + slotFileName(rc->table, slot);
-    return words;
-}
-
-// The learned slots whose examples launch a slot the rc file keeps: those strokes cannot be
+// The learned slot's examples that launch a slot the rc file keeps: those strokes cannot be
 // taught to the learned slot, which the person should know.
-void printTakenByRc(const SlotTexts& learned, const LearnSetup& setup, const std::vector<LearnExample>& examples,
-                    const RcFile* rc, int slot, FILE* out) {
-    int taken[kGestureSlotCount] = {};
-    for (const LearnExample& example : examples) {
-        if (!example.drawn || example.slot != slot) continue;
-        int chosen = chosenSlot(learned, example.text);
-        if (chosen != kNoSlot && setup.roles[chosen] == kSlotFixed && learned.owners[chosen] != slot) ++taken[chosen];
-    }
-    for (int fixed = 0; fixed < kGestureSlotCount; ++fixed)
-        if (taken[fixed])
+void printTakenByRc(const std::vector<TakenExamples>& taken, const SlotTexts& learned, const RcFile* rc, int slot,
+                    FILE* out) {
+    for (const TakenExamples& t : taken)
+        if (t.slot == slot)
             printLine(out, textf("# slot %d: %d of its examples launch slot %d %s, whose text \"%s\" the rc file "
                                  "gives it; slot %d cannot take them",
-                                 slot, taken[fixed], fixed, slotFileName(rc->table, fixed).c_str(),
-                                 learned.texts[fixed].c_str(), slot));
+                                 slot, t.count, t.by, slotFileName(rc->table, t.by).c_str(),
+                                 learned.texts[t.by].c_str(), slot));
 }
 
 void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
                         const std::vector<LearnExample>& examples, const RcFile* rc, FILE* out) {
+    std::vector<TakenExamples> taken = examplesTakenByFixedSlots(learned, setup, examples);
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (rc && setup.roles[slot] == kSlotFixed && rc->table.commands[slot][0] == '\0') {
             bool hasExamples = false;
@@ -70,7 +57,7 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
         } else {
             printRcLine(out, kSlotGesture, slot, learned.texts[slot]);
         }
-        if (rc) printTakenByRc(learned, setup, examples, rc, slot, out);
+        if (rc) printTakenByRc(taken, learned, rc, slot, out);
     }
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
@@ -85,11 +72,8 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
 }
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
-    for (size_t i : failingExamples(outcome)) {
-        int slot = chosenSlot(outcome.learned, outcome.files[i].text);
-        printLine(out, std::string(slot == kNoSlot ? "# missed: " : "# wrong: ") + outcome.files[i].file + " |" +
-                     outcome.files[i].text + "| launches " + launchWords(outcome.learned, rc, slot));
-    }
+    for (size_t i : failingExamples(outcome))
+        printLine(out, "# " + failureLine(outcome, rc ? &rc->table : nullptr, i, outcome.files[i].file));
 }
 
 // Writes the learned slots and variants into the rc file in one replace, and says what changed.
