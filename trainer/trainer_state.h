@@ -50,6 +50,7 @@ struct TrainerWindows {
     HWND main, canvas, slotList, examples;
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
     HWND recordButton, learnButton, applyButton, deleteButton, findings;
+    HWND clearButton, hotkeyEdit, padShowBox, padTipsBox, toolSquareBox;  // the settings row
 };
 
 struct ExampleStroke {

@@ -6,6 +6,7 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
+#include "trainer/settings_row.h"
 #include "trainer/slot_list.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
@@ -16,10 +17,11 @@
 namespace {
 
 enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseId, kRecordId, kLearnId, kApplyId,
-                 kDeleteId, kFindingsId };
+                 kDeleteId, kFindingsId, kSettingsRowId };
 
 constexpr int kClientWidth = 900;
-constexpr int kClientHeight = 470;
+constexpr int kSettingsRowTop = 470;
+constexpr int kClientHeight = kSettingsRowTop + kSettingsRowHeight + 8;
 constexpr int kCanvasLeft = 316, kCanvasTop = 8;
 constexpr int kSideLeft = 644, kSideWidth = 248;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -84,6 +86,7 @@ void onCreate(HWND window) {
     w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 128, 184, 120, 28, kApplyId);
     w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
                          kSideWidth, 216, kFindingsId);
+    createSettingsRow(window, kSettingsRowTop, kSettingsRowId);
     applyControlFonts();
     SendMessageA(trainer.hostWindow, HOST_REGISTER_MESSAGES, reinterpret_cast<WPARAM>(window),
                  reinterpret_cast<LPARAM>(kHostMessages));
@@ -122,6 +125,7 @@ void onCommand(WORD id, WORD code) {
     case kDeleteId: deleteSelectedExample(); break;
     case kLearnId: startLearning(); break;
     case kApplyId: applyLearned(); break;
+    default: settingsRowCommand(id, code); break;
     }
 }
 

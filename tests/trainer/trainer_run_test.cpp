@@ -118,13 +118,14 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     EXPECT_EQ("gesture: br tr br\n", replay(s.folder + "trazzle-examples\\1\\stroke-002.txt"));
 
     // Only the learned texts and the alpha changed, neither lost to the other's write: the
-    // replaced lines keep their keys and blanks, the new one is appended, every other byte stays.
+    // replaced lines keep their keys and blanks, the new ones go beside the slot lines, every
+    // other byte stays.
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
-                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
-                  "trazzle.plugin.transparency.alpha: 128\ntrazzle.plugin.gesture1: br tr\n"
+                  "trazzle.plugin.command1: C:\\Tools\\other.exe\ntrazzle.plugin.gesture1: br tr\n"
                   // a variant for Ws drawn without their first leg
-                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n",
+                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n"
+                  "! kept as it is\ntrazzle.plugin.transparency.alpha: 128\n",
               readFile(s.folder + "trazzle.rc"));
 
     // The canvas shows the first V as the pad would: trail, corner dot, label, caption.
@@ -145,9 +146,9 @@ TEST(Trainer, ClosingHidesShowBringsItBackAndRecordingNeedsASlot) {
         "window TrazzleTrainer\n";
     PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
     Lines expected = {"status \"Trainer -> select a slot to record its examples\"",
-                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
-                      "window [TrazzleTrainer] visible=1 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none",
-                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=495 topmost=0 exstyle=0x00000100 alpha=none"};
+                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=527 topmost=0 exstyle=0x00000100 alpha=none",
+                      "window [TrazzleTrainer] visible=1 x=100 y=60 cx=906 cy=527 topmost=0 exstyle=0x00000100 alpha=none",
+                      "window [TrazzleTrainer] visible=0 x=100 y=60 cx=906 cy=527 topmost=0 exstyle=0x00000100 alpha=none"};
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "window"})));
 }
 
