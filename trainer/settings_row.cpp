@@ -27,14 +27,18 @@ int exactKey(WPARAM key, LPARAM flags) {
     return static_cast<int>(key);
 }
 
-// Every key pressed in the field becomes the hotkey; no text is typed into it.
+// The key pressed in the field becomes the hotkey; no text is typed into it.
 LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         int code = exactKey(wParam, lParam);
-        if (code >= 1 && code <= 254 && !(lParam & (1 << 30))) setHotkey(code);  // not again while held
+        if (code < 1 || code > 254 || (lParam & (1 << 30))) return 0;  // not again while held
+        // One key a time: the field lets go of the keyboard, so the hotkey pressed next to
+        // draw a stroke is not taken for a new one.
+        SetFocus(GetParent(edit));
+        setHotkey(code);
         return 0;
     }
     case WM_CHAR:
