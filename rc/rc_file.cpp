@@ -83,8 +83,23 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
 
-bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count, RcWriteResult& result,
-             RcTextCheck check, void* context);
+bool rewrite(const char* path, RcEditsDecide decide, void* context, RcKeyPlace place, RcWriteResult& result);
+
+// rcWriteStrings' values, set once its check of the file under the lock has passed.
+struct FixedValues {
+    const char* const* keys;
+    const char* const* values;
+    size_t count;
+    RcTextCheck check;
+    void* context;
+};
+
+bool fixedEdits(void* context, const char* text, size_t size, std::vector<RcEdit>& edits) {
+    const FixedValues& fixed = *static_cast<const FixedValues*>(context);
+    if (fixed.check && !fixed.check(fixed.context, text, size)) return false;
+    for (size_t i = 0; i < fixed.count; ++i) edits.push_back({fixed.keys[i], fixed.values[i], false});
+    return true;
+}
 
 }  // namespace
 
@@ -189,15 +204,23 @@ bool rcWriteString(const char* path, const char* key, const char* value, RcWrite
 }
 
 bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count,
-                    RcWriteResult* result, RcTextCheck check, void* context) {
+                    RcWriteResult* result, RcTextCheck check, void* context, RcKeyPlace place) {
+    RcWriteResult ignored;
+    RcWriteResult& r = result ? *result : ignored;
+    // Refused before the lock is even asked for: nothing of the file is needed to tell.
+    for (size_t i = 0; path && i < count; ++i)
+        if (!rcWriteAcceptable(keys[i], values[i]))
+            return rcFail(r, kRcRefused, "a key or value that no read could find again");
+    FixedValues fixed = {keys, values, count, check, context};
+    return rcWriteEdits(path, fixedEdits, &fixed, place, &r);
+}
+
+bool rcWriteEdits(const char* path, RcEditsDecide decide, void* context, RcKeyPlace place, RcWriteResult* result) {
     RcWriteResult ignored;
     RcWriteResult& r = result ? *result : ignored;
     r.status = kRcWritten;
     r.reason[0] = '\0';
     if (!path) return rcFail(r, kRcRefused, "no file named");
-    for (size_t i = 0; i < count; ++i)
-        if (!rcWriteAcceptable(keys[i], values[i]))
-            return rcFail(r, kRcRefused, "a key or value that no read could find again");
 
     // Read, change and rename under the file's lock, so two writers never lose each other's
     // values. What cannot be written is refused before the lock: a pipe would block the read.
@@ -205,48 +228,72 @@ bool rcWriteStrings(const char* path, const char* const* keys, const char* const
     if (!rcCheckTarget(target.c_str(), r)) return false;
     RcLock lock;
     if (!rcLockFile(target.c_str(), lock, r)) return false;
-    bool written = rewrite(target.c_str(), keys, values, count, r, check, context);
+    bool written = rewrite(target.c_str(), decide, context, place, r);
     rcUnlockFile(lock);
     return written;
 }
 
 namespace {
 
-// Puts `value` in place of the first value of `key` in `text`, or appends a line for it.
-void setValue(std::string& text, const char* key, const char* value) {
+// The text's own line ending, that of its first line.
+const char* lineEnding(const std::string& text) {
+    size_t firstNewline = text.find('\n');
+    return firstNewline != std::string::npos && firstNewline > 0 && text[firstNewline - 1] == '\r' ? "\r\n" : "\n";
+}
+
+// Puts `value` in place of the first value of `key` in `text`, or adds a line for it where
+// `place` says.
+void setValue(std::string& text, const std::string& key, const std::string& value, RcKeyPlace place) {
     Setting found;
-    if (findSetting(text.data(), text.size(), key, found)) {
+    if (findSetting(text.data(), text.size(), key.c_str(), found)) {
         // "key:" with nothing after it still needs a blank between key and value.
         bool blankBefore = found.valueStart > 0 && isBlank(text[found.valueStart - 1]);
-        std::string replacement = (found.valueStart == found.bodyEnd && !blankBefore)
-                                      ? std::string(" ") + value
-                                      : std::string(value);
+        std::string replacement = (found.valueStart == found.bodyEnd && !blankBefore) ? " " + value : value;
         // The value's trailing blanks go with it; the line ending stays.
         text.replace(found.valueStart, found.bodyEnd - found.valueStart, replacement);
-    } else {
-        size_t firstNewline = text.find('\n');
-        bool crlf = firstNewline != std::string::npos && firstNewline > 0 &&
-                    text[firstNewline - 1] == '\r';
-        const char* ending = crlf ? "\r\n" : "\n";
-        if (!text.empty() && text.back() != '\n') text += ending;
-        text += key;
-        text += ' ';
-        text += value;
-        text += ending;
+        return;
+    }
+    const char* ending = lineEnding(text);
+    size_t at = place ? place(text.data(), text.size(), key.c_str()) : text.size();
+    // Only a line's start takes a line without cutting another.
+    if (at > text.size() || (at > 0 && text[at - 1] != '\n')) at = text.size();
+    std::string line = key + " " + value + ending;
+    if (at == text.size() && !text.empty() && text.back() != '\n') line = ending + line;
+    text.insert(at, line);
+}
+
+// Takes out every line holding `key`, its line ending with it.
+void removeKey(std::string& text, const std::string& key) {
+    Setting found;
+    while (findSetting(text.data(), text.size(), key.c_str(), found)) {
+        size_t start = text.rfind('\n', found.valueStart - 1);  // the key holds no line break
+        start = start == std::string::npos ? 0 : start + 1;
+        RcTextLine line = rcLineAt(text.data(), text.size(), start);
+        text.erase(start, line.next - start);
     }
 }
 
-bool rewrite(const char* path, const char* const* keys, const char* const* values, size_t count, RcWriteResult& result,
-             RcTextCheck check, void* context) {
+bool rewrite(const char* path, RcEditsDecide decide, void* context, RcKeyPlace place, RcWriteResult& result) {
     std::string text;
     if (!rcLoadTarget(path, text, result)) return false;
-    if (check && !check(context, text.data(), text.size()))
+    std::vector<RcEdit> edits;
+    if (!decide(context, text.data(), text.size(), edits))
         return rcFail(result, kRcChanged, "the file changed since it was read");
-    for (size_t i = 0; i < count; ++i) setValue(text, keys[i], values[i]);
+    for (const RcEdit& edit : edits)
+        if (!rcWriteAcceptable(edit.key.c_str(), edit.value.c_str()))
+            return rcFail(result, kRcRefused, "a key or value that no read could find again");
+    rcTextEdit(text, edits, place);
     return rcReplaceContents(path, text.data(), text.size(), result);
 }
 
 }  // namespace
+
+void rcTextEdit(std::string& text, const std::vector<RcEdit>& edits, RcKeyPlace place) {
+    for (const RcEdit& edit : edits) {
+        if (edit.remove) removeKey(text, edit.key);
+        else setValue(text, edit.key, edit.value, place);
+    }
+}
 
 bool rcWriteBool(const char* path, const char* key, bool value, RcWriteResult* result) {
     return rcWriteString(path, key, value ? "true" : "false", result);

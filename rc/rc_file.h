@@ -12,6 +12,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // Copies the value of `key` into `out` (cut to outSize - 1 characters, always terminated).
 // Returns false, with `defaultValue` copied instead, when the file or the key is missing.
@@ -58,6 +60,22 @@ struct RcWriteResult {
 // on an earlier read make sure nobody changed what it relied on since.
 typedef bool (*RcTextCheck)(void* context, const char* text, size_t size);
 
+// One change to a file's text: a key's value set (as rcWriteString sets it), or, with `remove`,
+// every line holding the key taken out with its line ending.
+struct RcEdit {
+    std::string key;
+    std::string value;
+    bool remove;
+};
+// Called with the writers' lock held and the file's text as it is then: puts the edits to make
+// into `edits`; false stops the write with kRcChanged. For a caller whose edits depend on the
+// file's current lines, such as which keys to remove.
+typedef bool (*RcEditsDecide)(void* context, const char* text, size_t size, std::vector<RcEdit>& edits);
+// Where a key that no line holds yet goes: the offset of the line it is put before (the start
+// of a line), or `size` for the end of the text, as a plain write puts it. Lets a caller keep
+// related keys together.
+typedef size_t (*RcKeyPlace)(const char* text, size_t size, const char* key);
+
 // One line of an rc file's text, split as every reader of the format splits it: offsets into
 // the text.
 struct RcTextLine {
@@ -88,8 +106,18 @@ bool rcWriteString(const char* path, const char* key, const char* value, RcWrite
 // Several values in one read-modify-rename, in order (a later value of the same key wins);
 // refuses all when one key or value would be refused. With `check`, the file read under the
 // lock is shown to it first.
+// With `place`, a key that no line holds goes where it says.
 bool rcWriteStrings(const char* path, const char* const* keys, const char* const* values, size_t count,
-                    RcWriteResult* result = nullptr, RcTextCheck check = nullptr, void* context = nullptr);
+                    RcWriteResult* result = nullptr, RcTextCheck check = nullptr, void* context = nullptr,
+                    RcKeyPlace place = nullptr);
+// The same read-modify-rename, its edits decided by `decide` under the lock on the file as it is
+// then, in order; a key or value that rcWriteStrings would refuse refuses them all (kRcRefused,
+// nothing written). A removed key's lines go whole; every other byte is kept.
+bool rcWriteEdits(const char* path, RcEditsDecide decide, void* context, RcKeyPlace place,
+                  RcWriteResult* result = nullptr);
+// The edits made on a text in memory, as a write makes them: a new key goes where `place` says
+// (null: at the end), with the line ending of the text's first line.
+void rcTextEdit(std::string& text, const std::vector<RcEdit>& edits, RcKeyPlace place = nullptr);
 // Whether `path` may be written at all, before anything costly is done for it: false (kRcFailed,
 // with the reason) for a file that is not a regular file or is read-only. A missing file may.
 bool rcCheckWritable(const char* path, RcWriteResult& result);

@@ -1,4 +1,4 @@
-// The selected slot's examples as thumbnails in rows that scroll: those the configuration gets wrong or misses framed in red, with their text and what they launch; a click selects one, Delete removes it.
+// The selected slot's examples as thumbnails in rows that scroll: those the configuration gets wrong or misses framed in red, with their text and what they launch; a click selects one, Delete removes it, a drag onto a slot row or the context menu moves it.
 //
 // A slot may hold 999 examples and two rows show ten, so the strip scrolls a row at a time,
 // with its scroll bar and the wheel. The bar is always there (disabled when everything fits),
@@ -6,6 +6,9 @@
 #include "trainer/examples_strip.h"
 
 #include <windowsx.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "host/vantrel.h"
 #include "trainer/thumbnail.h"
@@ -97,8 +100,13 @@ void drawStrip(HDC memory, RECT client, const void*) {
     DeleteObject(font);
 }
 
-void onClick(HWND window, POINT at) {
-    SetFocus(window);  // so Delete reaches the strip
+// A drag of a thumbnail: from its press until the release, the strip has the mouse.
+constexpr int kDragDistance = 4;  // pixels the pointer moves before a press becomes a drag
+POINT dragFrom;
+bool dragging;
+
+// Selects the example under `at` (none when it is on no thumbnail) and says which.
+int selectAt(HWND window, POINT at) {
     RECT client;
     GetClientRect(window, &client);
     trainer.selectedExample = kNoSelection;
@@ -107,6 +115,67 @@ void onClick(HWND window, POINT at) {
         if (PtInRect(&box, at)) trainer.selectedExample = static_cast<int>(i);
     }
     InvalidateRect(window, nullptr, FALSE);
+    return trainer.selectedExample;
+}
+
+void onClick(HWND window, POINT at) {
+    SetFocus(window);  // so Delete reaches the strip
+    dragging = false;
+    if (selectAt(window, at) == kNoSelection) return;
+    dragFrom = at;
+    SetCapture(window);
+}
+
+// The selected example's name in its slot's folder.
+std::string selectedFileName() {
+    const std::string& file = trainer.slotExamples[trainer.selectedExample].file;
+    size_t slash = file.find_last_of("/\\");
+    return file.substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
+void onDragMove(POINT at) {
+    if (GetCapture() == nullptr || dragging) return;
+    dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
+    if (dragging) SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+}
+
+// Dropped on a slot row: the example moves to that slot.
+void onDrop(HWND window, POINT at) {
+    bool dropped = dragging && GetCapture() == window;
+    dragging = false;
+    ReleaseCapture();
+    if (!dropped || trainer.selectedExample == kNoSelection) return;
+    ClientToScreen(window, &at);
+    HWND list = trainer.windows.slotList;
+    ScreenToClient(list, &at);
+    RECT rows;
+    GetClientRect(list, &rows);
+    if (!PtInRect(&rows, at)) return;
+    LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    int slot = LOWORD(item);
+    if (HIWORD(item) == 0 && slot != trainer.selected) moveExampleTo(trainer.selected, selectedFileName().c_str(), slot);
+}
+
+// The context menu of a thumbnail: Delete, and Move to slot with the 25 slots, its own greyed.
+void onContextMenu(HWND window, POINT screen) {
+    POINT at = screen;
+    ScreenToClient(window, &at);
+    if (selectAt(window, at) == kNoSelection) return;
+    constexpr UINT kDelete = 1, kFirstSlot = 100;
+    HMENU slots = CreatePopupMenu();
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        char label[16];
+        wsprintfA(label, "%d", slot);
+        AppendMenuA(slots, MF_STRING | (slot == trainer.selected ? MF_GRAYED : 0), kFirstSlot + slot, label);
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(slots), "Move to slot...");
+    AppendMenuA(menu, MF_STRING, kDelete, "Delete");
+    UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr);
+    DestroyMenu(menu);  // and the submenu with it
+    if (chosen == kDelete) deleteSelectedExample();
+    else if (chosen >= kFirstSlot && chosen < kFirstSlot + kGestureSlotCount)
+        moveExampleTo(trainer.selected, selectedFileName().c_str(), static_cast<int>(chosen - kFirstSlot));
 }
 
 // Puts `row` first in view, within range, and the bar where it belongs.
@@ -163,6 +232,10 @@ LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: onDragMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONUP: onDrop(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_CAPTURECHANGED: dragging = false; return 0;
+    case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:

@@ -1,4 +1,4 @@
-// Examples on disk: saving a canvas stroke for the selected slot, counting every slot's examples and reading the selected slot's, deleting one.
+// Examples on disk: saving a canvas stroke for the selected slot, counting every slot's examples and reading the selected slot's, deleting or moving one.
 #include "trainer/recording.h"
 
 #include <windows.h>
@@ -40,6 +40,25 @@ std::string recordFailed(int slot, bool full) {
     return status;
 }
 
+// The next free stroke-NNN.txt of the slot's folder, made (with the folders) and opened exclusively.
+FILE* createSlotExample(int slot, char (&name)[kStrokeNameSize], bool* full) {
+    char folder[kRcPathSize + 8];
+    CreateDirectoryA(trainer.examplesDir, nullptr);
+    std::snprintf(folder, sizeof folder, "%s\\%d", trainer.examplesDir, slot);
+    CreateDirectoryA(folder, nullptr);
+    std::snprintf(folder, sizeof folder, "%s\\%d\\", trainer.examplesDir, slot);
+    return createNextStrokeFile(folder, name, full);
+}
+
+// Copies the whole of `from` into `to`; false when a read or a write failed.
+bool copyBytes(FILE* from, FILE* to) {
+    char chunk[16384];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, from)) > 0)
+        if (std::fwrite(chunk, 1, got, to) != got) return false;
+    return !std::ferror(from);
+}
+
 }  // namespace
 
 void loadSelectedExamples() {
@@ -67,14 +86,9 @@ void loadSelectedExamples() {
 TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text) {
     int slot = trainer.selected;
     if (slot == kNoSelection) return {"", kChangedNothing};
-    char folder[kRcPathSize + 8];
-    CreateDirectoryA(trainer.examplesDir, nullptr);
-    std::snprintf(folder, sizeof folder, "%s\\%d", trainer.examplesDir, slot);
-    CreateDirectoryA(folder, nullptr);
-    std::snprintf(folder, sizeof folder, "%s\\%d\\", trainer.examplesDir, slot);
     char name[kStrokeNameSize];
     bool full = false;
-    FILE* file = createNextStrokeFile(folder, name, &full);
+    FILE* file = createSlotExample(slot, name, &full);
     if (!file) return {recordFailed(slot, full), kChangedNothing};
     std::fprintf(file, "# drawn on the trainer's canvas for slot %d; the first point is the press\n", slot);
     bool written = true;
@@ -110,4 +124,51 @@ TrainerOutcome removeSelectedExample() {
     }
     trainer.selectedExample = kNoSelection;
     return {status, kChangedSelectedSlot};
+}
+
+TrainerOutcome moveExample(int from, const char* fileName, int to) {
+    char source[kRcPathSize + kExampleFileNameSize + 8];
+    std::snprintf(source, sizeof source, "%s\\%d\\%s", trainer.examplesDir, from, fileName);
+    std::string shown = exampleName(from, source);
+    char status[kTrainerStatusSize];
+    DWORD attributes = GetFileAttributesA(source);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    if (pathIsLink(source)) {
+        // Removing it after the copy would remove what it points to under Wine (see Delete).
+        std::snprintf(status, sizeof status, "Trainer -> %s is a link; not moved", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    FILE* in = std::fopen(source, "rb");
+    if (!in) {
+        std::snprintf(status, sizeof status, "Trainer -> cannot read %s", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    // A new name made exclusively, then the old file removed: an example is never written over.
+    char name[kStrokeNameSize];
+    bool full = false;
+    FILE* out = createSlotExample(to, name, &full);
+    if (!out) {
+        std::fclose(in);
+        return {recordFailed(to, full), kChangedNothing};
+    }
+    bool copied = copyBytes(in, out);
+    copied = std::fclose(out) == 0 && copied;
+    std::fclose(in);
+    char target[kRcPathSize + kStrokeNameSize + 8];
+    std::snprintf(target, sizeof target, "%s\\%d\\%s", trainer.examplesDir, to, name);
+    if (!copied) {
+        DeleteFileA(target);
+        std::snprintf(status, sizeof status, "Trainer -> cannot move %s: writing %d/%s failed", shown.c_str(), to, name);
+        return {status, kChangedNothing};
+    }
+    if (!DeleteFileA(source))
+        std::snprintf(status, sizeof status, "Trainer -> copied %s to %d/%s; cannot delete %s", shown.c_str(), to, name,
+                      shown.c_str());
+    else
+        std::snprintf(status, sizeof status, "Trainer -> moved %s to %d/%s", shown.c_str(), to, name);
+    trainer.selectedExample = kNoSelection;
+    return {status, kChangedEverySlot};
 }

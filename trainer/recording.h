@@ -1,4 +1,4 @@
-// Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting one; what the window shows is handed back.
+// Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting or moving one; what the window shows is handed back.
 #pragma once
 
 #include <vector>
@@ -22,3 +22,8 @@ void loadSelectedExamples();
 // Removes the selected example's file and unselects it; a link is named and left alone, so
 // nothing outside the examples folder is ever removed. Nothing, without a selected example.
 TrainerOutcome removeSelectedExample();
+
+// Moves the example FILE of slot `from` to the next free stroke-NNN.txt of slot `to`, created
+// exclusively, then removes the old file; a link, a missing file or a full slot is named and
+// nothing moved.
+TrainerOutcome moveExample(int from, const char* fileName, int to);

@@ -1,4 +1,4 @@
-// What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, delete, learn and apply; the work is done below them, its outcome shown here.
+// What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, delete, learn, apply, clear, move and set trazzle's settings; the work is done below them, its outcome shown here.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -7,6 +7,8 @@
 #include <string>
 
 #include "host/settings_loader.h"
+#include "trainer/settings_row.h"
+#include "training/rc_slot_lines.h"
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
@@ -100,6 +102,7 @@ void handleTrainerBroadcast(const char* text) {
     takeCanvasInput();  // strokes drawn before the command come first
     switch (command.action) {
     case kTrainerIgnored: break;
+    case kTrainerRefused: showStatus(command.why); break;
     case kTrainerShow: showTrainer(true); break;
     case kTrainerHide: showTrainer(false); break;
     case kTrainerSelect: selectSlot(command.slot); break;
@@ -107,6 +110,12 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerRecordOff: setRecording(false); break;
     case kTrainerLearn: startLearning(); break;
     case kTrainerApply: applyLearned(); break;
+    case kTrainerClear: clearSlot(command.slot); break;
+    case kTrainerMove: moveExampleTo(command.slot, command.file, command.target); break;
+    case kTrainerHotkey: setHotkey(command.code); break;
+    case kTrainerPadShow: setSwitch(kSwitchPadShow, command.on); break;
+    case kTrainerPadTips: setSwitch(kSwitchPadTips, command.on); break;
+    case kTrainerToolSquare: setSwitch(kSwitchToolSquare, command.on); break;
     }
 }
 
@@ -130,3 +139,36 @@ void finishLearning() {
 }
 
 void applyLearned() { showOutcome(applyLearnedJob()); }
+
+void clearSlot(int slot) {
+    if (slot == kNoSelection) {
+        showStatus("Trainer -> select a slot to clear it");
+        return;
+    }
+    RcWriteResult result = {kRcWritten, ""};
+    if (clearSlotLines(trainer.rcPath, slot, result)) reconfigureTrazzle();
+    char status[kTrainerStatusSize];
+    clearStatus(result, trainer.rcPath, slot, status);
+    showOutcome({status, kChangedEverySlot});
+    showSlotFindings();
+}
+
+void moveExampleTo(int from, const char* fileName, int to) { showOutcome(moveExample(from, fileName, to)); }
+
+void setHotkey(int code) {
+    writeTrazzleInt(kKeyHotkey, code);
+    showSettings();
+    showStatus(("Trainer -> hotkey: " + hotkeyName(code)).c_str());
+}
+
+void setSwitch(TrainerSwitch which, bool on) {
+    static const struct {
+        const char* key;
+        const char* name;
+    } kSwitches[] = {{kKeyPadShow, "pad shown"}, {kKeyPadTips, "pad labels"}, {kKeyToolSquareShow, "tool square"}};
+    writeTrazzleBool(kSwitches[which].key, on);
+    showSettings();
+    char status[kTrainerStatusSize];
+    std::snprintf(status, sizeof status, "Trainer -> %s: %s", kSwitches[which].name, on ? "on" : "off");
+    showStatus(status);
+}

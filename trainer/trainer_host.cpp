@@ -36,9 +36,23 @@ bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTabl
     // The rc writer reads the file again under the writers' lock and replaces only these keys,
     // so values the host has yet to put in the file are neither lost nor waited for.
     if (!writeRcChanges(trainer.rcPath, changes, readAt, result)) return false;
+    reconfigureTrazzle();
+    return true;
+}
+
+void reconfigureTrazzle() {
     if (HWND toolSquare = FindWindowA(kToolSquareClass, nullptr)) SendMessageA(toolSquare, HOST_RECONFIGURE, 0, 0);
     loadTrazzleConfiguration();
-    return true;
+}
+
+void writeTrazzleInt(const char* key, int value) {
+    WriteInt(trainer.rcPath, key, value);
+    reconfigureTrazzle();
+}
+
+void writeTrazzleBool(const char* key, bool value) {
+    WriteBool(trainer.rcPath, key, value ? TRUE : FALSE);
+    reconfigureTrazzle();
 }
 
 void readTrainerPosition(int width, int height, int& x, int& y) {

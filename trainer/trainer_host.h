@@ -23,6 +23,13 @@ void showStatus(const char* text);
 // again and the trainer reads it too. False, with why in `result`, when nothing was written.
 bool writeAndReconfigure(const std::vector<RcChange>& changes, const GestureTable* readAt, RcWriteResult& result);
 
+// Tells trazzle to read its file again (HOST_RECONFIGURE to its tool square), and reads it too.
+void reconfigureTrazzle();
+// One of trazzle's settings written as trazzle writes its own (the host's WriteInt, WriteBool),
+// then trazzle reconfigured, so it takes effect at once.
+void writeTrazzleInt(const char* key, int value);
+void writeTrazzleBool(const char* key, bool value);
+
 // The trainer's window position, under keys of its own; when none is stored, where a window
 // of `width` by `height` leaves the host's window in view.
 void readTrainerPosition(int width, int height, int& x, int& y);

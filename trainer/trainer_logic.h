@@ -11,6 +11,7 @@
 
 enum TrainerAction {
     kTrainerIgnored,
+    kTrainerRefused,  // a command of the trainer's with arguments it cannot take: `why` says so
     kTrainerShow,
     kTrainerHide,
     kTrainerSelect,
@@ -18,21 +19,39 @@ enum TrainerAction {
     kTrainerRecordOff,
     kTrainerLearn,
     kTrainerApply,
+    kTrainerClear,
+    kTrainerMove,
+    kTrainerHotkey,
+    kTrainerPadShow,
+    kTrainerPadTips,
+    kTrainerToolSquare,
 };
+
+constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
+constexpr int kExampleFileNameSize = 64;
 
 struct TrainerCommand {
     TrainerAction action;
-    int slot;  // for kTrainerSelect: 0 to 24
+    int slot;    // Select, Clear, and the slot Move takes the example from: 0 to 24
+    int target;  // Move: the slot it goes to, another one
+    int code;    // Hotkey: a virtual-key code from 1 to 254
+    bool on;     // PadShow, PadTips, ToolSquare
+    char file[kExampleFileNameSize];  // Move: a file name in the slot's folder, no path
+    char why[kTrainerStatusSize];     // kTrainerRefused: the status saying why
 };
 
 constexpr char kTrainerPrefix[] = "@trazzleTrainer";
 
 // "@trazzleTrainer Select 3" and the like, as trazzle reads its own commands: the prefix and
-// the words in any letter case, blanks between the prefix and the command skipped. Select
-// takes one blank and a slot number of 0 to 24 written in digits; anything else is ignored.
+// the words in any letter case, blanks between the prefix and the command skipped. A command
+// takes its arguments after one blank each, numbers written in digits: Select N, Clear N
+// (0 to 24), Move N/FILE M, Hotkey CODE (1 to 254), PadShow, PadTips and ToolSquare On or Off.
+// A command of these with other arguments is refused, saying why; any other text is ignored.
 TrainerCommand decideTrainerBroadcast(const char* text);
 
-constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
+// A virtual-key code by name and number, as the hotkey control shows it: "Left Windows (91)",
+// "F12 (123)", "Key (7)".
+std::string hotkeyName(int code);
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
 // "Trainer -> |br| nothing".
@@ -64,6 +83,9 @@ void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlo
 // A field's write: "Trainer -> slot 2 gesture: tr", or "Trainer -> cannot write PATH: REASON".
 void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
                  char (&status)[kTrainerStatusSize]);
+
+// Clear's write: "Trainer -> slot 4 cleared", or "Trainer -> cannot write PATH: REASON".
+void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]);
 
 // "0/stroke-002.txt": how statuses name an example file of `slot` (a full path).
 std::string exampleName(int slot, const std::string& file);

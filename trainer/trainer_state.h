@@ -52,6 +52,7 @@ struct TrainerWindows {
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
     HWND recordButton, learnButton, applyButton, deleteButton, findings;
     HWND statusLine;
+    HWND clearButton, hotkeyEdit, padShowBox, padTipsBox, toolSquareBox;  // the settings row
 };
 
 struct ExampleStroke {

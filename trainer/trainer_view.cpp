@@ -5,6 +5,7 @@
 
 #include "trainer/examples_strip.h"
 #include "trainer/recording.h"
+#include "trainer/settings_row.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -40,6 +41,7 @@ void refreshTrainer(TrainerChange change) {
     updateExamplesStrip();
     for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})
         SetWindowTextA(fieldEdit(field), trainer.selected == kNoSelection ? "" : slotField(field, trainer.selected));
+    showSettings();
 }
 
 void showOutcome(const TrainerOutcome& outcome) {

@@ -6,6 +6,7 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
+#include "trainer/settings_row.h"
 #include "trainer/slot_list.h"
 #include "trainer/status_line.h"
 #include "trainer/trainer_host.h"
@@ -17,11 +18,12 @@
 namespace {
 
 enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseId, kRecordId, kLearnId, kApplyId,
-                 kDeleteId, kFindingsId };
+                 kDeleteId, kFindingsId, kSettingsRowId };
 
 constexpr int kClientWidth = 900;
-constexpr int kClientHeight = 496;
-constexpr int kStatusTop = 470, kStatusHeight = 22;  // the status line, along the bottom
+constexpr int kSettingsRowTop = 470;
+constexpr int kStatusTop = kSettingsRowTop + kSettingsRowHeight + 4, kStatusHeight = 22;  // along the bottom
+constexpr int kClientHeight = kStatusTop + kStatusHeight + 4;
 constexpr int kCanvasLeft = 316, kCanvasTop = 8;
 constexpr int kSideLeft = 644, kSideWidth = 248;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -87,6 +89,7 @@ void onCreate(HWND window) {
     w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 128, 184, 120, 28, kApplyId);
     w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
                          kSideWidth, 216, kFindingsId);
+    createSettingsRow(window, kSettingsRowTop, kSettingsRowId);
     w.statusLine = CreateWindowExA(0, kStatusLineClass, "", WS_CHILD | WS_VISIBLE, 8, kStatusTop, kClientWidth - 16,
                                    kStatusHeight, window, nullptr, trainer.module, nullptr);
     applyControlFonts();
@@ -127,6 +130,7 @@ void onCommand(WORD id, WORD code) {
     case kDeleteId: deleteSelectedExample(); break;
     case kLearnId: startLearning(); break;
     case kApplyId: applyLearned(); break;
+    default: settingsRowCommand(id, code); break;
     }
 }
 

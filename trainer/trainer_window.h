@@ -32,3 +32,11 @@ void deleteSelectedExample();
 void startLearning();
 void finishLearning();
 void applyLearned();
+// Mending: a slot and its variants cleared in the rc file (the selected one from the button),
+// an example moved to another slot.
+void clearSlot(int slot);
+void moveExampleTo(int from, const char* fileName, int to);
+// trazzle's settings, each written and taken into effect at once.
+enum TrainerSwitch { kSwitchPadShow, kSwitchPadTips, kSwitchToolSquare };
+void setHotkey(int code);
+void setSwitch(TrainerSwitch which, bool on);

@@ -5,6 +5,7 @@
 #include "training/example_folders.h"
 
 #include "rc/rc_file.h"
+#include "training/rc_slot_lines.h"
 #include "training/stroke_file.h"
 #include "training/stroke_variants.h"
 
@@ -198,5 +199,5 @@ bool writeRcChanges(const char* path, const std::vector<RcChange>& changes, cons
         values.push_back(change.value.c_str());
     }
     return rcWriteStrings(path, keys.data(), values.data(), keys.size(), &result, readAt ? slotsAsRead : nullptr,
-                          const_cast<GestureTable*>(readAt));
+                          const_cast<GestureTable*>(readAt), placeSlotKey);
 }

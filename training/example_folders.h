@@ -70,7 +70,8 @@ std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in
 // `result`, when it cannot. With `readAt` (the slots as the changes were decided on), the file
 // is read again under the writers' lock first and nothing is written (kRcChanged) when any slot
-// no longer reads as it does there: a person's edit made since is never written over.
+// no longer reads as it does there: a person's edit made since is never written over. A key
+// no line holds goes beside its slot's lines (placeSlotKey).
 bool writeRcChanges(const char* path, const std::vector<RcChange>& changes, const GestureTable* readAt,
                     RcWriteResult& result);
 

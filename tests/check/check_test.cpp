@@ -221,14 +221,14 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
                             "trazzle.plugin.command0: C:\\Tools\\m.exe\r\n"
                             "trazzle.plugin.argument0: -m \"x\"\r\n"
                             "trazzle.plugin.command1: w.exe\r\n"
+                            "trazzle.plugin.gesture1: br tr\r\n"  // beside its slot's line
                             "trazzle.plugin.command2: notes.exe\r\n"
                             "trazzle.plugin.gesture3: rd\r\n"
                             "trazzle.plugin.command3: calc.exe\r\n"
-                            "trazzle.plugin.hotkey: 123\r\n"
-                            "trazzle.plugin.gesture1: br tr\r\n"
-                            "trazzle.plugin.gesture4: tr br\r\n"
+                            "trazzle.plugin.gesture4: tr br\r\n"  // after the last slot line
                             "trazzle.plugin.command4: C:\\Tools\\m.exe\r\n"
-                            "trazzle.plugin.argument4: -m \"x\"\r\n");
+                            "trazzle.plugin.argument4: -m \"x\"\r\n"
+                            "trazzle.plugin.hotkey: 123\r\n");
     // Applied once, the rc file already holds what learning gives.
     Outcome again = check({"--learn", dir.string(), "--rc", rc.string(), "--apply"});
     EXPECT_NE(again.out.find("applied: " + rc.string() + " already holds these texts\n"), std::string::npos);

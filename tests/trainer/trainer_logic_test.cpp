@@ -45,6 +45,84 @@ TEST(TrainerBroadcast, ReadsTheCommandsAsTrazzleReadsItsOwn) {
     }
 }
 
+// What a broadcast asks for, in words: the command and its arguments, or the status refusing it.
+std::string asked(const char* text) {
+    TrainerCommand c = decideTrainerBroadcast(text);
+    switch (c.action) {
+    case kTrainerIgnored: return "ignored";
+    case kTrainerRefused: return c.why;
+    case kTrainerClear: return "clear " + std::to_string(c.slot);
+    case kTrainerMove: return "move " + std::to_string(c.slot) + "/" + c.file + " to " + std::to_string(c.target);
+    case kTrainerHotkey: return "hotkey " + std::to_string(c.code);
+    case kTrainerPadShow: return std::string("pad shown ") + (c.on ? "on" : "off");
+    case kTrainerPadTips: return std::string("pad tips ") + (c.on ? "on" : "off");
+    case kTrainerToolSquare: return std::string("tool square ") + (c.on ? "on" : "off");
+    default: return "other";
+    }
+}
+
+TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
+    const char* const texts[] = {
+        "@trazzleTrainer Clear 0", "@trazzleTrainer clear 24", "@trazzleTrainer Clear 25", "@trazzleTrainer Clear",
+        "@trazzleTrainer Clear x", "@trazzleTrainer Clearly 3",
+        "@trazzleTrainer Move 4/stroke-006.txt 5", "@trazzleTrainer move 0/my stroke.txt 24",
+        "@trazzleTrainer Move 4/stroke-006.txt 4", "@trazzleTrainer Move 4/../x.txt 5", "@trazzleTrainer Move 4/ 5",
+        "@trazzleTrainer Move 25/stroke-001.txt 5", "@trazzleTrainer Move stroke-001.txt 5",
+        "@trazzleTrainer Move 4/stroke-001.txt", "@trazzleTrainer Move 4/.. 5",
+        "@trazzleTrainer Hotkey 17", "@trazzleTrainer HOTKEY 254", "@trazzleTrainer Hotkey 1",
+        "@trazzleTrainer Hotkey 0", "@trazzleTrainer Hotkey 255", "@trazzleTrainer Hotkey abc",
+        "@trazzleTrainer Hotkey 0017", "@trazzleTrainer Hotkey",
+        "@trazzleTrainer PadShow Off", "@trazzleTrainer padshow ON", "@trazzleTrainer PadShow maybe",
+        "@trazzleTrainer PadTips off", "@trazzleTrainer PadTips On", "@trazzleTrainer PadTips",
+        "@trazzleTrainer ToolSquare Off", "@trazzleTrainer ToolSquare 1",
+    };
+    std::string out;
+    for (const char* text : texts) out += std::string(text + sizeof kTrainerPrefix) + " -> " + asked(text) + "\n";
+    EXPECT_EQ("Clear 0 -> clear 0\n"
+              "clear 24 -> clear 24\n"
+              "Clear 25 -> Trainer -> Clear needs a slot from 0 to 24: 25\n"
+              "Clear -> Trainer -> Clear needs a slot from 0 to 24: \n"
+              "Clear x -> Trainer -> Clear needs a slot from 0 to 24: x\n"
+              "Clearly 3 -> ignored\n"
+              "Move 4/stroke-006.txt 5 -> move 4/stroke-006.txt to 5\n"
+              "move 0/my stroke.txt 24 -> move 0/my stroke.txt to 24\n"
+              "Move 4/stroke-006.txt 4 -> Trainer -> 4/stroke-006.txt is in slot 4 already\n"
+              "Move 4/../x.txt 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: 4/../x.txt 5\n"
+              "Move 4/ 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: 4/ 5\n"
+              "Move 25/stroke-001.txt 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: "
+              "25/stroke-001.txt 5\n"
+              "Move stroke-001.txt 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: "
+              "stroke-001.txt 5\n"
+              "Move 4/stroke-001.txt -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: "
+              "4/stroke-001.txt\n"
+              "Move 4/.. 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: 4/.. 5\n"
+              "Hotkey 17 -> hotkey 17\n"
+              "HOTKEY 254 -> hotkey 254\n"
+              "Hotkey 1 -> hotkey 1\n"
+              "Hotkey 0 -> Trainer -> Hotkey needs a key code from 1 to 254: 0\n"
+              "Hotkey 255 -> Trainer -> Hotkey needs a key code from 1 to 254: 255\n"
+              "Hotkey abc -> Trainer -> Hotkey needs a key code from 1 to 254: abc\n"
+              "Hotkey 0017 -> Trainer -> Hotkey needs a key code from 1 to 254: 0017\n"
+              "Hotkey -> Trainer -> Hotkey needs a key code from 1 to 254: \n"
+              "PadShow Off -> pad shown off\n"
+              "padshow ON -> pad shown on\n"
+              "PadShow maybe -> Trainer -> PadShow needs On or Off: maybe\n"
+              "PadTips off -> pad tips off\n"
+              "PadTips On -> pad tips on\n"
+              "PadTips -> Trainer -> PadTips needs On or Off: \n"
+              "ToolSquare Off -> tool square off\n"
+              "ToolSquare 1 -> Trainer -> ToolSquare needs On or Off: 1\n",
+              out);
+}
+
+TEST(TrainerHotkey, NamesAKeyAndGivesItsCode) {
+    std::string out;
+    for (int code : {91, 17, 162, 123, 65, 55, 100, 7, 254}) out += hotkeyName(code) + "\n";
+    EXPECT_EQ("Left Windows (91)\nCtrl (17)\nLeft Ctrl (162)\nF12 (123)\nA (65)\n7 (55)\nNum 4 (100)\nKey (7)\n"
+              "Key (254)\n",
+              out);
+}
+
 TEST(TrainerStatus, SaysWhatTrazzleWouldLaunchWithTheCommandsFileName) {
     GestureTable table = twoSlots();
     char status[kTrainerStatusSize];

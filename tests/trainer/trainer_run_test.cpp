@@ -118,13 +118,14 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     EXPECT_EQ("gesture: br tr br\n", replay(s.folder + "trazzle-examples\\1\\stroke-002.txt"));
 
     // Only the learned texts and the alpha changed, neither lost to the other's write: the
-    // replaced lines keep their keys and blanks, the new one is appended, every other byte stays.
+    // replaced lines keep their keys and blanks, the new ones go beside the slot lines, every
+    // other byte stays.
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
-                  "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
-                  "trazzle.plugin.transparency.alpha: 128\ntrazzle.plugin.gesture1: br tr\n"
+                  "trazzle.plugin.command1: C:\\Tools\\other.exe\ntrazzle.plugin.gesture1: br tr\n"
                   // a variant for Ws drawn without their first leg
-                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n",
+                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n"
+                  "! kept as it is\ntrazzle.plugin.transparency.alpha: 128\n",
               readFile(s.folder + "trazzle.rc"));
 
     // The canvas shows the first V as the pad would: trail, corner dot, label, caption.
@@ -158,7 +159,7 @@ TEST(Trainer, OpensBelowTheHostClosingHidesShowBringsItBackAndRecordingNeedsASlo
         << logged[0];
     auto trainerAt = [&](int visible) {
         return "window [TrazzleTrainer] visible=" + std::to_string(visible) + " x=" + std::to_string(hostX) +
-               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=521 topmost=0 exstyle=0x00000100 alpha=none";
+               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=549 topmost=0 exstyle=0x00000100 alpha=none";
     };
     Lines expected = {logged[0], "status \"Trainer -> select a slot to record its examples\"", trainerAt(0),
                       trainerAt(1), trainerAt(0)};
@@ -259,6 +260,60 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
     EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 999)).c_str()));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 998)).c_str()));
+}
+
+// Mending without the rc file: an example moved by broadcast and by a drag onto a slot row, the
+// hotkey set by a key pressed in its field and by broadcast (the old one then starts nothing,
+// the new one launches), the pad's labels turned off and slot 0 cleared, each taking effect at
+// once. The strip's first thumbnail lies at (447, 462) on the screen, slot 4's row at (200,
+// 173), the hotkey field at (280, 564).
+TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
+    const std::string rc = std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
+                           "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                           "# and a W\ntrazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\Tools\\other.exe\n";
+    SessionOptions options = withTrainer();
+    options.moreFiles.push_back({example(4, 6), kW});
+    for (int n = 1; n <= 6; ++n) options.moreFiles.push_back({example(5, n), kV});
+    std::string f12Stroke = hotkeyStroke(300, 600, false);
+    for (size_t at; (at = f12Stroke.find(" 91\n")) != std::string::npos;) f12Stroke.replace(at, 4, " 123\n");
+    std::string script =
+        "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\n" +
+        awaitStatus("Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt") +
+        "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\nbroadcast @trazzleTrainer Select 5\n"
+        "move 447 462\nbutton down left\nmove 440 400\nmove 200 173\nbutton up left\n" +
+        awaitStatus("Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt") +
+        "move 280 564\nbutton down left\nbutton up left\nkey down 122\nkey up 122\n" +
+        awaitStatus("Trainer -> hotkey: F11 (122)") + "broadcast @trazzleTrainer Hotkey 255\nbroadcast @trazzleTrainer Hotkey 123\n" +
+        awaitStatus("Trainer -> hotkey: F12 (123)") + hotkeyStroke(300, 600, false) + f12Stroke +
+        awaitStatus("Trazzle Command -> edit.exe") + "broadcast @trazzleTrainer PadTips maybe\n"
+        "broadcast @trazzleTrainer PadTips Off\n" + awaitStatus("Trainer -> pad labels: off") +
+        "broadcast @trazzleTrainer Clear 0\n" + awaitStatus("Trainer -> slot 0 cleared") + f12Stroke +
+        awaitStatus("Trazzle -> |br|");
+    PluginSession s = runPlugin(rc.c_str(), script, {}, options);
+    Lines expected = {
+        "status \"Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt\"",
+        "status \"Trainer -> no example 4/stroke-006.txt\"",
+        "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",
+        "status \"Trainer -> hotkey: F11 (122)\"",
+        "status \"Trainer -> Hotkey needs a key code from 1 to 254: 255\"",
+        "status \"Trainer -> hotkey: F12 (123)\"",
+        "status \"Trazzle -> |br|\"",
+        "status \"Trazzle Command -> edit.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"edit.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+        "status \"Trainer -> PadTips needs On or Off: maybe\"",
+        "status \"Trainer -> pad labels: off\"",
+        "status \"Trainer -> slot 0 cleared\"",
+        "status \"Trazzle -> |br|\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "VTExecute"})));
+    EXPECT_EQ(kW, readFile(s.folder + example(5, 7)));
+    EXPECT_EQ(kV, readFile(s.folder + example(4, 1)));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(4, 6)).c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(5, 1)).c_str()));
+    EXPECT_EQ(std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
+                                     "# and a W\ntrazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\Tools\\other.exe\n"
+                                     "trazzle.plugin.hotkey: 123\ntrazzle.plugin.pad.tips: false\n",
+              readFile(s.folder + "trazzle.rc"));
 }
 
 }  // namespace

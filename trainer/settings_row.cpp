@@ -1,0 +1,97 @@
+// The row under the trainer's panes: Clear for the selected slot, and trazzle's hotkey, pad, pad labels and tool square.
+#include "trainer/settings_row.h"
+
+#include "trainer/trainer_logic.h"
+#include "trainer/trainer_state.h"
+#include "trainer/trainer_window.h"
+
+namespace {
+
+enum RowControl { kClear, kHotkey, kPadShow, kPadTips, kToolSquare, kRowControls };
+
+int firstRowId;
+WNDPROC hotkeyEditProc;  // the system's, under the subclass that takes the key pressed
+
+// The key the low-level hook will see, which tells left and right apart: a plain Shift, Ctrl or
+// Alt never reaches it.
+int exactKey(WPARAM key, LPARAM flags) {
+    bool extended = (flags & (1 << 24)) != 0;
+    switch (key) {
+    case VK_SHIFT: {
+        UINT side = MapVirtualKeyA((flags >> 16) & 0xFF, MAPVK_VSC_TO_VK_EX);
+        return side ? static_cast<int>(side) : VK_LSHIFT;
+    }
+    case VK_CONTROL: return extended ? VK_RCONTROL : VK_LCONTROL;
+    case VK_MENU: return extended ? VK_RMENU : VK_LMENU;
+    }
+    return static_cast<int>(key);
+}
+
+// The key pressed in the field becomes the hotkey; no text is typed into it.
+LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        int code = exactKey(wParam, lParam);
+        if (code < 1 || code > 254 || (lParam & (1 << 30))) return 0;  // not again while held
+        // One key a time: the field lets go of the keyboard, so the hotkey pressed next to
+        // draw a stroke is not taken for a new one.
+        SetFocus(GetParent(edit));
+        setHotkey(code);
+        return 0;
+    }
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return 0;
+    }
+    return CallWindowProcA(hotkeyEditProc, edit, message, wParam, lParam);
+}
+
+HWND rowControl(HWND parent, const char* cls, const char* text, DWORD style, DWORD exStyle, int x, int top, int width,
+                RowControl which) {
+    return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, top, width, kSettingsRowHeight, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstRowId + which)), trainer.module, nullptr);
+}
+
+bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void check(HWND box, bool on) { SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+}  // namespace
+
+void createSettingsRow(HWND parent, int top, int firstId) {
+    firstRowId = firstId;
+    TrainerWindows& w = trainer.windows;
+    w.clearButton = rowControl(parent, "BUTTON", "Clear slot", BS_PUSHBUTTON, 0, 8, top, 96, kClear);
+    rowControl(parent, "STATIC", "Hotkey:", SS_RIGHT | SS_CENTERIMAGE, 0, 110, top, 56, kRowControls);
+    w.hotkeyEdit = rowControl(parent, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 170, top, 138, kHotkey);
+    hotkeyEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(w.hotkeyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hotkeyProc)));
+    w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 316, top, 104, kPadShow);
+    w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 428, top, 104, kPadTips);
+    w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 540, top, 112, kToolSquare);
+}
+
+bool settingsRowCommand(WORD id, WORD code) {
+    if (id < firstRowId || id >= firstRowId + kRowControls) return false;
+    const TrainerWindows& w = trainer.windows;
+    if (code != BN_CLICKED) return true;
+    switch (id - firstRowId) {
+    case kClear: clearSlot(trainer.selected); break;
+    case kPadShow: setSwitch(kSwitchPadShow, checked(w.padShowBox)); break;
+    case kPadTips: setSwitch(kSwitchPadTips, checked(w.padTipsBox)); break;
+    case kToolSquare: setSwitch(kSwitchToolSquare, checked(w.toolSquareBox)); break;
+    }
+    return true;
+}
+
+void showSettings() {
+    const TrainerWindows& w = trainer.windows;
+    if (!w.hotkeyEdit) return;
+    SetWindowTextA(w.hotkeyEdit, hotkeyName(trainer.settings.hotkey).c_str());
+    check(w.padShowBox, trainer.settings.padShow);
+    check(w.padTipsBox, trainer.settings.padTips);
+    check(w.toolSquareBox, trainer.settings.toolSquareShow);
+}

@@ -1,0 +1,24 @@
+// Slot lines in an rc file's text: where a slot's new key goes, and which lines clearing a slot removes.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "rc/rc_file.h"
+
+// The slot (0 to 24) whose gesture, command or argument the line starting at `at` sets, as the
+// plugin reads keys (any letter case); -1 for any other line.
+int slotOfLine(const char* text, size_t size, size_t at);
+
+// Where a slot key that no line holds yet goes (an RcKeyPlace): after the last line of its slot,
+// or, when the slot has none, after the last line of any slot, else at the end of the text. A
+// key of no slot goes at the end. Keeps a slot's lines together for the person who reads the file.
+size_t placeSlotKey(const char* text, size_t size, const char* key);
+
+// What clearing `slot` removes from the text: the gesture, command and argument lines of the
+// slot and of its variants (the slots that start the same command with the same argument).
+void clearSlotEdits(const char* text, size_t size, int slot, std::vector<RcEdit>& edits);
+
+// Clears `slot` in the rc file at `path` in one replace, the lines decided under the writers'
+// lock; false, with the reason in `result`, when nothing was written.
+bool clearSlotLines(const char* path, int slot, RcWriteResult& result);
