@@ -66,12 +66,12 @@ void createSettingsRow(HWND parent, int top, int firstId) {
     TrainerWindows& w = trainer.windows;
     w.clearButton = rowControl(parent, "BUTTON", "Clear slot", BS_PUSHBUTTON, 0, 8, top, 96, kClear);
     rowControl(parent, "STATIC", "Hotkey:", SS_RIGHT | SS_CENTERIMAGE, 0, 110, top, 56, kRowControls);
-    w.hotkeyEdit = rowControl(parent, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 170, top, 138, kHotkey);
+    w.hotkeyEdit = rowControl(parent, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 170, top, 160, kHotkey);
     hotkeyEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(w.hotkeyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hotkeyProc)));
-    w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 316, top, 104, kPadShow);
-    w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 428, top, 104, kPadTips);
-    w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 540, top, 112, kToolSquare);
+    w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 338, top, 104, kPadShow);
+    w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 450, top, 104, kPadTips);
+    w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 562, top, 112, kToolSquare);
 }
 
 bool settingsRowCommand(WORD id, WORD code) {

@@ -68,7 +68,7 @@ void drawSlotRow(const DRAWITEMSTRUCT& item) {
     SlotRowTexts texts = slotRowTexts(trainer.table, trainer.exampleCounts, slot);
     drawColumn(dc, row, 2, 20, number);
     drawColumn(dc, row, 44, 110, texts.gesture.c_str());
-    drawFileColumn(dc, row, 114, 252, texts);
+    drawFileColumn(dc, row, 114, 246, texts);
     drawColumn(dc, row, 254, 276, examples);
     if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty() ||
         !takenFindings(trainer.taken, trainer.table, slot).empty()) {
