@@ -39,6 +39,21 @@ std::string canvasStroke(int x, int y, bool w) {
 // window procedures.
 std::string awaitStatus(const std::string& text) { return "await status \"" + text + "\"\n"; }
 
+// A peak (|tr|) on the canvas, pressed at (x, y): a V upside down.
+std::string canvasPeak(int x, int y) {
+    std::string script = "move " + std::to_string(x) + " " + std::to_string(y) + "\nbutton down left\n";
+    for (int i = 1; i <= 6; ++i)
+        script += "move " + std::to_string(x + 10 * i) + " " + std::to_string(y - 10 * (i <= 3 ? i : 6 - i)) + "\n";
+    return script + "button up left\n";
+}
+
+// A canvas stroke drawn with trazzle's hotkey held instead.
+std::string heldDown(std::string stroke) {
+    stroke.replace(stroke.find("button down left"), 16, "key down 91");
+    stroke.replace(stroke.find("button up left"), 14, "key up 91");
+    return stroke;
+}
+
 // The same shapes drawn with trazzle's hotkey held.
 std::string hotkeyStroke(int x, int y, bool w) {
     std::string stroke = canvasStroke(x, y, w);
@@ -260,6 +275,65 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
     EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 999)).c_str()));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 998)).c_str()));
+}
+
+// A slot configured by hand takes the shape being taught: the trainer names it when the stroke
+// is recorded and after Learn, and one Clear mends it, every other line kept.
+TEST(Trainer, ASlotThatTakesAnotherSlotsExamplesIsNamedAndClearedSoBothShapesLaunch) {
+    const std::string rc = std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
+                           "# set by hand long ago\ntrazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\Tools\\old.exe\n"
+                           "trazzle.plugin.command4: C:\\Tools\\v.exe\n! the peak\ntrazzle.plugin.command5: C:\\Tools\\peak.exe\n";
+    std::string script = "broadcast @trazzleTrainer Select 4\nbroadcast @trazzleTrainer Record On\n";
+    const int places[][2] = {{450, 150}, {600, 200}, {450, 250}};
+    for (int n = 0; n < 3; ++n)
+        script += canvasStroke(places[n][0], places[n][1], false) +
+                  awaitStatus("Trainer -> recorded trazzle-examples/4/stroke-00" + std::to_string(n + 1) + ".txt; |br| launches slot 0 old.exe");
+    script += "broadcast @trazzleTrainer Select 5\n";
+    for (int n = 0; n < 3; ++n)
+        script += canvasPeak(places[n][0], places[n][1] + 100) +
+                  awaitStatus("Trainer -> recorded trazzle-examples/5/stroke-00" + std::to_string(n + 1) + ".txt");
+    script += "broadcast @trazzleTrainer Record Off\nbroadcast @trazzleTrainer Learn\n" +
+              awaitStatus("Trainer -> slot 0 takes 3 examples of slot 4") + "broadcast @trazzleTrainer Clear 0\n" +
+              awaitStatus("Trainer -> slot 0 cleared") + "broadcast @trazzleTrainer Learn\n" +
+              awaitStatus("Trainer -> learned: 6 right, 0 wrong, 0 nothing") + "broadcast @trazzleTrainer Apply\n" +
+              awaitStatus("Trainer -> applied: 2 slots changed") + heldDown(canvasStroke(300, 600, false)) +
+              awaitStatus("Trazzle Command -> v.exe") + heldDown(canvasPeak(300, 650)) +
+              awaitStatus("Trazzle Command -> peak.exe");
+    PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
+
+    Lines expected = {"status \"Trainer -> recording examples of slot 4\""};
+    for (int n = 1; n <= 3; ++n) {
+        expected.push_back("status \"Trainer -> |br| slot 0: old.exe\"");
+        expected.push_back("status \"Trainer -> recorded trazzle-examples/4/stroke-00" + std::to_string(n) +
+                           ".txt; |br| launches slot 0 old.exe\"");
+    }
+    for (int n = 1; n <= 3; ++n) {
+        expected.push_back("status \"Trainer -> |tr| nothing\"");
+        expected.push_back("status \"Trainer -> recorded trazzle-examples/5/stroke-00" + std::to_string(n) + ".txt\"");
+    }
+    for (const char* line : {
+             "status \"Trainer -> recording off\"",
+             "status \"Trainer -> learning...\"",
+             "status \"Trainer -> learned: 3 right, 3 wrong, 0 nothing\"",
+             "status \"Trainer -> slot 0 takes 3 examples of slot 4\"",
+             "status \"Trainer -> slot 0 cleared\"",
+             "status \"Trainer -> learning...\"",
+             "status \"Trainer -> learned: 6 right, 0 wrong, 0 nothing\"",
+             "status \"Trainer -> applied: 2 slots changed\"",
+             "status \"Trazzle -> |br|\"",
+             "status \"Trazzle Command -> v.exe\"",
+             "VTExecute owner=0 operation=\"\" command=\"v.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+             "status \"Trazzle -> |tr|\"",
+             "status \"Trazzle Command -> peak.exe\"",
+             "VTExecute owner=0 operation=\"\" command=\"peak.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+         })
+        expected.push_back(line);
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "VTExecute"})));
+    // Slot 0's lines gone, its comment and every other byte kept, each new text beside its slot.
+    EXPECT_EQ(std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n# set by hand long ago\n"
+                                     "trazzle.plugin.command4: C:\\Tools\\v.exe\ntrazzle.plugin.gesture4: br\n"
+                                     "! the peak\ntrazzle.plugin.command5: C:\\Tools\\peak.exe\ntrazzle.plugin.gesture5: tr\n",
+              readFile(s.folder + "trazzle.rc"));
 }
 
 // Mending without the rc file: an example moved by broadcast and by a drag onto a slot row, the
