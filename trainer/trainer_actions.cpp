@@ -12,6 +12,7 @@
 #include "trainer/examples_strip.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
+#include "trainer/suggestions.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -96,6 +97,7 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerRecordOff: setRecording(false); break;
     case kTrainerLearn: startLearning(); break;
     case kTrainerApply: applyLearned(); break;
+    case kTrainerSuggest: showSuggestions(); break;
     }
 }
 

@@ -50,6 +50,7 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
     if (equalsIgnoringCase(word, "Record Off")) return command(kTrainerRecordOff);
     if (equalsIgnoringCase(word, "Learn")) return command(kTrainerLearn);
     if (equalsIgnoringCase(word, "Apply")) return command(kTrainerApply);
+    if (equalsIgnoringCase(word, "Suggest")) return command(kTrainerSuggest);
     char select[8];
     std::snprintf(select, sizeof select, "%.7s", word);
     if (equalsIgnoringCase(select, "Select ") && digitsOnly(word + 7) && std::strlen(word + 7) <= 2) {
@@ -116,6 +117,19 @@ void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, cons
         std::snprintf(status, sizeof status, "Trainer -> slot %d %s: %s", slot, field, value);
     else
         std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+}
+
+void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTrainerStatusSize]) {
+    if (texts.empty()) {
+        std::snprintf(status, sizeof status, "Trainer -> every short text holds or is held in a slot's text");
+        return;
+    }
+    std::string line = textf("Trainer -> %d %s no slot uses:", static_cast<int>(texts.size()), texts.size() == 1 ? "text" : "texts");
+    for (const std::string& text : texts) {
+        if (line.size() + text.size() + 3 >= sizeof status) break;
+        line += " |" + text + "|";
+    }
+    std::snprintf(status, sizeof status, "%s", line.c_str());
 }
 
 std::string exampleName(int slot, const std::string& file) {

@@ -18,6 +18,7 @@ enum TrainerAction {
     kTrainerRecordOff,
     kTrainerLearn,
     kTrainerApply,
+    kTrainerSuggest,
 };
 
 struct TrainerCommand {
@@ -55,6 +56,10 @@ void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlo
 // A field's write: "Trainer -> slot 2 gesture: tr", or "Trainer -> cannot write PATH: REASON".
 void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
                  char (&status)[kTrainerStatusSize]);
+
+// What Suggest offers, in a status: "Trainer -> 12 texts no slot uses: |tl| |bl| ...", as many
+// whole texts as fit.
+void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTrainerStatusSize]);
 
 // "0/stroke-002.txt": how statuses name an example file of `slot` (a full path).
 std::string exampleName(int slot, const std::string& file);

@@ -49,7 +49,7 @@ struct PointerEvent {
 struct TrainerWindows {
     HWND main, canvas, slotList, examples;
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
-    HWND recordButton, learnButton, applyButton, deleteButton, findings;
+    HWND recordButton, learnButton, applyButton, suggestButton, deleteButton, findings;
 };
 
 struct ExampleStroke {
@@ -85,6 +85,7 @@ struct TrainerState {
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
+    bool suggesting;  // Suggest's texts are shown where the findings are, until they are shown again
     // Learning.
     HANDLE learnThread;   // set while a job runs
     LearnJob* runningJob;
