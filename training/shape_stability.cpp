@@ -51,8 +51,9 @@ std::vector<std::string> shapeFindings(const std::vector<Example>& examples) {
         for (const std::string& variant : example.variants)
             if (variant != example.text) others.push_back(variant);
         if (others.empty()) continue;
-        lines.push_back(printableText("unstable: " + example.file + " |" + example.text + "| drawn a little differently gives " +
-                                      listed(counted(others), 3, false) + "; shapes with diagonal legs hold better"));
+        lines.push_back(printableText("unstable: " + example.file + " |" + example.text +
+                                      "| drawn a little differently gives " + listed(counted(others), 3, false) +
+                                      "; larger shapes with diagonal legs hold better"));
     }
     return lines;
 }

@@ -11,5 +11,6 @@
 // 1"), most common first; then a line for each example whose text changes when the stroke is
 // drawn again (its `variants`, strokeVariantTexts), with the other texts that gives, most common
 // first. A straight up-down or left-right leg wobbles into extra corners where a diagonal one
-// holds, so those lines suggest diagonal legs. Nothing, when every example holds its text.
+// holds, and a leg near the tokenizer's 12-pixel step comes and goes, so those lines suggest
+// larger shapes with diagonal legs. Nothing, when every example holds its text.
 std::vector<std::string> shapeFindings(const std::vector<Example>& examples);

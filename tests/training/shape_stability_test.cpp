@@ -30,7 +30,7 @@ TEST(ShapeStability, AnLWhoseLegWobblesIsNamedWithTheTextsItGivesDrawnAgainAVHol
     std::vector<std::string> expected = {
         "the examples give 2 texts: |br| 2, |rd ld| 1",
         "unstable: 3/stroke-002.txt |rd ld| drawn a little differently gives |br|, |ld|, |rd ld br| and 2 more; "
-        "shapes with diagonal legs hold better",
+        "larger shapes with diagonal legs hold better",
     };
     EXPECT_EQ(expected, shapeFindings(examples));
     examples.erase(examples.begin() + 1);  // the Vs alone: nothing to say
