@@ -46,14 +46,19 @@ std::vector<std::string> shapeFindings(const std::vector<Example>& examples) {
     if (slotTexts.size() > 1)
         lines.push_back(textf("the examples give %d texts: ", static_cast<int>(slotTexts.size())) +
                         listed(slotTexts, 5, true));
+    int unstable = 0;
     for (const Example& example : examples) {
         std::vector<std::string> others;
         for (const std::string& variant : example.variants)
             if (variant != example.text) others.push_back(variant);
-        if (others.empty()) continue;
+        if (others.empty() || ++unstable > kMostUnstableNamed) continue;
         lines.push_back(printableText("unstable: " + example.file + " |" + example.text +
                                       "| drawn a little differently gives " + listed(counted(others), 3, false) +
                                       "; larger shapes with diagonal legs hold better"));
+    }
+    if (unstable > kMostUnstableNamed) {
+        int more = unstable - kMostUnstableNamed;
+        lines.push_back(textf("and %d more unstable example%s", more, more == 1 ? "" : "s"));
     }
     return lines;
 }

@@ -37,4 +37,19 @@ TEST(ShapeStability, AnLWhoseLegWobblesIsNamedWithTheTextsItGivesDrawnAgainAVHol
     EXPECT_EQ(std::vector<std::string>{}, shapeFindings(examples));
 }
 
+TEST(ShapeStability, NamesTenUnstableExamplesAndCountsTheRest) {
+    std::vector<Example> examples;
+    std::vector<std::string> expected = {"the examples give 2 texts: |rd ld| 11, |br| 1"};
+    for (int n = 1; n <= 11; ++n) {
+        std::string name = "3/stroke-0" + std::to_string(10 + n) + ".txt";
+        examples.push_back(drawn(name.c_str(), wobblyL()));
+        if (n <= 10)
+            expected.push_back("unstable: " + name + " |rd ld| drawn a little differently gives |br|, |ld|, |rd ld br| "
+                               "and 2 more; larger shapes with diagonal legs hold better");
+    }
+    examples.push_back(drawn("3/stroke-099.txt", v(20)));
+    expected.push_back("and 1 more unstable example");
+    EXPECT_EQ(expected, shapeFindings(examples));
+}
+
 }  // namespace
