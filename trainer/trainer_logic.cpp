@@ -124,7 +124,8 @@ void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTraine
         std::snprintf(status, sizeof status, "Trainer -> every short text holds or is held in a slot's text");
         return;
     }
-    std::string line = textf("Trainer -> %d %s no slot uses:", static_cast<int>(texts.size()), texts.size() == 1 ? "text" : "texts");
+    std::string line =
+        textf("Trainer -> %d %s no slot uses:", static_cast<int>(texts.size()), texts.size() == 1 ? "text" : "texts");
     for (const std::string& text : texts) {
         if (line.size() + text.size() + 3 >= sizeof status) break;
         line += " |" + text + "|";

@@ -20,7 +20,8 @@ std::vector<TextCount> counted(const std::vector<std::string>& texts) {
         if (found == counts.end()) counts.push_back({text, 1});
         else ++found->count;
     }
-    std::stable_sort(counts.begin(), counts.end(), [](const TextCount& a, const TextCount& b) { return a.count > b.count; });
+    std::stable_sort(counts.begin(), counts.end(),
+                     [](const TextCount& a, const TextCount& b) { return a.count > b.count; });
     return counts;
 }
 

@@ -22,7 +22,8 @@ TEST(FreeTexts, OffersTheShortestTextsThatShareNothingWithASlotsText) {
         // A V's text leaves out every text holding it.
         {{"br"}, "|tr| |tl| |bl| |rd| |ru| |ld| |lu| |tr tl| |tr rd| |tr lu| |tl tr| |tl bl| "},
         // Nor is a text offered that a slot's text holds: |tr|, |tl|, |bl|, |rd| and |ld| here.
-        {{"rd ld rd", "", "tl tr bl"}, "|br| |ru| |lu| |tr tl| |tr br| |tr rd| |tr lu| |tl bl| |tl ru| |tl ld| |br tr| |br bl| "},
+        {{"rd ld rd", "", "tl tr bl"},
+         "|br| |ru| |lu| |tr tl| |tr br| |tr rd| |tr lu| |tl bl| |tl ru| |tl ld| |br tr| |br bl| "},
         // Every text holds one of the eight tokens.
         {{"tr", "tl", "br", "bl", "rd", "ru", "ld", "lu"}, ""},
     };
