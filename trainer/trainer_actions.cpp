@@ -14,6 +14,7 @@
 #include "trainer/examples_strip.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
+#include "trainer/suggestions.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -116,6 +117,7 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerPadShow: setSwitch(kSwitchPadShow, command.on); break;
     case kTrainerPadTips: setSwitch(kSwitchPadTips, command.on); break;
     case kTrainerToolSquare: setSwitch(kSwitchToolSquare, command.on); break;
+    case kTrainerSuggest: showSuggestions(); break;
     }
 }
 

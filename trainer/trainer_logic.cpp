@@ -121,6 +121,7 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
     if (equalsIgnoringCase(word, "Record Off")) return command(kTrainerRecordOff);
     if (equalsIgnoringCase(word, "Learn")) return command(kTrainerLearn);
     if (equalsIgnoringCase(word, "Apply")) return command(kTrainerApply);
+    if (equalsIgnoringCase(word, "Suggest")) return command(kTrainerSuggest);
     const char* argument = nullptr;
     if (isCommand(word, "Select", argument)) {
         int slot = numberIn(argument, 2, 0, kGestureSlotCount - 1);
@@ -239,6 +240,20 @@ void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, cons
 void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]) {
     if (result.status == kRcWritten) std::snprintf(status, sizeof status, "Trainer -> slot %d cleared", slot);
     else std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+}
+
+void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTrainerStatusSize]) {
+    if (texts.empty()) {
+        std::snprintf(status, sizeof status, "Trainer -> every short text holds or is held in a slot's text");
+        return;
+    }
+    std::string line =
+        textf("Trainer -> %d %s no slot uses:", static_cast<int>(texts.size()), texts.size() == 1 ? "text" : "texts");
+    for (const std::string& text : texts) {
+        if (line.size() + text.size() + 3 >= sizeof status) break;
+        line += " |" + text + "|";
+    }
+    std::snprintf(status, sizeof status, "%s", line.c_str());
 }
 
 std::string exampleName(int slot, const std::string& file) {

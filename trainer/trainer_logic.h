@@ -25,6 +25,7 @@ enum TrainerAction {
     kTrainerPadShow,
     kTrainerPadTips,
     kTrainerToolSquare,
+    kTrainerSuggest,
 };
 
 constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
@@ -86,6 +87,9 @@ void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, cons
 
 // Clear's write: "Trainer -> slot 4 cleared", or "Trainer -> cannot write PATH: REASON".
 void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]);
+// What Suggest offers, in a status: "Trainer -> 12 texts no slot uses: |tl| |bl| ...", as many
+// whole texts as fit.
+void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTrainerStatusSize]);
 
 // "0/stroke-002.txt": how statuses name an example file of `slot` (a full path).
 std::string exampleName(int slot, const std::string& file);

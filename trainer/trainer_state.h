@@ -50,7 +50,7 @@ struct PointerEvent {
 struct TrainerWindows {
     HWND main, canvas, slotList, examples;
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
-    HWND recordButton, learnButton, applyButton, deleteButton, findings;
+    HWND recordButton, learnButton, applyButton, suggestButton, deleteButton, findings;
     HWND statusLine;
     HWND clearButton, hotkeyEdit, padShowBox, padTipsBox, toolSquareBox;  // the settings row
 };
@@ -89,6 +89,7 @@ struct TrainerState {
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
+    bool suggesting;  // Suggest's texts are shown where the findings are, until they are shown again
     // Learning.
     HANDLE learnThread;   // set while a job runs
     LearnJob* runningJob;

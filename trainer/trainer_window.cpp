@@ -9,6 +9,7 @@
 #include "trainer/settings_row.h"
 #include "trainer/slot_list.h"
 #include "trainer/status_line.h"
+#include "trainer/suggestions.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
@@ -18,7 +19,7 @@
 namespace {
 
 enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseId, kRecordId, kLearnId, kApplyId,
-                 kDeleteId, kFindingsId, kSettingsRowId };
+                 kDeleteId, kFindingsId, kSuggestId, kSettingsRowId };
 
 constexpr int kClientWidth = 900;
 constexpr int kSettingsRowTop = 470;
@@ -85,8 +86,9 @@ void onCreate(HWND window) {
     w.recordButton = control(window, "BUTTON", kRecordCaption, BS_AUTOCHECKBOX | BS_PUSHLIKE, kSideLeft, 148, 124, 24,
                              kRecordId);
     w.deleteButton = control(window, "BUTTON", "Delete example", BS_PUSHBUTTON, kSideLeft + 128, 148, 120, 24, kDeleteId);
-    w.learnButton = control(window, "BUTTON", "Learn", BS_PUSHBUTTON, kSideLeft, 184, 120, 28, kLearnId);
-    w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 128, 184, 120, 28, kApplyId);
+    w.learnButton = control(window, "BUTTON", "Learn", BS_PUSHBUTTON, kSideLeft, 184, 80, 28, kLearnId);
+    w.applyButton = control(window, "BUTTON", "Apply", BS_PUSHBUTTON, kSideLeft + 84, 184, 80, 28, kApplyId);
+    w.suggestButton = control(window, "BUTTON", "Suggest", BS_PUSHBUTTON, kSideLeft + 168, 184, 80, 28, kSuggestId);
     w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
                          kSideWidth, 216, kFindingsId);
     createSettingsRow(window, kSettingsRowTop, kSettingsRowId);
@@ -113,6 +115,12 @@ void drawBackground(HDC memory, RECT client, const void*) {
     SetTextColor(memory, textColourOf(trainer.style));
     for (const Label& label : kLabels) TextOutA(memory, label.x, label.y, label.text, lstrlenA(label.text));
     SelectObject(memory, previousFont);
+    if (trainer.suggesting) {
+        RECT findings;
+        GetWindowRect(trainer.windows.findings, &findings);
+        MapWindowPoints(nullptr, trainer.windows.main, reinterpret_cast<POINT*>(&findings), 2);
+        drawSuggestions(memory, findings);
+    }
 }
 
 void onCommand(WORD id, WORD code) {
@@ -130,6 +138,7 @@ void onCommand(WORD id, WORD code) {
     case kDeleteId: deleteSelectedExample(); break;
     case kLearnId: startLearning(); break;
     case kApplyId: applyLearned(); break;
+    case kSuggestId: showSuggestions(); break;
     default: settingsRowCommand(id, code); break;
     }
 }

@@ -30,6 +30,7 @@ TEST(TrainerBroadcast, ReadsTheCommandsAsTrazzleReadsItsOwn) {
         {"@trazzleTrainer Select 24", kTrainerSelect, 24}, {"@trazzleTrainer select 07", kTrainerSelect, 7},
         {"@trazzleTrainer Record On", kTrainerRecordOn, 0}, {"@trazzleTrainer record off", kTrainerRecordOff, 0},
         {"@trazzleTrainer Learn", kTrainerLearn, 0},   {"@trazzleTrainer Apply", kTrainerApply, 0},
+        {"@trazzleTrainer suggest", kTrainerSuggest, 0}, {"@trazzleTrainer Suggest 3", kTrainerIgnored, 0},
         {"@trazzleTrainer Select 25", kTrainerIgnored, 0}, {"@trazzleTrainer Select -1", kTrainerIgnored, 0},
         {"@trazzleTrainer Select  3", kTrainerIgnored, 0}, {"@trazzleTrainer Select 3 ", kTrainerIgnored, 0},
         {"@trazzleTrainer Record  On", kTrainerIgnored, 0}, {"@trazzleTrainer\tShow", kTrainerIgnored, 0},

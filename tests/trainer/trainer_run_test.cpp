@@ -82,6 +82,9 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                            "trazzle.plugin.gesture0:\ttr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
                            "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
                            "trazzle.plugin.transparency.alpha: 200\n";
+    // Suggest: the texts neither holding nor held in the slots' |br|, |br tr| and |tr br|.
+    const char kSuggested[] = "Trainer -> 12 texts no slot uses: |tl| |bl| |rd| |ru| |ld| |lu| |tr tl| |tr rd| |tr lu| "
+                              "|tl tr| |tl bl| |tl ru|";
     // Apply is pressed while Learn runs: it is done when Learn ends. Meanwhile trazzle stores
     // an alpha through the host, which may put it in the file after the trainer's write.
     std::string script = "window TrazzleTrainer/TrazzleCanvas\n"
@@ -93,7 +96,8 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                          canvasStroke(450, 250, true) +
                          "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n"
                          "broadcast @trazzleInternal TransparencyAlpha 128\n" +
-                         awaitStatus("Trainer -> applied: 3 slots changed") + hotkeyStroke(300, 600, false) +
+                         awaitStatus("Trainer -> applied: 3 slots changed") + "broadcast @trazzleTrainer Suggest\n" +
+                         awaitStatus(kSuggested) + hotkeyStroke(300, 600, false) +
                          hotkeyStroke(300, 600, true);
     PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
 
@@ -116,6 +120,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
         // Two examples a slot are too few for texts learned without one of them to hold.
         "status \"Trainer -> learned: 0 right, 0 wrong, 4 nothing\"",
         "status \"Trainer -> applied: 3 slots changed\"",
+        std::string("status \"") + kSuggested + "\"",
         "status \"Trazzle -> |br|\"",
         "status \"Trazzle Command -> edit.exe\"",
         "VTExecute owner=0 operation=\"\" command=\"edit.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
