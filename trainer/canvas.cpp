@@ -5,6 +5,7 @@
 #include "trainer/canvas.h"
 
 #include "host/vantrel.h"
+#include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -27,13 +28,7 @@ void drawGradient(HDC memory, RECT client, const void*) {
 void drawCaption(HDC memory, RECT client, const void*) {
     drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
     if (!trainer.recording) return;
-    HPEN pen = CreatePen(PS_INSIDEFRAME, kRecordingFrameWidth, kRecordingColour);
-    HGDIOBJ previousPen = SelectObject(memory, pen);
-    HGDIOBJ previousBrush = SelectObject(memory, GetStockObject(NULL_BRUSH));
-    Rectangle(memory, client.left, client.top, client.right, client.bottom);
-    SelectObject(memory, previousBrush);
-    SelectObject(memory, previousPen);
-    DeleteObject(pen);
+    drawFrame(memory, client, kRecordingColour, kRecordingFrameWidth, PS_INSIDEFRAME);
 }
 
 void drawPiece(HDC memory, RECT client, const void* context) {

@@ -45,16 +45,6 @@ RECT thumbBox(RECT client, int index) {
     return {left, top, left + kExampleThumbSize, top + kExampleThumbSize};
 }
 
-void frame(HDC dc, RECT box, COLORREF colour, int width) {
-    HPEN pen = CreatePen(PS_SOLID, width, colour);
-    HGDIOBJ previousPen = SelectObject(dc, pen);
-    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    SelectObject(dc, previousBrush);
-    SelectObject(dc, previousPen);
-    DeleteObject(pen);
-}
-
 // A marked example's text along its thumbnail's top, and what it launches along its bottom.
 void drawCaptions(HDC dc, RECT box, const ExampleStroke& example) {
     RECT top = {box.left + 3, box.top + 2, box.right - 3, box.top + 14};
@@ -90,11 +80,11 @@ void drawStrip(HDC memory, RECT client, const void*) {
         drawThumbnail(memory, box, example.points.data(), static_cast<int>(example.points.size()),
                       textColourOf(trainer.style));
         if (example.marked) {
-            frame(memory, box, kMarkColour, 2);
+            drawFrame(memory, box, kMarkColour, 2);
             drawCaptions(memory, box, example);
         }
         if (static_cast<int>(i) == trainer.selectedExample)
-            frame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
+            drawFrame(memory, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}, cornerColourOf(trainer.style), 1);
     }
     SelectObject(memory, previousFont);
     DeleteObject(font);

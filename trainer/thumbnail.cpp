@@ -32,3 +32,13 @@ void drawThumbnail(HDC dc, RECT box, const ScreenPoint* points, int count, COLOR
     SelectObject(dc, previousPen);
     DeleteObject(pen);
 }
+
+void drawFrame(HDC dc, RECT box, COLORREF colour, int width, int penStyle) {
+    HPEN pen = CreatePen(penStyle, width, colour);
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousPen);
+    DeleteObject(pen);
+}
