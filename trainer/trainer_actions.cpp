@@ -148,7 +148,9 @@ void clearSlot(int slot) {
         return;
     }
     RcWriteResult result = {kRcWritten, ""};
-    if (clearSlotLines(trainer.rcPath, slot, result)) reconfigureTrazzle();
+    bool hasExamples[kGestureSlotCount];
+    for (int other = 0; other < kGestureSlotCount; ++other) hasExamples[other] = trainer.exampleCounts[other] > 0;
+    if (clearSlotLines(trainer.rcPath, slot, hasExamples, result)) reconfigureTrazzle();
     char status[kTrainerStatusSize];
     clearStatus(result, trainer.rcPath, slot, status);
     showOutcome({status, kChangedEverySlot});

@@ -5,6 +5,7 @@
 
 #include "host/settings_loader.h"
 #include "training/checker.h"
+#include "training/learn_plan.h"
 
 int slotOfLine(const char* text, size_t size, size_t at) {
     RcTextLine line = rcLineAt(text, size, at);
@@ -42,26 +43,32 @@ size_t placeSlotKey(const char* text, size_t size, const char* key) {
     return own ? afterOwn : any ? afterAny : size;
 }
 
-void clearSlotEdits(const char* text, size_t size, int slot, std::vector<RcEdit>& edits) {
+void clearSlotEdits(const char* text, size_t size, int slot, const bool hasExamples[kGestureSlotCount],
+                    std::vector<RcEdit>& edits) {
     GestureTable table;
     readSlotsOfText(text, size, table);
     for (int other = 0; other < kGestureSlotCount; ++other) {
-        // Slots without a command would all "start the same": only the slot itself goes then.
-        bool variant = table.commands[slot][0] != '\0' && sameLaunch(table, slot, other);
-        if (other != slot && !variant) continue;
+        if (other != slot && variantOfSlot(table, hasExamples, other) != slot) continue;
         for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument}) edits.push_back({slotKeyOf(field, other), "", true});
     }
 }
 
 namespace {
 
+struct ClearRequest {
+    int slot;
+    const bool* hasExamples;
+};
+
 bool clearEdits(void* context, const char* text, size_t size, std::vector<RcEdit>& edits) {
-    clearSlotEdits(text, size, *static_cast<const int*>(context), edits);
+    const ClearRequest& request = *static_cast<const ClearRequest*>(context);
+    clearSlotEdits(text, size, request.slot, request.hasExamples, edits);
     return true;
 }
 
 }  // namespace
 
-bool clearSlotLines(const char* path, int slot, RcWriteResult& result) {
-    return rcWriteEdits(path, clearEdits, &slot, placeSlotKey, &result);
+bool clearSlotLines(const char* path, int slot, const bool hasExamples[kGestureSlotCount], RcWriteResult& result) {
+    ClearRequest request = {slot, hasExamples};
+    return rcWriteEdits(path, clearEdits, &request, placeSlotKey, &result);
 }

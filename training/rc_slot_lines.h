@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/gesture_matcher.h"
 #include "rc/rc_file.h"
 
 // The slot (0 to 24) whose gesture, command or argument the line starting at `at` sets, as the
@@ -16,9 +17,12 @@ int slotOfLine(const char* text, size_t size, size_t at);
 size_t placeSlotKey(const char* text, size_t size, const char* key);
 
 // What clearing `slot` removes from the text: the gesture, command and argument lines of the
-// slot and of its variants (the slots that start the same command with the same argument).
-void clearSlotEdits(const char* text, size_t size, int slot, std::vector<RcEdit>& edits);
+// slot and of its variants (variantOfSlot: slots without examples of their own that start the
+// same command with the same argument). A slot with examples of its own is never a variant,
+// so clearing one taught gesture leaves another taught gesture of the same program alone.
+void clearSlotEdits(const char* text, size_t size, int slot, const bool hasExamples[kGestureSlotCount],
+                    std::vector<RcEdit>& edits);
 
 // Clears `slot` in the rc file at `path` in one replace, the lines decided under the writers'
 // lock; false, with the reason in `result`, when nothing was written.
-bool clearSlotLines(const char* path, int slot, RcWriteResult& result);
+bool clearSlotLines(const char* path, int slot, const bool hasExamples[kGestureSlotCount], RcWriteResult& result);

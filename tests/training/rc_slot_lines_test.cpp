@@ -90,14 +90,27 @@ TEST(SlotLines, ClearRemovesTheSlotsLinesAndThoseOfItsVariantsAndKeepsEveryOther
             "trazzle.plugin.x: 3"},
         {24, kSlots},
     };
+    const bool noExamples[kGestureSlotCount] = {};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slot);
         TempDir tmp;
         tmp.put("trazzle.rc", kSlots);
         RcWriteResult result;
-        ASSERT_TRUE(clearSlotLines(tmp.path("trazzle.rc").c_str(), c.slot, result)) << result.reason;
+        ASSERT_TRUE(clearSlotLines(tmp.path("trazzle.rc").c_str(), c.slot, noExamples, result)) << result.reason;
         EXPECT_EQ(c.after, tmp.get("trazzle.rc"));
     }
+    // Slot 9 taught with examples of its own is a gesture of its own, not a variant: it stays.
+    bool slot9Taught[kGestureSlotCount] = {};
+    slot9Taught[9] = true;
+    TempDir tmp;
+    tmp.put("trazzle.rc", kSlots);
+    RcWriteResult result;
+    ASSERT_TRUE(clearSlotLines(tmp.path("trazzle.rc").c_str(), 4, slot9Taught, result)) << result.reason;
+    EXPECT_EQ("# mine\r\ntrazzle.plugin.gesture0: br\r\ntrazzle.plugin.command0: cmd.exe\r\n  ! a comment between\r\n"
+              "TRAZZLE.PLUGIN.GESTURE9: ld\r\ntrazzle.plugin.command9: m.exe\r\ntrazzle.plugin.argument9: -x\r\n"
+              "trazzle.plugin.gesture10: rd\r\ntrazzle.plugin.command10: m.exe\r\ntrazzle.plugin.gesture5: lu\r\n"
+              "trazzle.plugin.x: 3",
+              tmp.get("trazzle.rc"));
 }
 
 }  // namespace
