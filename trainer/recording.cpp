@@ -9,6 +9,7 @@
 #include "training/stroke_file.h"
 #include "training/stroke_file_create.h"
 #include "training/stroke_variants.h"
+#include "host/broadcast_decision.h"
 #include "rc/file_link.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -131,9 +132,25 @@ TrainerOutcome moveExample(int from, const char* fileName, int to) {
     std::snprintf(source, sizeof source, "%s\\%d\\%s", trainer.examplesDir, from, fileName);
     std::string shown = exampleName(from, source);
     char status[kTrainerStatusSize];
-    DWORD attributes = GetFileAttributesA(source);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    // Only a file the slot's list shows is moved: never a folder, a pipe or a device name such
+    // as CON, whose read would never end.
+    std::vector<std::string> files, ignored;
+    std::vector<UnreadableExample> unreadable;
+    listSlotFolder(trainer.examplesDir, from, files, unreadable, ignored);
+    bool listed = false;
+    for (const std::string& file : files) {
+        size_t slash = file.find_last_of("/\\");
+        listed = listed || equalsIgnoringCase(file.c_str() + (slash == std::string::npos ? 0 : slash + 1), fileName);
+    }
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!listed || !GetFileAttributesExA(source, GetFileExInfoStandard, &data)) {
         std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    if (data.nFileSizeHigh != 0 || data.nFileSizeLow > kMaxExampleFileSize) {
+        // Copying it would hold up the host's window for nothing: it is no example anyway.
+        std::snprintf(status, sizeof status, "Trainer -> %s is larger than %d MB, the most an example file may hold; not moved",
+                      shown.c_str(), static_cast<int>(kMaxExampleFileSize >> 20));
         return {status, kChangedNothing};
     }
     if (pathIsLink(source)) {

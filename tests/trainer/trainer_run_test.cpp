@@ -353,12 +353,14 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
     SessionOptions options = withTrainer();
     options.moreFiles.push_back({example(4, 6), kW});
     for (int n = 1; n <= 6; ++n) options.moreFiles.push_back({example(5, n), kV});
+    options.moreFiles.push_back({"trazzle-examples\\4\\big.txt", std::string(1024 * 1024 + 1, '\n')});
     std::string f12Stroke = hotkeyStroke(300, 600, false);
     for (size_t at; (at = f12Stroke.find(" 91\n")) != std::string::npos;) f12Stroke.replace(at, 4, " 123\n");
     std::string script =
         "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\n" +
         awaitStatus("Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt") +
-        "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\nbroadcast @trazzleTrainer Select 5\n"
+        "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\nbroadcast @trazzleTrainer Move 4/CON 5\n"
+        "broadcast @trazzleTrainer Move 4/big.txt 5\nbroadcast @trazzleTrainer Select 5\n"
         "move 447 462\nbutton down left\nmove 440 400\nmove 200 173\nbutton up left\n" +
         awaitStatus("Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt") +
         "move 280 564\nbutton down left\nbutton up left\nkey down 122\nkey up 122\n" +
@@ -372,6 +374,8 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
     Lines expected = {
         "status \"Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt\"",
         "status \"Trainer -> no example 4/stroke-006.txt\"",
+        "status \"Trainer -> no example 4/CON\"",
+        "status \"Trainer -> 4/big.txt is larger than 1 MB, the most an example file may hold; not moved\"",
         "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",
         "status \"Trainer -> hotkey: F11 (122)\"",
         "status \"Trainer -> Hotkey needs a key code from 1 to 254: 255\"",
