@@ -1,6 +1,8 @@
 // Suggest: the short texts no slot uses, each drawn as its canonical stroke beside it, shown where the findings are.
 #include "trainer/suggestions.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,4 +59,16 @@ void drawSuggestions(HDC dc, RECT area) {
         DrawTextA(dc, texts[i].c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     SelectObject(dc, previousFont);
+}
+
+bool suggestionAt(RECT area, POINT at, char (&text)[kSlotTextSize]) {
+    if (!PtInRect(&area, at) || at.y < area.top + kHeadingHeight) return false;
+    int columnWidth = (area.right - area.left) / kColumns;
+    size_t row = static_cast<size_t>((at.y - area.top - kHeadingHeight) / kRowHeight);
+    size_t column = static_cast<size_t>(std::min(kColumns - 1, static_cast<int>((at.x - area.left) / columnWidth)));
+    std::vector<std::string> texts = freeTexts(trainer.table);
+    size_t index = row * kColumns + column;
+    if (index >= texts.size()) return false;
+    std::snprintf(text, sizeof text, "%s", texts[index].c_str());
+    return true;
 }

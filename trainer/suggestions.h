@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "engine/gesture_matcher.h"
+
 // Works out the texts for trazzle's slots as they stand, shows them in the findings' place and
 // says how many in the status.
 void showSuggestions();
@@ -11,3 +13,6 @@ void hideSuggestions();
 
 // Draws the suggestions into `area` of the trainer window's picture, in its text colour.
 void drawSuggestions(HDC dc, RECT area);
+
+// The suggestion drawn at `at` in `area` (window coordinates) into `text`; false when none is there.
+bool suggestionAt(RECT area, POINT at, char (&text)[kSlotTextSize]);

@@ -81,6 +81,17 @@ void commitField(SlotField field) {
     showSlotFindings();
 }
 
+void giveGesture(const char* text) {
+    if (trainer.selected == kNoSelection) {
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> select a slot to give it |%s|", text);
+        showStatus(status);
+        return;
+    }
+    SetWindowTextA(fieldEdit(kSlotGesture), text);
+    commitField(kSlotGesture);
+}
+
 void browseCommand() {
     if (trainer.selected == kNoSelection) return;
     char path[MAX_PATH];

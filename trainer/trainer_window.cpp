@@ -107,6 +107,14 @@ void onDestroy(HWND window) {
     trainer.windows = TrainerWindows{};
 }
 
+// Where the findings pane is, in the window's coordinates: the suggestions take its place.
+RECT findingsArea() {
+    RECT findings;
+    GetWindowRect(trainer.windows.findings, &findings);
+    MapWindowPoints(nullptr, trainer.windows.main, reinterpret_cast<POINT*>(&findings), 2);
+    return findings;
+}
+
 // The gradient behind the controls and the labels above them.
 void drawBackground(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
@@ -115,12 +123,14 @@ void drawBackground(HDC memory, RECT client, const void*) {
     SetTextColor(memory, textColourOf(trainer.style));
     for (const Label& label : kLabels) TextOutA(memory, label.x, label.y, label.text, lstrlenA(label.text));
     SelectObject(memory, previousFont);
-    if (trainer.suggesting) {
-        RECT findings;
-        GetWindowRect(trainer.windows.findings, &findings);
-        MapWindowPoints(nullptr, trainer.windows.main, reinterpret_cast<POINT*>(&findings), 2);
-        drawSuggestions(memory, findings);
-    }
+    if (trainer.suggesting) drawSuggestions(memory, findingsArea());
+}
+
+// A click on a suggestion gives its text to the selected slot.
+void onClick(LPARAM lParam) {
+    char text[kSlotTextSize];
+    if (trainer.suggesting && suggestionAt(findingsArea(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, text))
+        giveGesture(text);
 }
 
 void onCommand(WORD id, WORD code) {
@@ -178,6 +188,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DRAWITEM: drawSlotRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_EXITSIZEMOVE: onMoved(window); return 0;
     case WM_MOUSEWHEEL: onWheel(wParam, lParam); return 0;
+    case WM_LBUTTONDOWN: onClick(lParam); return 0;
     case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
     case kLearnDone: finishLearning(); return 0;
     case HOST_RECONFIGURE: onReconfigure(); return 0;

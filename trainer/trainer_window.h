@@ -21,6 +21,8 @@ void showTrainer(bool show);
 void selectSlot(int slot);
 void setRecording(bool on);
 void commitField(SlotField field);
+// Writes `text` as the selected slot's gesture, as if typed into its field.
+void giveGesture(const char* text);
 void browseCommand();
 void handleTrainerBroadcast(const char* text);
 // Keeps a stroke drawn on the canvas, whose gesture text is `text`, as the selected slot's next

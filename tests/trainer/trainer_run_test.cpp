@@ -343,9 +343,10 @@ TEST(Trainer, ASlotThatTakesAnotherSlotsExamplesIsNamedAndClearedSoBothShapesLau
 
 // Mending without the rc file: an example moved by broadcast and by a drag onto a slot row, the
 // hotkey set by a key pressed in its field and by broadcast (the old one then starts nothing,
-// the new one launches), the pad's labels turned off and slot 0 cleared, each taking effect at
-// once. The strip's first thumbnail lies at (447, 462) on the screen, slot 4's row at (200,
-// 173), the hotkey field at (280, 564).
+// the new one launches), the pad's labels turned off, slot 0 cleared and a suggested text clicked
+// for slot 4, each taking effect at once. The strip's first thumbnail lies at (447, 462) on the
+// screen, slot 4's row at (200, 173), the hotkey field at (280, 564), Suggest's first text at
+// (770, 365).
 TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
     const std::string rc = std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
                            "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
@@ -369,7 +370,10 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         awaitStatus("Trazzle Command -> edit.exe") + "broadcast @trazzleTrainer PadTips maybe\n"
         "broadcast @trazzleTrainer PadTips Off\n" + awaitStatus("Trainer -> pad labels: off") +
         "broadcast @trazzleTrainer Clear 0\n" + awaitStatus("Trainer -> slot 0 cleared") + f12Stroke +
-        awaitStatus("Trazzle -> |br|");
+        awaitStatus("Trazzle -> |br|") +
+        // A click on Suggest's first text, drawn where the findings were, gives it to slot 4.
+        "broadcast @trazzleTrainer Select 4\nbroadcast @trazzleTrainer Suggest\nmove 770 365\nbutton down left\n"
+        "button up left\n" + awaitStatus("Trainer -> slot 4 gesture: tl");
     PluginSession s = runPlugin(rc.c_str(), script, {}, options);
     Lines expected = {
         "status \"Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt\"",
@@ -387,6 +391,10 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "status \"Trainer -> pad labels: off\"",
         "status \"Trainer -> slot 0 cleared\"",
         "status \"Trazzle -> |br|\"",
+        "status \"Trainer -> slot 4: cannot show 4/big.txt (see Findings)\"",
+        "status \"Trainer -> 12 texts no slot uses: |tl| |bl| |rd| |ru| |ld| |lu| |tr tl| |tr rd| |tr lu| |tl tr| |tl bl| "
+        "|tl ru|\"",
+        "status \"Trainer -> slot 4 gesture: tl\"",
     };
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "VTExecute"})));
     EXPECT_EQ(kW, readFile(s.folder + example(5, 7)));
@@ -395,7 +403,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(5, 1)).c_str()));
     EXPECT_EQ(std::string(kPlaced) + "trazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n"
                                      "# and a W\ntrazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\Tools\\other.exe\n"
-                                     "trazzle.plugin.hotkey: 123\ntrazzle.plugin.pad.tips: false\n",
+                                     "trazzle.plugin.gesture4: tl\ntrazzle.plugin.hotkey: 123\ntrazzle.plugin.pad.tips: false\n",
               readFile(s.folder + "trazzle.rc"));
 }
 
