@@ -132,13 +132,20 @@ void handleTrainerBroadcast(const char* text) {
     }
 }
 
+// The outcome of a change to the examples on disk; the selected slot's findings (which of its
+// examples are fragile) follow at once.
+static void showExamplesOutcome(const TrainerOutcome& outcome) {
+    showOutcome(outcome);
+    if (outcome.change != kChangedNothing) showSlotFindings();
+}
+
 void recordStroke(const std::vector<ScreenPoint>& points, const char* text) {
     TrainerOutcome outcome = saveStroke(points, text);
     if (outcome.change != kChangedNothing) trainer.examplesTopRow = kExamplesEnd;  // the new one in view
-    showOutcome(outcome);
+    showExamplesOutcome(outcome);
 }
 
-void deleteSelectedExample() { showOutcome(removeSelectedExample()); }
+void deleteSelectedExample() { showExamplesOutcome(removeSelectedExample()); }
 
 void startLearning() { showOutcome(startLearnJob(trainer.windows.main)); }
 
@@ -168,7 +175,7 @@ void clearSlot(int slot) {
     showSlotFindings();
 }
 
-void moveExampleTo(int from, const char* fileName, int to) { showOutcome(moveExample(from, fileName, to)); }
+void moveExampleTo(int from, const char* fileName, int to) { showExamplesOutcome(moveExample(from, fileName, to)); }
 
 void setHotkey(int code) {
     writeTrazzleInt(kKeyHotkey, code);
