@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "trainer/trainer_logic.h"
+#include "trainer/trainer_commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

@@ -1,4 +1,4 @@
-// The trainer's decisions that need no window: its broadcast commands, status texts, marked examples, learning reports.
+// The trainer's decisions that need no window: status texts, marked examples, slot rows, learning reports.
 #pragma once
 
 #include <string>
@@ -8,51 +8,7 @@
 #include "rc/rc_file.h"
 #include "training/example_folders.h"
 #include "training/learn_plan.h"
-
-enum TrainerAction {
-    kTrainerIgnored,
-    kTrainerRefused,  // a command of the trainer's with arguments it cannot take: `why` says so
-    kTrainerShow,
-    kTrainerHide,
-    kTrainerSelect,
-    kTrainerRecordOn,
-    kTrainerRecordOff,
-    kTrainerLearn,
-    kTrainerApply,
-    kTrainerClear,
-    kTrainerMove,
-    kTrainerHotkey,
-    kTrainerPadShow,
-    kTrainerPadTips,
-    kTrainerToolSquare,
-    kTrainerSuggest,
-};
-
-constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
-constexpr int kExampleFileNameSize = 64;
-
-struct TrainerCommand {
-    TrainerAction action;
-    int slot;    // Select, Clear, and the slot Move takes the example from: 0 to 24
-    int target;  // Move: the slot it goes to, another one
-    int code;    // Hotkey: a virtual-key code from 1 to 254
-    bool on;     // PadShow, PadTips, ToolSquare
-    char file[kExampleFileNameSize];  // Move: a file name in the slot's folder, no path
-    char why[kTrainerStatusSize];     // kTrainerRefused: the status saying why
-};
-
-constexpr char kTrainerPrefix[] = "@trazzleTrainer";
-
-// "@trazzleTrainer Select 3" and the like, as trazzle reads its own commands: the prefix and
-// the words in any letter case, blanks between the prefix and the command skipped. A command
-// takes its arguments after one blank each, numbers written in digits: Select N, Clear N
-// (0 to 24), Move N/FILE M, Hotkey CODE (1 to 254), PadShow, PadTips and ToolSquare On or Off.
-// A command of these with other arguments is refused, saying why; any other text is ignored.
-TrainerCommand decideTrainerBroadcast(const char* text);
-
-// A virtual-key code by name and number, as the hotkey control shows it: "Left Windows (91)",
-// "F12 (123)", "Key (7)".
-std::string hotkeyName(int code);
+#include "trainer/trainer_commands.h"
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
 // "Trainer -> |br| nothing".
