@@ -12,6 +12,7 @@
 
 #include "host/vantrel.h"
 #include "trainer/thumbnail.h"
+#include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
@@ -108,10 +109,19 @@ int selectAt(HWND window, POINT at) {
     return trainer.selectedExample;
 }
 
+// Says which example is selected and what trazzle would launch for it.
+void showSelectedExample() {
+    const ExampleStroke& example = trainer.slotExamples[trainer.selectedExample];
+    char status[kTrainerStatusSize];
+    exampleStatus(trainer.table, exampleName(trainer.selected, example.file), example.text, status);
+    showStatus(status);
+}
+
 void onClick(HWND window, POINT at) {
     SetFocus(window);  // so Delete reaches the strip
     dragging = false;
     if (selectAt(window, at) == kNoSelection) return;
+    showSelectedExample();
     dragFrom = at;
     SetCapture(window);
 }
@@ -151,6 +161,7 @@ void onContextMenu(HWND window, POINT screen) {
     POINT at = screen;
     ScreenToClient(window, &at);
     if (selectAt(window, at) == kNoSelection) return;
+    showSelectedExample();
     constexpr UINT kDelete = 1, kFirstSlot = 100;
     HMENU slots = CreatePopupMenu();
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {

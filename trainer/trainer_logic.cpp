@@ -52,6 +52,16 @@ void recordStatus(const GestureTable& table, int slot, const char* file, const c
                       commandFile(table, chosen).c_str());
 }
 
+void exampleStatus(const GestureTable& table, const std::string& name, const std::string& text,
+                   char (&status)[kTrainerStatusSize]) {
+    int chosen = findBestSlot(table, text.c_str());
+    if (chosen == kNoSlot)
+        std::snprintf(status, sizeof status, "Trainer -> %s |%s| launches nothing", name.c_str(), text.c_str());
+    else
+        std::snprintf(status, sizeof status, "Trainer -> %s |%s| launches slot %d %s", name.c_str(), text.c_str(), chosen,
+                      commandFile(table, chosen).c_str());
+}
+
 std::string launchCaption(const GestureTable& table, const std::string& text) {
     int chosen = findBestSlot(table, text.c_str());
     return chosen == kNoSlot ? "nothing" : textf("slot %d", chosen);

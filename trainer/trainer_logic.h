@@ -20,6 +20,12 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
 void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
                   char (&status)[kTrainerStatusSize]);
 
+// An example selected in the strip, named `name` ("0/stroke-002.txt"), and what trazzle would
+// launch for its text: "Trainer -> 0/stroke-002.txt |br| launches slot 0 cmd.exe" or
+// "Trainer -> 0/stroke-002.txt |tr| launches nothing".
+void exampleStatus(const GestureTable& table, const std::string& name, const std::string& text,
+                   char (&status)[kTrainerStatusSize]);
+
 // What a marked example's thumbnail says it launches: "slot 0" or "nothing".
 std::string launchCaption(const GestureTable& table, const std::string& text);
 

@@ -217,6 +217,7 @@ TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
         "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt; |br| launches slot 1 edit.exe\"",
         "status \"Trainer -> |br| slot 1: edit.exe\"",
         "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 edit.exe\"",
+        "status \"Trainer -> 0/stroke-002.txt |br| launches slot 1 edit.exe\"",
         "status \"Trainer -> deleted 0/stroke-002.txt\"",
         "text [TrazzleTrainer/TrazzleStatus] \"Trainer -> deleted 0/stroke-002.txt\"",
     };
@@ -258,6 +259,7 @@ TEST(Trainer, AnUnreadableExampleIsNamedAndHidesNoOther) {
                          awaitStatus("Trainer -> deleted 3/stroke-001.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     Lines expected = {"status \"Trainer -> slot 0: cannot show 0/stroke-002.txt (see Findings)\"",
+                      "status \"Trainer -> 3/stroke-001.txt |br| launches nothing\"",
                       "status \"Trainer -> deleted 3/stroke-001.txt\""};
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
 }
@@ -272,9 +274,11 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
                          canvasStroke(450, 150, false) +
                          awaitStatus("Trainer -> slot 0 is full: 999 examples (stroke-001.txt to stroke-999.txt) "
                                      "are the most a slot holds; delete one to record more") +
-                         "move 447 462\nbutton down left\nbutton up left\nwheel -24000\n"
+                         "move 447 462\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> 0/stroke-001.txt |br| launches nothing") + "wheel -24000\n"
                          // The last example, the fourth of the last row.
-                         "move 603 514\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n" +
+                         "move 603 514\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> 0/stroke-999.txt |br| launches nothing") + "key down 46\nkey up 46\n" +
                          awaitStatus("Trainer -> deleted 0/stroke-999.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
@@ -380,6 +384,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "status \"Trainer -> no example 4/stroke-006.txt\"",
         "status \"Trainer -> no example 4/CON\"",
         "status \"Trainer -> 4/big.txt is larger than 1 MB, the most an example file may hold; not moved\"",
+        "status \"Trainer -> 5/stroke-001.txt |br| launches slot 0 edit.exe\"",
         "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",
         "status \"Trainer -> hotkey: F11 (122)\"",
         "status \"Trainer -> Hotkey needs a key code from 1 to 254: 255\"",
