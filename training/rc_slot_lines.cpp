@@ -7,8 +7,11 @@
 #include "training/checker.h"
 #include "training/learn_plan.h"
 
-int slotOfLine(const char* text, size_t size, size_t at) {
-    RcTextLine line = rcLineAt(text, size, at);
+namespace {
+
+// The slot (0 to 24) whose gesture, command or argument `line` sets, as the plugin reads keys
+// (any letter case); -1 for any other line.
+int slotOfLine(const char* text, const RcTextLine& line) {
     if (!line.setting) return -1;
     std::string key;
     for (size_t i = line.bodyStart; i < line.lineEnd && key.size() < kSlotKeySize; ++i) {
@@ -21,26 +24,23 @@ int slotOfLine(const char* text, size_t size, size_t at) {
     return static_cast<int>(slot);
 }
 
+}  // namespace
+
 size_t placeSlotKey(const char* text, size_t size, const char* key) {
     SlotField field;
     long slot;
     if (!parseSlotKey(lowered(key).c_str(), field, slot) || slot >= kGestureSlotCount) return size;
+    // After the last line of any slot at the end of the text is the end itself, so `size`
+    // also stands for "no such line".
     size_t afterOwn = size, afterAny = size;
-    bool own = false, any = false;
     for (size_t at = 0; at < size;) {
-        size_t next = rcLineAt(text, size, at).next;
-        int lineSlot = slotOfLine(text, size, at);
-        if (lineSlot >= 0) {
-            afterAny = next;
-            any = true;
-        }
-        if (lineSlot == slot) {
-            afterOwn = next;
-            own = true;
-        }
-        at = next;
+        RcTextLine line = rcLineAt(text, size, at);
+        int lineSlot = slotOfLine(text, line);
+        if (lineSlot >= 0) afterAny = line.next;
+        if (lineSlot == slot) afterOwn = line.next;
+        at = line.next;
     }
-    return own ? afterOwn : any ? afterAny : size;
+    return afterOwn != size ? afterOwn : afterAny;
 }
 
 void clearSlotEdits(const char* text, size_t size, int slot, const bool hasExamples[kGestureSlotCount],
@@ -70,5 +70,5 @@ bool clearEdits(void* context, const char* text, size_t size, std::vector<RcEdit
 
 bool clearSlotLines(const char* path, int slot, const bool hasExamples[kGestureSlotCount], RcWriteResult& result) {
     ClearRequest request = {slot, hasExamples};
-    return rcWriteEdits(path, clearEdits, &request, placeSlotKey, &result);
+    return rcWriteEdits(path, clearEdits, &request, nullptr, &result);  // it only removes
 }

@@ -7,10 +7,6 @@
 #include "engine/gesture_matcher.h"
 #include "rc/rc_file.h"
 
-// The slot (0 to 24) whose gesture, command or argument the line starting at `at` sets, as the
-// plugin reads keys (any letter case); -1 for any other line.
-int slotOfLine(const char* text, size_t size, size_t at);
-
 // Where a slot key that no line holds yet goes (an RcKeyPlace): after the last line of its slot,
 // or, when the slot has none, after the last line of any slot, else at the end of the text. A
 // key of no slot goes at the end. Keeps a slot's lines together for the person who reads the file.
