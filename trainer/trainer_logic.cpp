@@ -23,6 +23,18 @@ std::string commandFile(const GestureTable& table, int slot) {
     return file;
 }
 
+// "|br| launches slot 0 cmd.exe" for the slot `chosen` that trazzle picks for `text`, or
+// "|br| launches nothing".
+std::string launchedFor(const GestureTable& table, const char* text, int chosen) {
+    if (chosen == kNoSlot) return textf("|%s| launches nothing", text);
+    return textf("|%s| launches slot %d %s", text, chosen, commandFile(table, chosen).c_str());
+}
+
+// How a write that did not happen ends every trainer status that reports one.
+void cannotWriteStatus(const RcWriteResult& result, const char* rcPath, char (&status)[kTrainerStatusSize]) {
+    std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+}
+
 // The lowest slot that starts what `slot` starts: `slot` itself at the latest.
 int firstLaunchingAs(const GestureTable& table, int slot) {
     int first = 0;
@@ -31,7 +43,6 @@ int firstLaunchingAs(const GestureTable& table, int slot) {
 }
 
 }  // namespace
-
 
 void canvasStatus(const GestureTable& table, const char* text, char (&status)[kTrainerStatusSize]) {
     int slot = findBestSlot(table, text);
@@ -48,18 +59,13 @@ void recordStatus(const GestureTable& table, int slot, const char* file, const c
     if (chosen == kNoSlot || launchesAs(table, chosen, slot))
         std::snprintf(status, sizeof status, "Trainer -> recorded %s", file);
     else
-        std::snprintf(status, sizeof status, "Trainer -> recorded %s; |%s| launches slot %d %s", file, text, chosen,
-                      commandFile(table, chosen).c_str());
+        std::snprintf(status, sizeof status, "Trainer -> recorded %s; %s", file, launchedFor(table, text, chosen).c_str());
 }
 
 void exampleStatus(const GestureTable& table, const std::string& name, const std::string& text,
                    char (&status)[kTrainerStatusSize]) {
-    int chosen = findBestSlot(table, text.c_str());
-    if (chosen == kNoSlot)
-        std::snprintf(status, sizeof status, "Trainer -> %s |%s| launches nothing", name.c_str(), text.c_str());
-    else
-        std::snprintf(status, sizeof status, "Trainer -> %s |%s| launches slot %d %s", name.c_str(), text.c_str(), chosen,
-                      commandFile(table, chosen).c_str());
+    std::snprintf(status, sizeof status, "Trainer -> %s %s", name.c_str(),
+                  launchedFor(table, text.c_str(), findBestSlot(table, text.c_str())).c_str());
 }
 
 std::string launchCaption(const GestureTable& table, const std::string& text) {
@@ -104,7 +110,7 @@ void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlo
     else if (result.status == kRcChanged)
         std::snprintf(status, sizeof status, "Trainer -> %s changed since Learn: Learn again", name);
     else
-        std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+        cannotWriteStatus(result, rcPath, status);
 }
 
 void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
@@ -112,12 +118,12 @@ void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, cons
     if (result.status == kRcWritten)
         std::snprintf(status, sizeof status, "Trainer -> slot %d %s: %s", slot, field, value);
     else
-        std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+        cannotWriteStatus(result, rcPath, status);
 }
 
 void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]) {
     if (result.status == kRcWritten) std::snprintf(status, sizeof status, "Trainer -> slot %d cleared", slot);
-    else std::snprintf(status, sizeof status, "Trainer -> cannot write %s: %s", rcPath, result.reason);
+    else cannotWriteStatus(result, rcPath, status);
 }
 
 void suggestStatus(const std::vector<std::string>& texts, char (&status)[kTrainerStatusSize]) {
