@@ -167,7 +167,7 @@ void clearSlot(int slot) {
     }
     RcWriteResult result = {kRcWritten, ""};
     bool hasExamples[kGestureSlotCount];
-    for (int other = 0; other < kGestureSlotCount; ++other) hasExamples[other] = trainer.exampleCounts[other] > 0;
+    slotsWithExamples(trainer.exampleCounts, hasExamples);
     if (clearSlotLines(trainer.rcPath, slot, hasExamples, result)) reconfigureTrazzle();
     char status[kTrainerStatusSize];
     clearStatus(result, trainer.rcPath, slot, status);

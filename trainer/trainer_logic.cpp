@@ -170,9 +170,13 @@ std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, cons
     return findings;
 }
 
+void slotsWithExamples(const int (&exampleCounts)[kGestureSlotCount], bool (&hasExamples)[kGestureSlotCount]) {
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) hasExamples[slot] = exampleCounts[slot] > 0;
+}
+
 SlotRowTexts slotRowTexts(const GestureTable& table, const int (&exampleCounts)[kGestureSlotCount], int slot) {
     bool hasExamples[kGestureSlotCount];
-    for (int i = 0; i < kGestureSlotCount; ++i) hasExamples[i] = exampleCounts[i] > 0;
+    slotsWithExamples(exampleCounts, hasExamples);
     SlotRowTexts row = {table.gestures[slot], commandFile(table, slot), ""};
     int owner = variantOfSlot(table, hasExamples, slot);
     if (owner != kNoSlot) {

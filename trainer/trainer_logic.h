@@ -72,6 +72,9 @@ struct TakenNote {
 // The findings of `slot` among `notes` that still hold: the taking slot keeps the text it had.
 std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot);
 
+// Which slots have examples on disk, from the trainer's counts: what tells a variant from a taught slot.
+void slotsWithExamples(const int (&exampleCounts)[kGestureSlotCount], bool (&hasExamples)[kGestureSlotCount]);
+
 // What a slot's row in the slot list says besides its number and example count: its text, its
 // command's file name or, for a variant, "variant of 3", and for a slot variants serve how
 // many ("+2 variants").
