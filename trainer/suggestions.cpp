@@ -1,7 +1,6 @@
 // Suggest: the short texts no slot uses, each drawn as its canonical stroke beside it, shown where the findings are.
 #include "trainer/suggestions.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -20,6 +19,16 @@ constexpr int kHeadingHeight = 20;
 constexpr int kColumns = 2;
 constexpr int kRowHeight = 32;
 constexpr int kStrokeSize = 30;
+
+// Where the suggestion `index` stands in `area`: its stroke at the cell's top left, its text
+// beside it. The last column reaches the area's right edge.
+RECT cellOf(RECT area, size_t index) {
+    int columnWidth = (area.right - area.left) / kColumns;
+    int column = static_cast<int>(index % kColumns);
+    int left = area.left + column * columnWidth;
+    int top = area.top + kHeadingHeight + static_cast<int>(index / kColumns) * kRowHeight;
+    return {left, top, column == kColumns - 1 ? area.right : left + columnWidth, top + kRowHeight};
+}
 
 }  // namespace
 
@@ -48,27 +57,25 @@ void drawSuggestions(HDC dc, RECT area) {
     const char* heading = texts.empty() ? "Every short text holds or is held in a slot's text." : "Texts no slot uses:";
     RECT line = {area.left, area.top, area.right, area.top + kHeadingHeight};
     DrawTextA(dc, heading, -1, &line, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    int columnWidth = (area.right - area.left) / kColumns;
     for (size_t i = 0; i < texts.size(); ++i) {
-        int left = area.left + static_cast<int>(i % kColumns) * columnWidth;
-        int top = area.top + kHeadingHeight + static_cast<int>(i / kColumns) * kRowHeight;
+        RECT cell = cellOf(area, i);
         ScreenPoint points[kMaxCanonicalPoints];
         int count = canonicalStroke(texts[i].c_str(), points);
-        drawThumbnail(dc, {left, top, left + kStrokeSize, top + kStrokeSize}, points, count, ink);
-        RECT text = {left + kStrokeSize + 6, top, left + columnWidth, top + kStrokeSize};
+        drawThumbnail(dc, {cell.left, cell.top, cell.left + kStrokeSize, cell.top + kStrokeSize}, points, count, ink);
+        RECT text = {cell.left + kStrokeSize + 6, cell.top, cell.right, cell.top + kStrokeSize};
         DrawTextA(dc, texts[i].c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     SelectObject(dc, previousFont);
 }
 
 bool suggestionAt(RECT area, POINT at, char (&text)[kSlotTextSize]) {
-    if (!PtInRect(&area, at) || at.y < area.top + kHeadingHeight) return false;
-    int columnWidth = (area.right - area.left) / kColumns;
-    size_t row = static_cast<size_t>((at.y - area.top - kHeadingHeight) / kRowHeight);
-    size_t column = static_cast<size_t>(std::min(kColumns - 1, static_cast<int>((at.x - area.left) / columnWidth)));
+    if (!PtInRect(&area, at)) return false;
     std::vector<std::string> texts = freeTexts(trainer.table);
-    size_t index = row * kColumns + column;
-    if (index >= texts.size()) return false;
-    std::snprintf(text, sizeof text, "%s", texts[index].c_str());
-    return true;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        RECT cell = cellOf(area, i);
+        if (!PtInRect(&cell, at)) continue;
+        std::snprintf(text, sizeof text, "%s", texts[i].c_str());
+        return true;
+    }
+    return false;
 }
