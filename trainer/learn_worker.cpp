@@ -83,7 +83,10 @@ TrainerOutcome applyLearnedJob() {
     if (!job || !job->ok) return {"Trainer -> nothing learned to apply", kChangedNothing};
     // From the file as the learner read it, and written only if its slots still read so: an
     // edit made since Learn is never written over.
-    std::vector<RcChange> changes = learnedChanges(job->outcome.learned, job->outcome.setup, job->rc.table);
+    std::vector<std::string> errors;
+    std::vector<RcChange> changes = learnedChanges(job->outcome.learned, job->outcome.setup, job->rc, errors);
+    if (!errors.empty())
+        return {"Trainer -> the learned lines would bring an error, nothing written: " + errors.front(), kChangedNothing};
     RcWriteResult result = {kRcWritten, ""};
     if (!changes.empty()) writeAndReconfigure(changes, &job->rc.table, result);
     char status[kTrainerStatusSize];

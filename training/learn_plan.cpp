@@ -31,6 +31,9 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
     }
 }
 
+namespace {
+
+// The slots of `rc` as they read once the learned lines are written.
 void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc, GestureTable& out) {
     out = rc;
     auto put = [](char* field, const std::string& value) { std::snprintf(field, kSlotTextSize, "%s", value.c_str()); };
@@ -45,6 +48,7 @@ void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const Gest
     }
 }
 
+// The errors trazzle-check finds in the slots of `proposed` that it does not find in `rc`'s own.
 std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& proposed) {
     RcFile after = rc;
     after.table = proposed;
@@ -60,14 +64,19 @@ std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& pro
     return errors;
 }
 
-std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc) {
+}  // namespace
+
+std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,
+                                     std::vector<std::string>& errors) {
     GestureTable proposed;
-    proposedTable(learned, setup, rc, proposed);
+    proposedTable(learned, setup, rc.table, proposed);
+    errors = newSlotErrors(rc, proposed);
     std::vector<RcChange> changes;
+    if (!errors.empty()) return changes;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         const SlotField fields[] = {kSlotGesture, kSlotCommand, kSlotArgument};
         const char* now[] = {proposed.gestures[slot], proposed.commands[slot], proposed.arguments[slot]};
-        const char* was[] = {rc.gestures[slot], rc.commands[slot], rc.arguments[slot]};
+        const char* was[] = {rc.table.gestures[slot], rc.table.commands[slot], rc.table.arguments[slot]};
         for (int field = 0; field < 3; ++field)
             if (std::strcmp(now[field], was[field]) != 0) changes.push_back({slotKeyOf(fields[field], slot), now[field], was[field]});
     }

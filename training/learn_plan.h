@@ -23,15 +23,12 @@ struct RcChange {
     std::string was;    // the value the slot had
 };
 
-// The slots of `rc` as they read once the learned lines are written.
-void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc, GestureTable& out);
-// The errors trazzle-check finds in the slots of `proposed` that it does not find in `rc`'s
-// own, in its words: the learner must never bring one.
-std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& proposed);
-
 // Every learned slot's gesture, and every variant's gesture with its learned slot's command
-// and argument, where they differ from what `rc` holds.
-std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const GestureTable& rc);
+// and argument, where they differ from what `rc` holds. None, with the errors in `errors` in
+// trazzle-check's words, when the slots would then hold an error the checker does not find in
+// `rc` now: the learner must never bring one, and whoever applies its lines writes none then.
+std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,
+                                     std::vector<std::string>& errors);
 
 // How many of its learned slot's examples as drawn the variant in `slot` launches, of `of`.
 int variantServes(const SlotTexts& learned, const std::vector<LearnExample>& examples, int slot, int* of);

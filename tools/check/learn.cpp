@@ -82,13 +82,11 @@ void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
 int applyToRcFile(const LearnOutcome& outcome, const RcFile& rc, FILE* out, FILE* err) {
     // The learner never proposes what the checker reports as an error; should it ever, the file
     // is left as it is.
-    GestureTable proposed;
-    proposedTable(outcome.learned, outcome.setup, rc.table, proposed);
-    std::vector<std::string> errors = newSlotErrors(rc, proposed);
+    std::vector<std::string> errors;
+    std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc, errors);
     for (const std::string& error : errors)
         printLine(err, "trazzle-check: error: the learned lines would bring an error, nothing written: " + error);
     if (!errors.empty()) return 2;
-    std::vector<RcChange> changes = learnedChanges(outcome.learned, outcome.setup, rc.table);
     if (changes.empty()) {
         printLine(out, std::string("applied: ") + rc.path + " already holds these texts");
         return 0;
