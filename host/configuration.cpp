@@ -1,7 +1,10 @@
 // Finding the rc file and reading the settings and the 25 gesture slots through the host.
 #include "host/configuration.h"
 
+#include <cstdio>
+
 #include "host/host_calls.h"
+#include "host/hotkey_rule.h"
 #include "host/settings_loader.h"
 #include "plugin_state/plugin_state.h"
 
@@ -11,4 +14,11 @@ void loadConfiguration() {
     readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                        plugin.settings);
     readGestureSlots(reader, plugin.table);
+    if (plugin.settings.storedHotkey != plugin.settings.hotkey) {
+        // Said at every load, so the user who set it learns why the key does nothing.
+        char status[256];
+        std::snprintf(status, sizeof status, "Trazzle -> hotkey not used, %s instead: %s",
+                      hotkeyName(plugin.settings.hotkey).c_str(), hotkeyRefusal(plugin.settings.storedHotkey).c_str());
+        sendHostStatus(plugin.windows.hostWindow, status);
+    }
 }

@@ -12,6 +12,9 @@ constexpr char kKeyHotkey[] = "trazzle.plugin.hotkey:";
 constexpr char kKeyPadShow[] = "trazzle.plugin.pad.show:";
 constexpr char kKeyPadTips[] = "trazzle.plugin.pad.tips:";
 constexpr char kKeyToolSquareShow[] = "trazzle.plugin.toolSquare.show:";
+// The trainer's own keys in the same file: where its window was last left.
+constexpr char kKeyTrainerX[] = "trazzle.trainer.x:";
+constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
 
 // The three texts of a gesture slot, in the order they are read.
 enum SlotField { kSlotGesture, kSlotCommand, kSlotArgument };

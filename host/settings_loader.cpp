@@ -6,6 +6,8 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "host/hotkey_rule.h"
+
 namespace {
 
 constexpr char kSlotKeyPrefix[] = "trazzle.plugin.";
@@ -48,11 +50,19 @@ void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32
     settings.alwaysOnTop = reader.readBool(c, kKeyAlwaysOnTop, true);
     settings.snapWindow = reader.readBool(c, kKeySnapWindow, true);
     settings.toggleWithPlugins = reader.readBool(c, kKeyToggleWithPlugins, true);
-    settings.hotkey = reader.readInt(c, kKeyHotkey, 91);
+    settings.storedHotkey = reader.readInt(c, kKeyHotkey, kDefaultHotkey);
+    // A code the keyboard hook never sees as a press would leave trazzle with no way to start a
+    // capture at all: the default takes its place until the file is mended.
+    settings.hotkey = hotkeyRefusal(settings.storedHotkey).empty() ? settings.storedHotkey : kDefaultHotkey;
     settings.padShow = reader.readBool(c, kKeyPadShow, true);
     settings.padTips = reader.readBool(c, kKeyPadTips, true);
     settings.toolSquareShow = reader.readBool(c, kKeyToolSquareShow, true);
     std::snprintf(settings.toolSquareText, sizeof settings.toolSquareText, "G");
+}
+
+void readTrainerPlace(const SettingsReader& reader, int32_t& x, int32_t& y) {
+    x = reader.readInt(reader.context, kKeyTrainerX, x);
+    y = reader.readInt(reader.context, kKeyTrainerY, y);
 }
 
 void readGestureSlots(const SettingsReader& reader, GestureTable& table) {

@@ -30,9 +30,14 @@ bool parseSlotKey(const char* key, SlotField& field, long& number);
 
 // Every setting in the order the plugin reads them, then the screen check: a position at or
 // beyond the primary screen's width or height becomes 10 for that coordinate. Also sets the
-// tool square's text. Leaves rcPath alone.
+// tool square's text. A stored hotkey that can never start a capture (hotkeyRefusal) is kept in
+// storedHotkey and the default used. Leaves rcPath alone.
 void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32_t screenHeight,
                         PluginSettings& settings);
+
+// The trainer's window place, the one thing the trainer keeps of its own in the file; x and y
+// come in holding the place to use when none is stored.
+void readTrainerPlace(const SettingsReader& reader, int32_t& x, int32_t& y);
 
 // All 25 slots, slot by slot, gesture, command and argument; a missing key reads empty.
 void readGestureSlots(const SettingsReader& reader, GestureTable& table);

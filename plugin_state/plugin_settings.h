@@ -15,6 +15,7 @@ struct PluginSettings {
     bool snapWindow;           // snap to screen edges while moved
     bool toggleWithPlugins;    // tool square hides when the host hides its plugins
     int32_t hotkey;            // virtual-key code that starts a capture
+    int32_t storedHotkey;      // the file's code; not `hotkey` when no press could ever start one
     bool padShow;              // gesture pad visible during a capture
     bool padTips;              // corner dots labelled with their token
     bool toolSquareShow;       // tool square visible

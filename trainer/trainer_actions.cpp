@@ -177,9 +177,25 @@ void clearSlot(int slot) {
 
 void moveExampleTo(int from, const char* fileName, int to) { showExamplesOutcome(moveExample(from, fileName, to)); }
 
+// A setting is told as stored only once trazzle's file reads so through the host; otherwise the
+// status says why, as the rc writer finds the file.
+void showNotStored(const char* what) {
+    RcWriteResult why = {kRcWritten, ""};
+    rcCheckWritable(trainer.rcPath, why);
+    char status[kTrainerStatusSize];
+    notStoredStatus(what, why, trainer.rcPath, status);
+    showStatus(status);
+}
+
 void setHotkey(int code) {
+    std::string refusal = hotkeyRefusal(code);
+    if (!refusal.empty()) {
+        showStatus(("Trainer -> hotkey not stored: " + refusal).c_str());
+        return;
+    }
     writeTrazzleInt(kKeyHotkey, code);
     showSettings();
+    if (trainer.settings.storedHotkey != code) return showNotStored("hotkey");
     showStatus(("Trainer -> hotkey: " + hotkeyName(code)).c_str());
 }
 
@@ -187,9 +203,13 @@ void setSwitch(TrainerSwitch which, bool on) {
     static const struct {
         const char* key;
         const char* name;
-    } kSwitches[] = {{kKeyPadShow, "pad shown"}, {kKeyPadTips, "pad labels"}, {kKeyToolSquareShow, "tool square"}};
+        bool PluginSettings::*setting;
+    } kSwitches[] = {{kKeyPadShow, "pad shown", &PluginSettings::padShow},
+                     {kKeyPadTips, "pad labels", &PluginSettings::padTips},
+                     {kKeyToolSquareShow, "tool square", &PluginSettings::toolSquareShow}};
     writeTrazzleBool(kSwitches[which].key, on);
     showSettings();
+    if (trainer.settings.*kSwitches[which].setting != on) return showNotStored(kSwitches[which].name);
     char status[kTrainerStatusSize];
     std::snprintf(status, sizeof status, "Trainer -> %s: %s", kSwitches[which].name, on ? "on" : "off");
     showStatus(status);

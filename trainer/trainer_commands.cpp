@@ -1,4 +1,4 @@
-// The trainer's broadcast commands read into decisions, and the names of hotkey codes.
+// The trainer's broadcast commands read into decisions.
 #include "trainer/trainer_commands.h"
 
 #include <cstdio>
@@ -118,26 +118,4 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
     if (isCommand(word, "PadTips", argument)) return decideSwitch(kTrainerPadTips, "PadTips", argument);
     if (isCommand(word, "ToolSquare", argument)) return decideSwitch(kTrainerToolSquare, "ToolSquare", argument);
     return command(kTrainerIgnored);
-}
-
-std::string hotkeyName(int code) {
-    static const struct {
-        int code;
-        const char* name;
-    } kNames[] = {{1, "Left mouse button"}, {2, "Right mouse button"}, {3, "Cancel"}, {4, "Middle mouse button"},
-                  {5, "X1 mouse button"}, {6, "X2 mouse button"}, {8, "Backspace"}, {9, "Tab"}, {12, "Clear"},
-                  {13, "Enter"}, {16, "Shift"}, {17, "Ctrl"}, {18, "Alt"}, {19, "Pause"}, {20, "Caps Lock"},
-                  {27, "Esc"}, {32, "Space"}, {33, "Page Up"}, {34, "Page Down"}, {35, "End"}, {36, "Home"},
-                  {37, "Left"}, {38, "Up"}, {39, "Right"}, {40, "Down"}, {44, "Print Screen"}, {45, "Insert"},
-                  {46, "Delete"}, {91, "Left Windows"}, {92, "Right Windows"}, {93, "Menu"}, {106, "Num *"},
-                  {107, "Num +"}, {109, "Num -"}, {110, "Num ."}, {111, "Num /"}, {144, "Num Lock"},
-                  {145, "Scroll Lock"}, {160, "Left Shift"}, {161, "Right Shift"}, {162, "Left Ctrl"},
-                  {163, "Right Ctrl"}, {164, "Left Alt"}, {165, "Right Alt"}};
-    std::string name = "Key";
-    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) name = std::string(1, static_cast<char>(code));
-    else if (code >= 96 && code <= 105) name = "Num " + std::to_string(code - 96);
-    else if (code >= 112 && code <= 135) name = "F" + std::to_string(code - 111);
-    for (const auto& known : kNames)
-        if (known.code == code) name = known.name;
-    return name + " (" + std::to_string(code) + ")";
 }

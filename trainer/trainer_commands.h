@@ -1,9 +1,10 @@
-// The trainer's broadcast commands read into decisions, and the names of hotkey codes.
+// The trainer's broadcast commands read into decisions.
 #pragma once
 
 #include <string>
 
 #include "engine/gesture_matcher.h"
+#include "host/hotkey_rule.h"
 
 enum TrainerAction {
     kTrainerIgnored,
@@ -45,8 +46,3 @@ constexpr char kTrainerPrefix[] = "@trazzleTrainer";
 // (0 to 24), Move N/FILE M, Hotkey CODE (1 to 254), PadShow, PadTips and ToolSquare On or Off.
 // A command of these with other arguments is refused, saying why; any other text is ignored.
 TrainerCommand decideTrainerBroadcast(const char* text);
-
-// A virtual-key code by name and number, as the hotkey control shows it: "Left Windows (91)",
-// "F12 (123)", "Key (7)".
-std::string hotkeyName(int code);
-

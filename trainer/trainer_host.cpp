@@ -9,13 +9,6 @@
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 
-namespace {
-
-constexpr char kKeyTrainerX[] = "trazzle.trainer.x:";
-constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
-
-}  // namespace
-
 bool locateTrainerFiles(HINSTANCE module) {
     locateRcThroughHost(module, trainer.rcPath);
     return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir);
@@ -61,8 +54,10 @@ void readTrainerPosition(int width, int height, int& x, int& y) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     defaultTrainerPlace({host.left, host.top, host.right, host.bottom}, {work.left, work.top, work.right, work.bottom},
                         width, height, x, y);
-    x = ReadInt(trainer.rcPath, kKeyTrainerX, x);
-    y = ReadInt(trainer.rcPath, kKeyTrainerY, y);
+    int32_t placeX = x, placeY = y;
+    readTrainerPlace(hostSettingsReader(trainer.rcPath), placeX, placeY);
+    x = placeX;
+    y = placeY;
 }
 
 void writeTrainerPosition(int x, int y) {

@@ -42,6 +42,14 @@ int firstLaunchingAs(const GestureTable& table, int slot) {
     return first;
 }
 
+// "trazzle.rc": how statuses name the rc file when its folder does not matter.
+const char* rcFileName(const char* rcPath) {
+    const char* name = rcPath;
+    for (const char* p = rcPath; *p; ++p)
+        if (*p == '\\' || *p == '/') name = p + 1;
+    return name;
+}
+
 }  // namespace
 
 void canvasStatus(const GestureTable& table, const char* text, char (&status)[kTrainerStatusSize]) {
@@ -102,9 +110,7 @@ int changedSlotCount(const std::vector<RcChange>& changes) {
 }
 
 void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlots, char (&status)[kTrainerStatusSize]) {
-    const char* name = rcPath;
-    for (const char* p = rcPath; *p; ++p)
-        if (*p == '\\' || *p == '/') name = p + 1;
+    const char* name = rcFileName(rcPath);
     if (result.status == kRcWritten)
         std::snprintf(status, sizeof status, "Trainer -> applied: %d slots changed", changedSlots);
     else if (result.status == kRcChanged)
@@ -119,6 +125,13 @@ void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, cons
         std::snprintf(status, sizeof status, "Trainer -> slot %d %s: %s", slot, field, value);
     else
         cannotWriteStatus(result, rcPath, status);
+}
+
+void notStoredStatus(const char* what, const RcWriteResult& why, const char* rcPath, char (&status)[kTrainerStatusSize]) {
+    if (why.status == kRcWritten)
+        std::snprintf(status, sizeof status, "Trainer -> %s not stored: the host left %s as it was", what, rcFileName(rcPath));
+    else
+        std::snprintf(status, sizeof status, "Trainer -> %s not stored: %s: %s", what, rcFileName(rcPath), why.reason);
 }
 
 void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]) {

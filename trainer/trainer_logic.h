@@ -47,6 +47,11 @@ void applyStatus(const RcWriteResult& result, const char* rcPath, int changedSlo
 void fieldStatus(const RcWriteResult& result, const char* rcPath, int slot, const char* field, const char* value,
                  char (&status)[kTrainerStatusSize]);
 
+// A setting written through the host that does not read back so: "Trainer -> hotkey not stored:
+// trazzle.rc: the file is read-only", the reason as the rc writer finds the file (`why`), or,
+// when it finds nothing against a write, "... the host left trazzle.rc as it was".
+void notStoredStatus(const char* what, const RcWriteResult& why, const char* rcPath, char (&status)[kTrainerStatusSize]);
+
 // Clear's write: "Trainer -> slot 4 cleared", or "Trainer -> cannot write PATH: REASON".
 void clearStatus(const RcWriteResult& result, const char* rcPath, int slot, char (&status)[kTrainerStatusSize]);
 // What Suggest offers, in a status: "Trainer -> 12 texts no slot uses: |tl| |bl| ...", as many

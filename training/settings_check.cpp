@@ -7,6 +7,7 @@
 
 #include "rc/rc_file.h"
 #include "engine/command_launcher.h"
+#include "host/hotkey_rule.h"
 #include "host/settings_keys.h"
 #include "host/settings_loader.h"
 #include "training/checker.h"
@@ -189,10 +190,10 @@ void checkValues(const RcFile& rc, std::vector<Diagnostic>& out) {
                                      "bits, %d",
                                      static_cast<long>(number),
                                      static_cast<int>(static_cast<uint32_t>(number) & 0xFF))});
-            } else if (read.key == kKeyHotkey && (number < 1 || number > 254)) {
+            } else if (read.key == kKeyHotkey && !hotkeyRefusal(number).empty()) {
                 out.push_back({line, kError,
-                               textf("hotkey %ld is outside 1 to 254; no key can ever press it",
-                                     static_cast<long>(number))});
+                               textf("hotkey %s; the plugin uses %s meanwhile", hotkeyRefusal(number).c_str(),
+                                     hotkeyName(kDefaultHotkey).c_str())});
             }
         } else if (read.type == 's') {
             // The plugin holds texts as C strings: a zero byte ends the value there.

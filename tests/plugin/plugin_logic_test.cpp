@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/broadcast_decision.h"
+#include "host/hotkey_rule.h"
 #include "host/rc_search.h"
 #include "host/settings_loader.h"
 #include "host/status_texts.h"
@@ -198,6 +199,38 @@ TEST(Settings, AreReadInOrderWithTheirDefaults) {
                   "bool trazzle.plugin.toolSquare.show: 1"}),
               recorder.calls);
     EXPECT_STREQ("G", settings.toolSquareText);
+}
+
+// Every code trazzle's keyboard hook never sees as a press of it, each with why and what to use.
+TEST(Hotkey, EveryCodeNoPressCanBringIsRefusedWithWhyAndWhatToUse) {
+    std::string refused;
+    for (int32_t code = -1; code <= 300; ++code)
+        if (!hotkeyRefusal(code).empty() && code >= 1 && code <= 254) refused += std::to_string(code) + " ";
+    EXPECT_EQ("1 2 4 5 6 16 17 18 121 164 165 ", refused);
+    EXPECT_EQ("0 is outside 1 to 254; no key can ever press it; use Left Windows (91) or an F key other than F10",
+              hotkeyRefusal(0));
+    EXPECT_NE("", hotkeyRefusal(255));
+    EXPECT_EQ("Left Alt (164) reaches trazzle's hook as a system key; use Left Windows (91) or an F key other than F10",
+              hotkeyRefusal(164));
+    EXPECT_EQ("Right mouse button (2) is a mouse button, which trazzle's keyboard hook never sees; use Left Windows "
+              "(91) or an F key other than F10",
+              hotkeyRefusal(2));
+    EXPECT_EQ("Ctrl (17) never reaches trazzle's hook, which sees Left Ctrl (162) or Right Ctrl (163); use one of those",
+              hotkeyRefusal(17));
+}
+
+// A code that can never start a capture gives way to the default; the file's code is kept to say so.
+TEST(Settings, AStoredHotkeyNoPressCanStartGivesWayToTheDefault) {
+    for (int32_t code : {164, 121, 1, 300, 123, 91}) {
+        RecordingReader recorder;
+        recorder.useDefaults = false;
+        recorder.intValue = code;
+        SettingsReader reader = {recordInt, recordBool, recordString, &recorder};
+        PluginSettings settings = {};
+        readPluginSettings(reader, 1024, 768, settings);
+        EXPECT_EQ(code, settings.storedHotkey);
+        EXPECT_EQ(code == 123 || code == 91 ? code : 91, settings.hotkey) << code;
+    }
 }
 
 TEST(Settings, SlotsAreReadSlotBySlotAndCutToTheirBuffer) {

@@ -124,6 +124,16 @@ TEST(TrainerHotkey, NamesAKeyAndGivesItsCode) {
               out);
 }
 
+TEST(TrainerStatus, ASettingNotStoredSaysWhyAsTheWriterFindsTheFile) {
+    char status[kTrainerStatusSize];
+    RcWriteResult why = {kRcFailed, "the file is read-only"};
+    notStoredStatus("hotkey", why, "C:\\Tools\\trazzle.rc", status);
+    EXPECT_STREQ("Trainer -> hotkey not stored: trazzle.rc: the file is read-only", status);
+    why = {kRcWritten, ""};
+    notStoredStatus("pad labels", why, "C:\\Tools\\trazzle.rc", status);
+    EXPECT_STREQ("Trainer -> pad labels not stored: the host left trazzle.rc as it was", status);
+}
+
 TEST(TrainerStatus, SaysWhatTrazzleWouldLaunchWithTheCommandsFileName) {
     GestureTable table = twoSlots();
     char status[kTrainerStatusSize];

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"TheBrokenExampleHasEveryKind", "broken.rc", "",
                   {":4: error: \"12px\" is not a whole decimal number within 32 bits; the plugin uses the default, 10",
                    ":5: warning: alpha 300 is outside 0 to 255; the plugin uses its low 8 bits, 44",
-                   ":6: error: hotkey 300 is outside 1 to 254; no key can ever press it",
+                   ":6: error: hotkey 300 is outside 1 to 254; no key can ever press it; use Left Windows (91) or an F key other than F10; the plugin uses Left Windows (91) meanwhile",
                    ":7: error: \"maybe\" is not a boolean (true/false, yes/no, on/off, 1/0); the plugin uses the default, true",
                    ":8: warning: \"trazzle.plugin.hotkey:\" is repeated; the plugin uses line 6 and ignores this one",
                    ":11: error: unknown key \"trazzle.plugin.gestrue3:\", never read by the plugin; did you mean \"trazzle.plugin.gesture3:\"?",
@@ -85,6 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "TRAZZLE.PLUGIN.GESTURE2: br\n",
                   {":1: warning: alpha -1 is outside 0 to 255; the plugin uses its low 8 bits, 255",
                    ":4: warning: \"TRAZZLE.PLUGIN.GESTURE2:\" is repeated; the plugin uses line 2 and ignores this one"},
+                  {}},
+        // The trainer's window place is its own key in the same file; a hotkey no press can
+        // bring is an error.
+        CheckCase{"TheTrainersKeysAreKnownAndAHotkeyNoPressCanBringIsAnError", nullptr,
+                  "trazzle.trainer.x: 100\ntrazzle.trainer.y: -20\ntrazzle.plugin.hotkey: 164\ntrazzle.trainer.z: 1\n",
+                  {":3: error: hotkey Left Alt (164) reaches trazzle's hook as a system key; use Left Windows (91) or "
+                   "an F key other than F10; the plugin uses Left Windows (91) meanwhile",
+                   ":4: error: unknown key \"trazzle.trainer.z:\", never read by the plugin; did you mean \"trazzle.trainer.x:\"?"},
                   {}},
         // Each hostile text is reported, and nothing is printed raw.
         CheckCase{"HostileTextsAreReportedAndQuoted", nullptr, hostileRcText(),
