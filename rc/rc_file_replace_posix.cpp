@@ -124,8 +124,19 @@ bool rcCheckTarget(const char* path, RcWriteResult& result) {
 
 bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
     std::string name = std::string(path) + ".lock";
-    lock.fd = open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (lock.fd < 0) return failWithErrno(result, "cannot open its lock file: ");
+    // The lock file itself, never what a link planted under its name points to; and never a
+    // pipe or device, whose open could block or whose lock would be no lock.
+    lock.fd = open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    const char* refused = nullptr;
+    struct stat info;
+    if (lock.fd < 0 && errno == ELOOP) refused = "a link";
+    else if (lock.fd < 0) return failWithErrno(result, "cannot open its lock file: ");
+    else if (fstat(lock.fd, &info) != 0 || !S_ISREG(info.st_mode)) refused = "not a regular file";
+    if (refused) {
+        if (lock.fd >= 0) close(lock.fd);
+        std::string reason = "its lock file " + name.substr(name.find_last_of('/') + 1) + " is " + refused;
+        return rcFail(result, kRcFailed, reason.c_str());
+    }
     // Open-file locks belong to this open file, not to the process, so two writers in one
     // process take turns as well; the Windows build's LockFileEx under Wine is the same lock.
     struct flock range = {};

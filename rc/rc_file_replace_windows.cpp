@@ -118,12 +118,58 @@ bool rcCheckTarget(const char* path, RcWriteResult& result) {
     return true;
 }
 
+namespace {
+
+HANDLE openLock(const std::string& name, DWORD disposition) {
+    return CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+bool lockFileRefused(RcWriteResult& result, const std::string& name, const char* what) {
+    size_t slash = name.find_last_of("\\/");
+    char reason[kRcReasonSize];
+    std::snprintf(reason, sizeof reason, "its lock file %s is %s", name.c_str() + (slash == std::string::npos ? 0 : slash + 1), what);
+    return rcFail(result, kRcFailed, reason);
+}
+
+// The lock file itself, never what a link planted under its name points to: opened with
+// OPEN_REPARSE_POINT, and created only new. Wine 8 follows a POSIX link whatever the flag says,
+// so there a link shows otherwise: one to nothing cannot be opened yet exists to CREATE_NEW,
+// one to itself cannot be resolved, one to a file opens it under that file's final name.
+HANDLE openLockFile(const std::string& name, RcWriteResult& result) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        HANDLE file = openLock(name, OPEN_EXISTING);
+        DWORD error = GetLastError();
+        if (file == INVALID_HANDLE_VALUE && error == ERROR_FILE_NOT_FOUND) {
+            file = openLock(name, CREATE_NEW);
+            error = GetLastError();
+            // Another writer made it meanwhile: opened as it stands the second time.
+            if (file == INVALID_HANDLE_VALUE && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)) continue;
+        }
+        if (file == INVALID_HANDLE_VALUE) {
+            if (error == ERROR_CANT_RESOLVE_FILENAME) lockFileRefused(result, name, "a link");
+            else failWithError(result, "cannot open its lock file: ", error);
+            return INVALID_HANDLE_VALUE;
+        }
+        BY_HANDLE_FILE_INFORMATION info = {};
+        bool regular = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+                       !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+        bool link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || (regular && pathIsLink(name.c_str()));
+        if (regular && !link) return file;
+        CloseHandle(file);
+        lockFileRefused(result, name, link ? "a link" : "not a regular file");
+        return INVALID_HANDLE_VALUE;
+    }
+    lockFileRefused(result, name, "a link");
+    return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
 bool rcLockFile(const char* path, RcLock& lock, RcWriteResult& result) {
     std::string name = std::string(path) + ".lock";
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return failWithError(result, "cannot open its lock file: ", GetLastError());
+    HANDLE file = openLockFile(name, result);
+    if (file == INVALID_HANDLE_VALUE) return false;
     // Polled rather than waited for: under Wine a wait would not see a native writer's lock go.
     // The bound is for a writer that holds the lock and gets nowhere: while the file keeps
     // being replaced, other writers are taking their turns, and this one waits on (up to

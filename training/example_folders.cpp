@@ -6,6 +6,7 @@
 
 #include "rc/rc_file.h"
 #include "training/rc_slot_lines.h"
+#include "training/regular_file.h"
 #include "training/stroke_file.h"
 #include "training/stroke_variants.h"
 
@@ -42,6 +43,13 @@ bool listFolder(const fs::path& folder, std::vector<fs::path>& entries, std::str
     return !error;
 }
 
+// Whether a file that has no status can be read after all; `why` when not.
+bool fileReadable(const fs::path& file, std::string& why) {
+    FILE* opened = openRegularFile(file.string().c_str(), why);
+    if (opened) std::fclose(opened);
+    return opened != nullptr;
+}
+
 // A slot with a folder in DIR is learned, whether or not the folder holds examples.
 void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
     bool hasFolder[kGestureSlotCount];
@@ -71,8 +79,17 @@ void listSlotEntry(const fs::path& entry, int slot, std::vector<std::string>& fi
     }
     for (const fs::path& file : entries) {
         fs::file_status fileStatus = fs::status(file, error);
-        if (error) {
-            unreadable.push_back({slot, file.string(), "cannot read " + named(file) + ": " + error.message()});
+        std::string why;
+        if (error && fs::is_symlink(fs::symlink_status(file))) {
+            // Under Wine such a link is not even listed: skipped here too, said natively.
+            warnings.push_back(named(file) + " is a link that leads to no file (" + error.message() + "); skipped");
+        } else if (error && !fileReadable(file, why)) {
+            // Wine lists a POSIX pipe or device but has no status for it: opened, it says what it is.
+            unreadable.push_back({slot, file.string(),
+                                  why == kNotRegularFile ? named(file) + " is not a stroke file (not a regular file)"
+                                                         : "cannot read " + named(file) + ": " + why});
+        } else if (error) {
+            files.push_back(file.string());
         } else if (fs::is_directory(fileStatus)) {
             warnings.push_back(named(file) + " is a folder inside a slot folder; its strokes are not read");
         } else if (!fs::is_regular_file(fileStatus)) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "training/regular_file.h"
 #include "training/tool_text.h"
 
 namespace {
@@ -95,9 +96,10 @@ bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points
     // The name goes into every message, so a file name cannot drive the terminal either.
     std::string shownName = fromStdin ? "<stdin>" : printableText(path);
     const char* name = shownName.c_str();
-    FILE* file = fromStdin ? in : std::fopen(path, "rb");
+    std::string why;
+    FILE* file = fromStdin ? in : openRegularFile(path, why);
     if (!file) {
-        setProblem(problem, "cannot read stroke file \"%s\": %s", name, std::strerror(errno));
+        setProblem(problem, "cannot read stroke file \"%s\": %s", name, why.c_str());
         return false;
     }
     std::string line;

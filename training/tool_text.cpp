@@ -1,6 +1,8 @@
 // What trazzle-check and trazzle-replay share for outside input: a bounded file read and printable texts.
 #include "training/tool_text.h"
 
+#include "training/regular_file.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -12,12 +14,10 @@
 
 FileRead readInputFile(const char* path, std::string& text, std::string& problem) {
     text.clear();
-    errno = 0;
-    FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        problem = std::strerror(errno ? errno : ENOENT);
-        return kFileUnreadable;
-    }
+    // Only a regular file: trazzle reads its rc file from the disk, and a pipe nobody writes to
+    // would hang the reader natively and read as empty under Wine.
+    FILE* file = openRegularFile(path, problem);
+    if (!file) return kFileUnreadable;
     char chunk[16384];
     size_t got;
     errno = 0;

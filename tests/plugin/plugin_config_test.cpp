@@ -63,8 +63,11 @@ TEST(Configuration, HostileValuesGiveTheirDefinedBehaviourAndNothingOverflows) {
                                 "window trazzle\ncopy long.rc trazzle.rc\nreconfigure\n" + drawV(),
                                 {{"huge.txt", huge}, {"long.rc", longTexts}});
     Lines expected = {
-        // No key is ever 300; x at or past the screen's width becomes 10 (then snapped onto the
-        // edge); y stays, and the system keeps the window within its coordinate range.
+        // No key is ever 300: the default, 91, starts captures instead (and 44 nothing).
+        "status \"Trazzle -> |br|\"", "status \"Trazzle Command -> v.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"v.exe\" arguments=\"\" directory=\"\" show=1 flag=1",
+        // x at or past the screen's width becomes 10 (then snapped onto the edge); y stays, and
+        // the system keeps the window within its coordinate range.
         "window [trazzle] visible=1 x=0 y=-32768 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=251",
         "WriteInt RC \"trazzle.plugin.transparency.alpha:\" 2147483647",
         "window [trazzle] visible=1 x=0 y=-32768 cx=20 cy=20 topmost=1 exstyle=0x00080088 alpha=255",
@@ -80,6 +83,22 @@ TEST(Configuration, HostileValuesGiveTheirDefinedBehaviourAndNothingOverflows) {
     for (size_t at; (at = text.find(q(s.folder + "trazzle.rc"))) != std::string::npos;)
         text.replace(at, s.folder.size() + 12, "RC");
     EXPECT_EQ(joinLines(expected), text);
+}
+
+// A hotkey in the file that no press can bring to the hook (Left Alt arrives as a system key)
+// would leave trazzle deaf: the default takes its place, a status says why at every load, and
+// a usable code written later is used at the next reconfigure.
+TEST(Configuration, AStoredHotkeyNoPressCanBringGivesWayToTheDefaultWithAStatus) {
+    const char* slot = "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: v.exe\n";
+    std::string rc = std::string("trazzle.plugin.hotkey: 164\n") + slot;
+    PluginSession s = runPlugin(rc.c_str(), drawV() + "copy f12.rc trazzle.rc\nreconfigure\n" + drawV() + drawV(123),
+                                {{"f12.rc", std::string("trazzle.plugin.hotkey: 123\n") + slot}});
+    Lines expected = {
+        "status \"Trazzle -> hotkey not used, Left Windows (91) instead: Left Alt (164) reaches trazzle's hook as a "
+        "system key; use Left Windows (91) or an F key other than F10\"",
+        "status \"Trazzle -> |br|\"", "status \"Trazzle Command -> v.exe\"",
+        "status \"Trazzle -> |br|\"", "status \"Trazzle Command -> v.exe\""};
+    EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"status"})));
 }
 
 TEST(Soak, AThousandCapturesAndAHundredReconfiguresLeakNeitherPicturesNorMemory) {

@@ -21,6 +21,7 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
             CreateDirectoryA((session.folder + file.first.substr(0, slash)).c_str(), nullptr);
         writeFile(session.folder + file.first, file.second);
     }
+    if (options.rcReadOnly) EXPECT_TRUE(SetFileAttributesA((session.folder + "trazzle.rc").c_str(), FILE_ATTRIBUTE_READONLY));
     writeFile(session.folder + "s.txt", script);
     std::string plugins = q(options.givenAs ? options.givenAs : session.dll);
     if (options.loadTwice) plugins += " " + q(session.dll);

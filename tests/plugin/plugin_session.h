@@ -21,6 +21,7 @@ struct SessionOptions {
     const char* alsoLoad = nullptr;  // another plugin of the bin folder, copied and loaded after it
     const char* givenAs = nullptr;   // the name the host is given for trazzle.dll, if not its full path
     unsigned long limitMs = 60000;   // a host still running then is stopped
+    bool rcReadOnly = false;         // trazzle.rc given the read-only attribute
     // More files (name relative to the folder, text), too many or too deep for `files`; their
     // folders are made as needed.
     std::vector<std::pair<std::string, std::string>> moreFiles;

@@ -369,7 +369,8 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "move 447 462\nbutton down left\nmove 440 400\nmove 200 173\nbutton up left\n" +
         awaitStatus("Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt") +
         "move 280 564\nbutton down left\nbutton up left\nkey down 122\nkey up 122\n" +
-        awaitStatus("Trainer -> hotkey: F11 (122)") + "broadcast @trazzleTrainer Hotkey 255\nbroadcast @trazzleTrainer Hotkey 123\n" +
+        awaitStatus("Trainer -> hotkey: F11 (122)") +
+        "broadcast @trazzleTrainer Hotkey 255\nbroadcast @trazzleTrainer Hotkey 164\nbroadcast @trazzleTrainer Hotkey 123\n" +
         awaitStatus("Trainer -> hotkey: F12 (123)") + hotkeyStroke(300, 600, false) + f12Stroke +
         awaitStatus("Trazzle Command -> edit.exe") + "broadcast @trazzleTrainer PadTips maybe\n"
         "broadcast @trazzleTrainer PadTips Off\n" + awaitStatus("Trainer -> pad labels: off") +
@@ -388,6 +389,8 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",
         "status \"Trainer -> hotkey: F11 (122)\"",
         "status \"Trainer -> Hotkey needs a key code from 1 to 254: 255\"",
+        "status \"Trainer -> hotkey not stored: Left Alt (164) reaches trazzle's hook as a system key; use Left Windows (91) "
+        "or an F key other than F10\"",
         "status \"Trainer -> hotkey: F12 (123)\"",
         "status \"Trazzle -> |br|\"",
         "status \"Trazzle Command -> edit.exe\"",
@@ -410,6 +413,27 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
                                      "# and a W\ntrazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\Tools\\other.exe\n"
                                      "trazzle.plugin.gesture4: tl\ntrazzle.plugin.hotkey: 123\ntrazzle.plugin.pad.tips: false\n",
               readFile(s.folder + "trazzle.rc"));
+}
+
+// With the rc file read-only the host cannot store a setting: the trainer says so and why, and
+// trazzle keeps its hotkey.
+TEST(Trainer, ASettingTheHostCannotStoreIsSaidNotStored) {
+    const std::string rc = std::string(kPlaced) + "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n";
+    SessionOptions options = withTrainer();
+    options.rcReadOnly = true;
+    std::string script = "broadcast @trazzleTrainer Hotkey 123\nbroadcast @trazzleTrainer PadTips Off\n" +
+                         awaitStatus("Trainer -> pad labels not stored: trazzle.rc: the file is read-only") +
+                         hotkeyStroke(300, 600, false) + awaitStatus("Trazzle Command -> edit.exe");
+    PluginSession s = runPlugin(rc.c_str(), script, {}, options);
+    SetFileAttributesA((s.folder + "trazzle.rc").c_str(), FILE_ATTRIBUTE_NORMAL);
+    Lines expected = {
+        "status \"Trainer -> hotkey not stored: trazzle.rc: the file is read-only\"",
+        "status \"Trainer -> pad labels not stored: trazzle.rc: the file is read-only\"",
+        "status \"Trazzle -> |br|\"",
+        "status \"Trazzle Command -> edit.exe\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+    EXPECT_EQ(rc, readFile(s.folder + "trazzle.rc"));
 }
 
 }  // namespace
