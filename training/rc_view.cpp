@@ -102,8 +102,8 @@ FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem) {
     rc.lines.clear();
     rc.keys.clear();
     rc.firstLines.clear();
-    // One read: everything below works on this text, so a pipe works and a huge file is
-    // refused before it costs anything.
+    // One read: everything below works on this text, and a huge file is refused before it
+    // costs anything.
     FileRead read = readInputFile(path, rc.text, problem);
     if (read != kFileRead) return read;
     const std::string& text = rc.text;

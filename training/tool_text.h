@@ -10,9 +10,9 @@ constexpr size_t kMaxInputFileSize = 16 * 1024 * 1024;
 
 enum FileRead { kFileRead, kFileUnreadable, kFileTooLarge };
 
-// The whole of `path` in one pass (so a pipe works too), at most kMaxInputFileSize bytes.
-// kFileUnreadable sets `problem` to the system's reason ("No such file or directory"; a folder
-// gives its read error).
+// The whole of `path` in one pass, at most kMaxInputFileSize bytes, only from a regular file.
+// kFileUnreadable sets `problem` to the system's reason ("No such file or directory"), or to
+// "not a regular file" for a pipe, a device or a folder.
 FileRead readInputFile(const char* path, std::string& text, std::string& problem);
 
 // `text` with everything a terminal could obey or an XML parser refuses written as \xNN:

@@ -109,7 +109,7 @@ bool readStroke(const char* path, FILE* in, std::vector<ScreenPoint>& points, FI
 }
 
 // The slots as the plugin reads them: the same keys, order and cut to 99 characters. The
-// file is read once, so a pipe works too; a folder or a read error is refused.
+// file is read once; a pipe, a device, a folder or a read error is refused.
 bool readSlots(const char* rcPath, GestureTable& table, FILE* err) {
     std::string text, problem;
     FileRead read = readInputFile(rcPath, text, problem);
