@@ -165,12 +165,16 @@ TEST(StrokeFile, ATemporaryIsGivenTheNextFreeNameWholeOrNotAtAll) {
     EXPECT_STREQ(name, "stroke-003.txt");
     EXPECT_FALSE(full);
     EXPECT_FALSE(fs::exists(folder / temp));
-    std::ifstream in(folder / name);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "7 8\n");
+    {
+        std::ifstream in(folder / name);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "7 8\n");
+    }
 
     EXPECT_FALSE(giveStrokeFileName((prefix + temp).c_str(), prefix.c_str(), name, &full));
     EXPECT_FALSE(full);  // gone: the system's reason, not a full slot
-    std::ifstream first(folder / "stroke-001.txt");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(first), {}), "1 1\n");
+    {
+        std::ifstream first(folder / "stroke-001.txt");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(first), {}), "1 1\n");
+    }
     fs::remove_all(folder);
 }
