@@ -7,7 +7,7 @@
 #include "trainer/trainer_outcome.h"
 
 // Saves `points` (canvas coordinates, the press first) as the next stroke file of the selected
-// slot's folder, created exclusively: the status says which, and which other slot its gesture
+// slot's folder: written to a temporary, flushed, then named exclusively; the status says which, and which other slot its gesture
 // text `text` launches, if any; the slot's examples changed once the file was made. Nothing,
 // without a selected slot.
 TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text);
@@ -19,11 +19,16 @@ void loadExamples();
 // The same for the selected slot alone: its count, its strokes and its unreadable files.
 void loadSelectedExamples();
 
-// Removes the selected example's file and unselects it; a link is named and left alone, so
-// nothing outside the examples folder is ever removed. Nothing, without a selected example.
+// Removes the selected example's file and unselects it; a link, a read-only file, or a slot
+// folder that is a link (slotFolderLink) is named and left alone, so nothing outside the
+// examples folder is ever removed. Nothing, without a selected example.
 TrainerOutcome removeSelectedExample();
 
-// Moves the example FILE of slot `from` to the next free stroke-NNN.txt of slot `to`, created
-// exclusively, then removes the old file; a link, a missing file or a full slot is named and
-// nothing moved.
+// Renames the example FILE of slot `from` to the next free stroke-NNN.txt of slot `to`, never
+// over a file; a link, a read-only or missing file, a slot folder that is a link, or a full
+// slot is named and nothing moved. No recording or Move writes through a slot folder that is a link.
 TrainerOutcome moveExample(int from, const char* fileName, int to);
+
+// Removes the temporaries a recording killed midway left in the slot folders (none that is a
+// link), each named in a status: such a file is cut short, never an example.
+void removeLeftoverTemporaries();

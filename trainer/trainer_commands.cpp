@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/broadcast_decision.h"
+#include "training/example_names.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ bool isCommand(const char* word, const char* name, const char*& argument) {
 // A file name of the slot's own folder: no separator, no "." or "..", not too long.
 bool plainFileName(const std::string& name) {
     return !name.empty() && name.size() < kExampleFileNameSize && name != "." && name != ".." &&
-           name.find_first_of("/\\:") == std::string::npos;
+           name.find_first_of("/\\") == std::string::npos;
 }
 
 TrainerCommand decideMove(const char* argument) {
@@ -63,6 +64,13 @@ TrainerCommand decideMove(const char* argument) {
     std::string file(slash + 1, blank);
     int to = numberIn(blank + 1, 2, 0, kGestureSlotCount - 1);
     if (from < 0 || to < 0 || !plainFileName(file)) return refused(kWhy, argument);
+    std::string changed = nameWindowsChanges(file.c_str());
+    if (!changed.empty()) {
+        // Windows would move another file than the one named, or open a device.
+        TrainerCommand c = command(kTrainerRefused);
+        std::snprintf(c.why, sizeof c.why, "Trainer -> %d/%s is not moved: %s", from, file.c_str(), changed.c_str());
+        return c;
+    }
     if (from == to) {
         TrainerCommand c = command(kTrainerRefused);
         std::snprintf(c.why, sizeof c.why, "Trainer -> %d/%s is in slot %d already", from, file.c_str(), to);

@@ -5,6 +5,7 @@
 #include "plugin_state/identity.h"
 #include "trainer/canvas.h"
 #include "trainer/learn_worker.h"
+#include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
@@ -26,6 +27,7 @@ int beginPlugin(HINSTANCE module) {
     loadTrazzleConfiguration();
     takeStyleSnapshotOf(trainer.style);
     if (!createTrainerWindow()) return 1;
+    removeLeftoverTemporaries();
     installCanvasHook();
     return 0;
 }

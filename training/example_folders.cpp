@@ -4,7 +4,9 @@
 
 #include "training/example_folders.h"
 
+#include "rc/file_link.h"
 #include "rc/rc_file.h"
+#include "training/example_names.h"
 #include "training/rc_slot_lines.h"
 #include "training/regular_file.h"
 #include "training/stroke_file.h"
@@ -79,8 +81,17 @@ void listSlotEntry(const fs::path& entry, int slot, std::vector<std::string>& fi
     }
     for (const fs::path& file : entries) {
         fs::file_status fileStatus = fs::status(file, error);
+        const std::string name = file.filename().string();
         std::string why;
-        if (error && fs::is_symlink(fs::symlink_status(file))) {
+        std::string changed = nameWindowsChanges(name.c_str());
+        if (isStrokeTempName(name.c_str())) {
+            // Flushed and named in one step, or not at all: it is cut short or a copy.
+            warnings.push_back(named(file) + " was left by a write that did not finish; it is no example, "
+                               "and the trainer removes it when it opens");
+        } else if (!changed.empty()) {
+            // Under Windows reading it would read another file, or a device.
+            unreadable.push_back({slot, file.string(), named(file) + " is not read: " + changed + "; rename it"});
+        } else if (error && fs::is_symlink(fs::symlink_status(file))) {
             // Under Wine such a link is not even listed: skipped here too, said natively.
             warnings.push_back(named(file) + " is a link that leads to no file (" + error.message() + "); skipped");
         } else if (error && !fileReadable(file, why)) {
@@ -109,6 +120,12 @@ void listSlotFolder(const char* dir, int slot, std::vector<std::string>& files,
     std::error_code error;
     if (fs::symlink_status(entry, error).type() == fs::file_type::not_found) return;
     listSlotEntry(entry, slot, files, unreadable, warnings);
+}
+
+std::string slotFolderLink(const char* dir, int slot) {
+    if (pathIsLink(dir)) return named(fs::path(dir).filename()) + " is a link";
+    fs::path folder = fs::path(dir) / std::to_string(slot);
+    return pathIsLink(folder.string().c_str()) ? textf("slot %d's folder is a link", slot) : std::string();
 }
 
 bool readExampleFile(const std::string& file, std::vector<ScreenPoint>& points, std::string& problem) {

@@ -32,10 +32,17 @@ struct UnreadableExample {
 };
 
 // The files of DIR/SLOT in name order, without reading them: what may be examples into
-// `files`; a file that is not a regular one, or a folder that cannot be listed, into
-// `unreadable`; a folder inside it into `warnings`. No such folder: nothing.
+// `files`; a file that is not a regular one, one whose name Windows would change
+// (nameWindowsChanges), or a folder that cannot be listed, into `unreadable`; a folder inside
+// it, and a temporary a write that did not finish left (isStrokeTempName), into `warnings`.
+// No such folder: nothing.
 void listSlotFolder(const char* dir, int slot, std::vector<std::string>& files,
                     std::vector<UnreadableExample>& unreadable, std::vector<std::string>& warnings);
+
+// Why nothing may be written or deleted in DIR/SLOT: "slot 3's folder is a link", or
+// "trazzle-examples is a link" when DIR itself is one (by its own name); empty when neither
+// is. A link there is still read; it only keeps what lies outside DIR from being changed.
+std::string slotFolderLink(const char* dir, int slot);
 
 // Reads one example file's points; false, with the reason in `problem`, when it cannot be read,
 // is no stroke file, or is larger than kMaxExampleFileSize (then it is not opened at all).

@@ -62,6 +62,15 @@ std::string asked(const char* text) {
     }
 }
 
+// The file moved is always the file named: a name Windows would open as another is refused by it.
+TEST(TrainerBroadcast, AMoveOfANameWindowsWouldChangeIsRefusedByName) {
+    EXPECT_EQ(asked("@trazzleTrainer Move 4/stroke-001.txt. 5"),
+              "Trainer -> 4/stroke-001.txt. is not moved: Windows drops its trailing dot and would open "
+              "\"stroke-001.txt\"");
+    EXPECT_EQ(asked("@trazzleTrainer Move 4/x.txt:s 5"),
+              "Trainer -> 4/x.txt:s is not moved: the colon makes it a stream of the file \"x.txt\"");
+}
+
 TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
     const char* const texts[] = {
         "@trazzleTrainer Clear 0", "@trazzleTrainer clear 24", "@trazzleTrainer Clear 25", "@trazzleTrainer Clear",

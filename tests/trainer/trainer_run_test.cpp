@@ -383,7 +383,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
     Lines expected = {
         "status \"Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt\"",
         "status \"Trainer -> no example 4/stroke-006.txt\"",
-        "status \"Trainer -> no example 4/CON\"",
+        "status \"Trainer -> 4/CON is not moved: Windows takes it for the device CON\"",
         "status \"Trainer -> 4/big.txt is larger than 1 MB, the most an example file may hold; not moved\"",
         "status \"Trainer -> 5/stroke-001.txt |br| launches slot 0 edit.exe\"",
         "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",

@@ -58,3 +58,54 @@ TEST(ExampleFolders, ACancelledLearningStopsWithoutAResult) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every build lists a slot's files alike: a name Windows would open as another file or a device
+// is not read (under Wine it would read "stroke-001.txt" again), and a temporary left by a
+// recording that did not finish is no example.
+TEST(ExampleFolders, NamesWindowsWouldChangeAreNotReadAndTemporariesAreNoExamples) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows cannot make these names: trainer_moves_only_what_it_names makes them from the shell";
+#endif
+    TempDir temp;
+    const std::string v = "0 0\n20 20\n40 0\n";
+    for (const char* name : {"stroke-001.txt", "stroke-001.txt.", "con.txt", "stroke.tmp-abcdefghijkl"})
+        write(temp.dir / "3" / name, v);
+    std::vector<std::string> files, warnings;
+    std::vector<UnreadableExample> unreadable;
+    listSlotFolder(temp.dir.string().c_str(), 3, files, unreadable, warnings);
+    const fs::path slot = temp.dir / "3";
+    ASSERT_EQ(files, std::vector<std::string>{(slot / "stroke-001.txt").string()});
+    std::string named;
+    for (const UnreadableExample& file : unreadable) named += file.problem + "\n";
+    EXPECT_EQ(named, quoted(slot / "con.txt") + " is not read: Windows takes it for the device CON; rename it\n" +
+                         quoted(slot / "stroke-001.txt.") +
+                         " is not read: Windows drops its trailing dot and would open \"stroke-001.txt\"; rename it\n");
+    EXPECT_EQ(warnings, std::vector<std::string>{quoted(slot / "stroke.tmp-abcdefghijkl") +
+                                                 " was left by a write that did not finish; it is no example, and the "
+                                                 "trainer removes it when it opens"});
+}
+
+// A slot folder that is a link, or the examples folder itself, is named; its files are still read.
+TEST(ExampleFolders, ASlotFolderOrTheExamplesFolderThatIsALinkIsNamed) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Wine cannot make a link: trainer_moves_only_what_it_names makes them from the shell";
+#endif
+    TempDir temp;
+    write(temp.dir / "elsewhere" / "stroke-001.txt", "0 0\n20 20\n40 0\n");
+    fs::create_directories(temp.dir / "examples" / "4");
+    fs::create_directory_symlink(temp.dir / "elsewhere", temp.dir / "examples" / "3");
+    fs::create_directory_symlink(temp.dir / "examples", temp.dir / "linked");
+    const std::string examples = (temp.dir / "examples").string(), linked = (temp.dir / "linked").string();
+    EXPECT_EQ(slotFolderLink(examples.c_str(), 3), "slot 3's folder is a link");
+    EXPECT_EQ(slotFolderLink(examples.c_str(), 4), "");
+    EXPECT_EQ(slotFolderLink(examples.c_str(), 5), "");  // none yet: it is made as a folder
+    EXPECT_EQ(slotFolderLink(linked.c_str(), 4), "\"linked\" is a link");
+    std::vector<std::string> files, warnings;
+    std::vector<UnreadableExample> unreadable;
+    listSlotFolder(examples.c_str(), 3, files, unreadable, warnings);
+    EXPECT_EQ(files.size(), 1u);
+}
+
+}  // namespace

@@ -144,3 +144,37 @@ TEST(StrokeFile, AFolderWithEveryNameTakenIsFull) {
 }
 
 }  // namespace
+
+// A new example is written to a temporary, flushed, and only then named: the name is the next
+// free one, taken in the rename, so neither a name taken meanwhile is written over nor is any
+// stroke file ever empty. A file that cannot be named stays where it was.
+TEST(StrokeFile, ATemporaryIsGivenTheNextFreeNameWholeOrNotAtAll) {
+    fs::path folder = fs::temp_directory_path() / "trazzle-stroke-name";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "stroke-002.txt");
+    std::ofstream(folder / "stroke-001.txt") << "1 1\n";
+    const std::string prefix = folder.string() + "/";
+    char temp[kStrokeTempNameSize], name[kStrokeNameSize];
+    FILE* file = createStrokeTemp(prefix.c_str(), temp);
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(isStrokeTempName(temp)) << temp;
+    EXPECT_TRUE(writeStrokePoint(file, {7, 8}));
+    EXPECT_TRUE(closeStrokeFileFlushed(file));
+    bool full = true;
+    ASSERT_TRUE(giveStrokeFileName((prefix + temp).c_str(), prefix.c_str(), name, &full));
+    EXPECT_STREQ(name, "stroke-003.txt");
+    EXPECT_FALSE(full);
+    EXPECT_FALSE(fs::exists(folder / temp));
+    {
+        std::ifstream in(folder / name);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "7 8\n");
+    }
+
+    EXPECT_FALSE(giveStrokeFileName((prefix + temp).c_str(), prefix.c_str(), name, &full));
+    EXPECT_FALSE(full);  // gone: the system's reason, not a full slot
+    {
+        std::ifstream first(folder / "stroke-001.txt");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(first), {}), "1 1\n");
+    }
+    fs::remove_all(folder);
+}
