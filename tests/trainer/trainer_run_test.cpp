@@ -417,6 +417,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
 // the await after them still finds its line.
 TEST(Trainer, MemoryStaysFlatOverHotkeyAndClearBroadcastsAfterALearn) {
     SessionOptions options = withTrainer();
+    options.limitMs = 180000;  // each broadcast writes the rc file: a minute or more on a busy machine
     for (int n = 1; n <= 3; ++n) options.moreFiles.push_back({example(0, n), kV});
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Learn\n"
                          "await status \"Trainer -> learned:\nmemory\nrepeat 450\nbroadcast @trazzleTrainer Hotkey 91\n"
