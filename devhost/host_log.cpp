@@ -23,6 +23,12 @@ int omittedCount = 0;
 bool logTimes = false;
 LARGE_INTEGER timesStart, timesFrequency;
 bool keepLines = false;
+// What the script will await: only lines beginning so are kept. A script's 900 broadcasts
+// between two awaits log some 70,000 lines no await can take; kept, they grew the host for good.
+constexpr int kMaxAwaited = 256;
+const char* awaited[kMaxAwaited];  // the script's own texts, which live as long as it runs
+int awaitedCount = 0;
+bool keepEveryLine = false;  // more texts than the table holds
 std::vector<std::string> keptLines;  // since the last one taken
 
 void ensureLock() {
@@ -38,6 +44,13 @@ bool isOmitted(const char* line) {
     for (int i = 0; i < omittedCount; ++i)
         if (std::strlen(omitted[i]) == wordLength && std::strncmp(omitted[i], line, wordLength) == 0)
             return true;
+    return false;
+}
+
+bool isAwaited(const char* line) {
+    if (keepEveryLine) return true;
+    for (int i = 0; i < awaitedCount; ++i)
+        if (std::strncmp(line, awaited[i], std::strlen(awaited[i])) == 0) return true;
     return false;
 }
 
@@ -77,10 +90,14 @@ void logEnableTimes() {
     logTimes = true;
 }
 
-void logKeepLines() {
+void logKeepLines(const char* beginning) {
     ensureLock();
     EnterCriticalSection(&logLock);
     keepLines = true;
+    bool known = false;
+    for (int i = 0; i < awaitedCount; ++i) known = known || std::strcmp(awaited[i], beginning) == 0;
+    if (!known && awaitedCount < kMaxAwaited) awaited[awaitedCount++] = beginning;
+    else if (!known) keepEveryLine = true;
     LeaveCriticalSection(&logLock);
 }
 
@@ -101,7 +118,7 @@ bool logTakeLine(const char* text) {
 void logWrite(const char* line) {
     ensureLock();
     EnterCriticalSection(&logLock);
-    if (logFile && !isOmitted(line) && keepLines) keptLines.push_back(line);
+    if (logFile && !isOmitted(line) && keepLines && isAwaited(line)) keptLines.push_back(line);
     if (logFile && !isOmitted(line)) {
         if (logTimes) {
             LARGE_INTEGER now;

@@ -20,9 +20,11 @@ void logOmit(const char* name);
 // (QueryPerformanceCounter), taken under the log's lock so the times never decrease.
 void logEnableTimes();
 
-// For scripts that "await" a line: from now on every line written is also kept, from the line
-// after the last one taken, so a line written before anyone waits for it is not missed.
-void logKeepLines();
+// For scripts that "await" a line beginning with `beginning` (a text that outlives the run):
+// from now on every line written that begins so is also kept, from the line after the last one
+// taken, so a line written before anyone waits for it is not missed. Lines no await can take
+// are not kept, so a long script holds no more than what it awaits.
+void logKeepLines(const char* beginning);
 // Takes the first kept line beginning with `text` (times left out), and every kept line before
 // it; false, taking nothing, when none does.
 bool logTakeLine(const char* text);

@@ -278,7 +278,7 @@ void closeHandle(HANDLE& handle) {
 bool scriptStart(Script* script) {
     running = script;
     for (int i = 0; i < script->count; ++i)
-        if (script->commands[i].op == kOpAwait) logKeepLines();
+        if (script->commands[i].op == kOpAwait) logKeepLines(script->commands[i].argument);
     stopRequested = 0;
     failed = 0;
     workFailed = 0;
