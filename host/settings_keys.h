@@ -12,6 +12,7 @@ constexpr char kKeyHotkey[] = "trazzle.plugin.hotkey:";
 constexpr char kKeyPadShow[] = "trazzle.plugin.pad.show:";
 constexpr char kKeyPadTips[] = "trazzle.plugin.pad.tips:";
 constexpr char kKeyToolSquareShow[] = "trazzle.plugin.toolSquare.show:";
+constexpr char kKeyHistoryKeep[] = "trazzle.plugin.history.keep:";
 
 // The three texts of a gesture slot, in the order they are read.
 enum SlotField { kSlotGesture, kSlotCommand, kSlotArgument };
