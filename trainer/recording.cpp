@@ -142,8 +142,17 @@ TrainerOutcome moveExample(int from, const char* fileName, int to) {
         size_t slash = file.find_last_of("/\\");
         listed = listed || equalsIgnoringCase(file.c_str() + (slash == std::string::npos ? 0 : slash + 1), fileName);
     }
+    if (!listed) {
+        std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    return moveStrokeFile(source, shown, to);
+}
+
+TrainerOutcome moveStrokeFile(const char* source, const std::string& shown, int to) {
+    char status[kTrainerStatusSize];
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!listed || !GetFileAttributesExA(source, GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExA(source, GetFileExInfoStandard, &data)) {
         std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
         return {status, kChangedNothing};
     }

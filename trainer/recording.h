@@ -1,6 +1,7 @@
 // Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting or moving one; what the window shows is handed back.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/stroke_tokenizer.h"
@@ -27,3 +28,6 @@ TrainerOutcome removeSelectedExample();
 // exclusively, then removes the old file; a link, a missing file or a full slot is named and
 // nothing moved.
 TrainerOutcome moveExample(int from, const char* fileName, int to);
+// The same move of a stroke file at `source`, already known to be a listed file of its folder,
+// named `shown` in statuses: Move's and History Assign's one way of moving a stroke.
+TrainerOutcome moveStrokeFile(const char* source, const std::string& shown, int to);

@@ -8,6 +8,7 @@
 #include "trainer/status_line.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "training/stroke_history.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
 
 bool locateTrainerFiles(HINSTANCE module) {
     locateRcThroughHost(module, trainer.rcPath);
-    return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir);
+    return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir) &&
+           rcCandidatePath(trainer.rcPath, kHistoryFolderName, trainer.historyDir);
 }
 
 void loadTrazzleConfiguration() {

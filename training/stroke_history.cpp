@@ -44,12 +44,10 @@ std::vector<HistoryFile> listHistory(const std::string& folder) {
     fs::directory_iterator end;
     for (fs::directory_iterator it(folder, error); !error && it != end; it.increment(error)) {
         long number = historyNumber(it->path().filename().string());
-        if (number < 0) continue;
         std::error_code statusError;
-        std::string path = it->path().string();
-        // A link is nobody's history: removing it under Wine would remove what it points to.
-        if (!fs::is_regular_file(fs::symlink_status(it->path(), statusError)) || pathIsLink(path.c_str())) continue;
-        files.push_back({number, path});
+        // The entry's own type, not what a link points to: a link is nobody's history.
+        if (number >= 0 && it->symlink_status(statusError).type() == fs::file_type::regular)
+            files.push_back({number, it->path().string()});
     }
     std::sort(files.begin(), files.end(), [](const HistoryFile& a, const HistoryFile& b) { return a.number < b.number; });
     return files;
@@ -61,37 +59,68 @@ std::vector<HistoryFile> historyBeyond(const std::vector<HistoryFile>& files, in
     return std::vector<HistoryFile>(files.begin(), files.end() - kept);
 }
 
-bool keepHistoryStroke(const std::string& folder, const ScreenPoint* points, int count, int slot, const char* command,
-                       int keep, std::string& problem, std::string* written) {
-    if (keep <= 0) return false;
+namespace {
+
+void relist(HistoryWriter& writer) {
     std::error_code error;
-    fs::create_directory(folder, error);
-    std::vector<HistoryFile> files = listHistory(folder);
-    long number = files.empty() ? 1 : files.back().number + 1;
-    FILE* file = nullptr;
-    std::string path;
-    for (int tries = 0; !file && tries < kMaxTries; ++tries, ++number) {
+    fs::create_directory(writer.folder, error);
+    writer.files = listHistory(writer.folder);
+    writer.listed = true;
+    writer.sinceListing = 0;
+}
+
+// The next free number's file, made exclusively; its path in `path`.
+FILE* createNext(HistoryWriter& writer, std::string& path) {
+    long number = writer.files.empty() ? 1 : writer.files.back().number + 1;
+    for (int tries = 0; tries < kMaxTries; ++tries, ++number) {
         char name[kHistoryNameSize];
         historyFileName(number, name);
-        path = (fs::path(folder) / name).string();
+        path = (fs::path(writer.folder) / name).string();
         bool taken = false;
-        file = createStrokeFileAt(path.c_str(), taken);
-        if (!file && !taken) break;
+        if (FILE* file = createStrokeFileAt(path.c_str(), taken)) {
+            writer.files.push_back({number, path});
+            return file;
+        }
+        if (!taken) return nullptr;
+        writer.listed = false;  // someone else writes here: look again at the next stroke
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool keepHistoryStroke(HistoryWriter& writer, const ScreenPoint* points, int count, int slot, const char* command,
+                       int keep, std::string& problem, std::string* written) {
+    if (keep <= 0) return false;
+    if (!writer.listed || writer.sinceListing >= kHistoryRelisting) relist(writer);
+    std::string path;
+    FILE* file = createNext(writer, path);
+    if (!file) {
+        // The folder may have gone since it was listed: once more, from a fresh look.
+        relist(writer);
+        file = createNext(writer, path);
     }
     if (!file) {
-        problem = "cannot create a stroke file in " + folder;
+        problem = "cannot create a stroke file in " + writer.folder;
         return false;
     }
+    ++writer.sinceListing;
     bool ok = writeStrokeLaunch(file, slot, command) &&
               std::fprintf(file, "# a stroke trazzle handled; the first point is the press\n") > 0;
     for (int i = 0; i < count; ++i) ok = writeStrokePoint(file, points[i]) && ok;
     ok = std::fclose(file) == 0 && ok;
+    std::error_code error;
     if (!ok) {
         fs::remove(path, error);
+        writer.files.pop_back();
         problem = "cannot write " + path;
         return false;
     }
     if (written) *written = path;
-    for (const HistoryFile& old : historyBeyond(listHistory(folder), keep)) fs::remove(old.path, error);
+    std::vector<HistoryFile> old = historyBeyond(writer.files, keep);
+    // Under Wine a link looks like the file it points to, and removing it removes that file.
+    for (const HistoryFile& file : old)
+        if (!pathIsLink(file.path.c_str())) fs::remove(file.path, error);
+    writer.files.erase(writer.files.begin(), writer.files.begin() + old.size());
     return true;
 }

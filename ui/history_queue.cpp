@@ -27,16 +27,25 @@ void queueStrokeEnd(int slot) {
     PostMessageA(plugin.windows.toolSquareWindow, kHistoryQueued, 0, 0);
 }
 
+namespace {
+
+// What the plugin knows of its history folder between strokes; looked at anew when the rc file moves.
+HistoryWriter writer;
+
+}  // namespace
+
 void writeQueuedStrokes() {
     HistoryQueue& q = historyQueue;
+    if (q.tail == q.head) return;
     // Beside the rc file, as the trainer's examples are.
     std::string folder = plugin.settings.rcPath;
     size_t slash = folder.find_last_of("\\/");
     folder = (slash == std::string::npos ? std::string() : folder.substr(0, slash + 1)) + kHistoryFolderName;
+    if (folder != writer.folder) writer = HistoryWriter{folder, {}, false, 0};
     for (; q.tail != q.head; ++q.tail) {
         const QueuedStroke& stroke = q.strokes[q.tail % kHistoryQueueSize];
         std::string problem;
-        keepHistoryStroke(folder, stroke.points, stroke.count, stroke.slot, stroke.command, plugin.settings.historyKeep,
+        keepHistoryStroke(writer, stroke.points, stroke.count, stroke.slot, stroke.command, plugin.settings.historyKeep,
                           problem);
     }
 }

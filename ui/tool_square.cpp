@@ -94,6 +94,8 @@ LRESULT CALLBACK toolSquareWindowProc(HWND window, UINT message, WPARAM wParam, 
         handleReconfigure();
         return 0;
     case HOST_BROADCAST:
+        // Strokes handled before a command are kept before it is: one that names them finds them.
+        writeQueuedStrokes();
         handleBroadcast(reinterpret_cast<const char*>(lParam));
         return 0;
     }

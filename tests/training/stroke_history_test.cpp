@@ -12,10 +12,14 @@ namespace {
 
 const ScreenPoint kStroke[] = {{200, 200}, {230, 230}, {260, 200}};
 
-// Keeps one stroke launching `slot` (command "cmd N") with the bound `keep`.
-bool keep(const TempDir& temp, int slot, int bound) {
+// Keeps one stroke launching `slot` (command "cmd N") with the bound `keep`, by `writer`, which
+// has kept strokes there before, or by a writer new to the folder.
+bool keep(const TempDir& temp, int slot, int bound, HistoryWriter* writer = nullptr) {
     std::string command = "C:\\cmd " + std::to_string(slot), problem;
-    return keepHistoryStroke(temp.dir.string(), kStroke, 3, slot, command.c_str(), bound, problem);
+    HistoryWriter fresh;
+    HistoryWriter& by = writer ? *writer : fresh;
+    by.folder = temp.dir.string();
+    return keepHistoryStroke(by, kStroke, 3, slot, command.c_str(), bound, problem);
 }
 
 std::string launchOf(const std::string& path) {
@@ -31,7 +35,8 @@ std::string launchOf(const std::string& path) {
 
 TEST(StrokeHistory, KeepsAtMostItsBoundTheOldestGoingFirstEachFileSayingWhatItLaunched) {
     TempDir temp;
-    for (int slot : {3, kNoSlot, 4, 5, 6}) ASSERT_TRUE(keep(temp, slot, 3));
+    HistoryWriter writer;
+    for (int slot : {3, kNoSlot, 4, 5, 6}) ASSERT_TRUE(keep(temp, slot, 3, &writer));
     EXPECT_EQ((std::set<std::string>{"stroke-00000003.txt", "stroke-00000004.txt", "stroke-00000005.txt"}), temp.names());
     EXPECT_EQ("# launched: slot 4 C:\\cmd 4\n# a stroke trazzle handled; the first point is the press\n"
               "200 200\n230 230\n260 200\n",
@@ -40,7 +45,7 @@ TEST(StrokeHistory, KeepsAtMostItsBoundTheOldestGoingFirstEachFileSayingWhatItLa
     for (const HistoryFile& file : listHistory(temp.dir.string())) read += launchOf(file.path) + ";";
     EXPECT_EQ("4 C:\\cmd 4;5 C:\\cmd 5;6 C:\\cmd 6;", read);
     // A lower bound removes the oldest at the next stroke; 0 keeps nothing more.
-    ASSERT_TRUE(keep(temp, kNoSlot, 1));
+    ASSERT_TRUE(keep(temp, kNoSlot, 1, &writer));
     EXPECT_EQ((std::set<std::string>{"stroke-00000006.txt"}), temp.names());
     EXPECT_EQ("nothing", launchOf(temp.path("stroke-00000006.txt")));
     EXPECT_FALSE(keep(temp, 7, 0));
@@ -49,7 +54,8 @@ TEST(StrokeHistory, KeepsAtMostItsBoundTheOldestGoingFirstEachFileSayingWhatItLa
 
 TEST(StrokeHistory, ANameAnotherWriterTookIsSkippedAndNothingElseInTheFolderIsTouched) {
     TempDir temp;
-    ASSERT_TRUE(keep(temp, 1, 10));
+    HistoryWriter writer;  // knows only its own file: the others show when their names are taken
+    ASSERT_TRUE(keep(temp, 1, 10, &writer));
     // Another host made the next file a moment ago, and a link was planted under the one after
     // (where links cannot be made, a file stands in for it); an example of the recorder's has
     // no launch line and reads as unknown.
@@ -58,7 +64,7 @@ TEST(StrokeHistory, ANameAnotherWriterTookIsSkippedAndNothingElseInTheFolderIsTo
     fs::create_symlink(temp.dir / "outside.txt", temp.dir / "stroke-00000003.txt", noLinks);
     if (noLinks) temp.put("stroke-00000003.txt", "6 6\n");
     temp.put("notes.txt", "mine\n");
-    ASSERT_TRUE(keep(temp, 2, 10));
+    ASSERT_TRUE(keep(temp, 2, 10, &writer));
     EXPECT_EQ((std::set<std::string>{"stroke-00000001.txt", "stroke-00000002.txt", "stroke-00000003.txt",
                                      "stroke-00000004.txt", "notes.txt"}),
               temp.names());
