@@ -25,7 +25,7 @@ constexpr int kDragDistance = 4;
 
 RECT thumbBox(int index) {
     int left = kGap + (index - trainer.historyFirst) * kPitch;
-    return {left, kGap, left + kThumb, kGap + kThumb};
+    return {left, 2, left + kThumb, 2 + kThumb};  // room above for the selection's frame
 }
 
 void drawStrip(HDC memory, RECT client, const void*) {

@@ -25,8 +25,9 @@ enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseI
 
 constexpr int kClientWidth = 900;
 constexpr int kSettingsRowTop = 470;
-constexpr int kHistoryTop = kSettingsRowTop + kSettingsRowHeight + 22, kHistoryHeight = 56;
-constexpr int kStatusTop = kHistoryTop + kHistoryHeight + 4, kStatusHeight = 22;  // along the bottom
+// Tight enough that the whole window fits below the host's on a 1024 by 768 screen.
+constexpr int kHistoryTop = kSettingsRowTop + kSettingsRowHeight + 18, kHistoryHeight = 52;
+constexpr int kStatusTop = kHistoryTop + kHistoryHeight + 2, kStatusHeight = 22;  // along the bottom
 constexpr UINT_PTR kHistoryTimer = 1;
 constexpr UINT kHistoryPollMs = 1000;  // how soon a stroke trazzle kept shows in the history
 constexpr int kClientHeight = kStatusTop + kStatusHeight + 4;
@@ -42,7 +43,7 @@ struct Label {
 };
 const Label kLabels[] = {{kSideLeft, 4, "Gesture"}, {kSideLeft, 50, "Command"}, {kSideLeft, 96, "Argument"},
                          {kCanvasLeft, 334, "Examples of the selected slot"}, {kSideLeft, 226, "Findings"},
-                         {8, kHistoryTop - 18, "History: the strokes trazzle handled, newest first (drag one onto its slot, or right-click)"}};
+                         {8, kHistoryTop - 16, "History: the strokes trazzle handled, newest first (drag one onto its slot, or right-click)"}};
 
 WNDPROC editProc;  // the system's, under the subclass that sees Enter
 

@@ -179,7 +179,7 @@ TEST(Trainer, OpensBelowTheHostClosingHidesShowBringsItBackAndRecordingNeedsASlo
         << logged[0];
     auto trainerAt = [&](int visible) {
         return "window [TrazzleTrainer] visible=" + std::to_string(visible) + " x=" + std::to_string(hostX) +
-               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=627 topmost=0 exstyle=0x00000100 alpha=none";
+               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=617 topmost=0 exstyle=0x00000100 alpha=none";
     };
     Lines expected = {logged[0], "status \"Trainer -> select a slot to record its examples\"", trainerAt(0),
                       trainerAt(1), trainerAt(0)};
