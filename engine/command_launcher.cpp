@@ -48,7 +48,8 @@ intptr_t launchSlot(const GestureTable& table, int slot, const LauncherHost& hos
     return host.execute(host.context, 0, "", plan.file, plan.argument, plan.directory, 1, 1);
 }
 
-void matchGesture(const GestureTable& table, const char* gestureText, const LauncherHost& host) {
+int matchGesture(const GestureTable& table, const char* gestureText, const LauncherHost& host) {
     int slot = findBestSlot(table, gestureText);
     if (slot != kNoSlot) launchSlot(table, slot, host);
+    return slot;
 }

@@ -39,5 +39,5 @@ struct LauncherHost {
 intptr_t launchSlot(const GestureTable& table, int slot, const LauncherHost& host);
 
 // Finds the best slot for a finished gesture text and launches it; does nothing when no slot
-// is chosen.
-void matchGesture(const GestureTable& table, const char* gestureText, const LauncherHost& host);
+// is chosen. Returns the slot launched, or kNoSlot.
+int matchGesture(const GestureTable& table, const char* gestureText, const LauncherHost& host);

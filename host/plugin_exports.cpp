@@ -9,6 +9,7 @@
 #include "plugin_state/plugin_state.h"
 #include "ui/placement_decision.h"
 #include "ui/gesture_pad.h"
+#include "ui/history_queue.h"
 #include "ui/input_hooks.h"
 #include "ui/style_snapshot.h"
 #include "ui/tool_square.h"
@@ -89,6 +90,7 @@ int beginPlugin(HINSTANCE module) {
 
 void endPlugin(HINSTANCE module) {
     removeHooks();
+    writeQueuedStrokes();  // its messages die with the tool square
     DestroyWindow(plugin.windows.toolSquareWindow);
     DestroyWindow(plugin.windows.padWindow);
     UnregisterClassA(kToolSquareClass, module);

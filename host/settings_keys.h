@@ -15,6 +15,7 @@ constexpr char kKeyToolSquareShow[] = "trazzle.plugin.toolSquare.show:";
 // The trainer's own keys in the same file: where its window was last left.
 constexpr char kKeyTrainerX[] = "trazzle.trainer.x:";
 constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
+constexpr char kKeyHistoryKeep[] = "trazzle.plugin.history.keep:";
 
 // The three texts of a gesture slot, in the order they are read.
 enum SlotField { kSlotGesture, kSlotCommand, kSlotArgument };

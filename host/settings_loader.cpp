@@ -57,6 +57,9 @@ void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32
     settings.padShow = reader.readBool(c, kKeyPadShow, true);
     settings.padTips = reader.readBool(c, kKeyPadTips, true);
     settings.toolSquareShow = reader.readBool(c, kKeyToolSquareShow, true);
+    // Bounded either way, so the history folder's size is too.
+    int32_t keep = reader.readInt(c, kKeyHistoryKeep, kDefaultHistoryKeep);
+    settings.historyKeep = keep < 0 ? 0 : keep > kMaxHistoryKeep ? kMaxHistoryKeep : keep;
     std::snprintf(settings.toolSquareText, sizeof settings.toolSquareText, "G");
 }
 

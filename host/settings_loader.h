@@ -29,9 +29,10 @@ void slotKey(SlotField field, int slot, char (&key)[kSlotKeySize]);
 bool parseSlotKey(const char* key, SlotField& field, long& number);
 
 // Every setting in the order the plugin reads them, then the screen check: a position at or
-// beyond the primary screen's width or height becomes 10 for that coordinate. Also sets the
-// tool square's text. A stored hotkey that can never start a capture (hotkeyRefusal) is kept in
-// storedHotkey and the default used. Leaves rcPath alone.
+// beyond the primary screen's width or height becomes 10 for that coordinate; the history's
+// bound is kept within 0 to kMaxHistoryKeep. Also sets the tool square's text. A stored hotkey
+// that can never start a capture (hotkeyRefusal) is kept in storedHotkey and the default used.
+// Leaves rcPath alone.
 void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32_t screenHeight,
                         PluginSettings& settings);
 

@@ -5,6 +5,8 @@
 
 constexpr int kRcPathSize = 260;         // MAX_PATH: 259 characters and the terminator
 constexpr int kToolSquareTextSize = 8;
+constexpr int32_t kDefaultHistoryKeep = 500;
+constexpr int32_t kMaxHistoryKeep = 10000;  // the most strokes kept, whatever the rc file asks
 
 struct PluginSettings {
     int32_t x;                 // tool square's left edge, screen pixels
@@ -19,6 +21,7 @@ struct PluginSettings {
     bool padShow;              // gesture pad visible during a capture
     bool padTips;              // corner dots labelled with their token
     bool toolSquareShow;       // tool square visible
+    int32_t historyKeep;       // strokes kept in trazzle-history/, 0 to kMaxHistoryKeep; 0 keeps none
     char rcPath[kRcPathSize];  // the rc file every read and write goes to
     char toolSquareText[kToolSquareTextSize];
 };

@@ -11,3 +11,5 @@ PluginState plugin = [] {
     initial.windows.padHeight = kPadSize;
     return initial;
 }();
+
+HistoryQueue historyQueue;

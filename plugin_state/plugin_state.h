@@ -39,6 +39,25 @@ struct PluginState {
 
 extern PluginState plugin;
 
+// The strokes of the last captures, waiting to be kept in the history folder: the hooks only
+// fill these fixed buffers, the tool square's window writes the files after the launch. A
+// capture started while every buffer still waits is not kept.
+constexpr int kHistoryPoints = 4096;  // a longer stroke is not kept: its file would be cut
+constexpr uint32_t kHistoryQueueSize = 4;
+struct QueuedStroke {
+    ScreenPoint points[kHistoryPoints];
+    int32_t count;
+    int32_t slot;  // launched, or kNoSlot
+    char command[kSlotTextSize];
+};
+struct HistoryQueue {
+    QueuedStroke strokes[kHistoryQueueSize];
+    uint32_t head, tail;     // strokes[tail % size] to strokes[head % size] wait to be written
+    QueuedStroke* current;   // the capture's buffer, or null when this capture is not kept
+};
+// Apart from `plugin`, whose initializer would copy it.
+extern HistoryQueue historyQueue;
+
 // The style values of the plugin's own snapshot.
 inline COLORREF styleCornerColour() { return cornerColourOf(plugin.style); }
 inline COLORREF styleTextColour() { return textColourOf(plugin.style); }

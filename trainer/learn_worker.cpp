@@ -13,7 +13,7 @@ namespace {
 DWORD WINAPI learnThread(void* parameter) {
     LearnJob* job = static_cast<LearnJob*>(parameter);
     job->ok = loadRcFile(job->rcPath, job->rc, job->problem) == kFileRead &&
-              learnFromFolders(job->examplesDir, &job->rc, job->outcome, job->problem, &job->cancel);
+              learnFromFolders(job->examplesDir, &job->rc, job->outcome, job->problem, &job->cancel, job->historyDir);
     PostMessageA(job->doneWindow, kLearnDone, 0, 0);
     return 0;
 }
@@ -36,6 +36,7 @@ TrainerOutcome startLearnJob(HWND doneWindow) {
     LearnJob* job = new LearnJob();
     std::snprintf(job->rcPath, sizeof job->rcPath, "%s", trainer.rcPath);
     std::snprintf(job->examplesDir, sizeof job->examplesDir, "%s", trainer.examplesDir);
+    std::snprintf(job->historyDir, sizeof job->historyDir, "%s", trainer.historyDir);
     job->doneWindow = doneWindow;
     trainer.runningJob = job;
     trainer.learnThread = CreateThread(nullptr, 0, learnThread, job, 0, nullptr);

@@ -173,10 +173,21 @@ TrainerOutcome moveExample(int from, const char* fileName, int to) {
         if (lstrcmpA(name, fileName) == 0 || (source.empty() && equalsIgnoringCase(name, fileName))) source = file;
         if (lstrcmpA(name, fileName) == 0) break;
     }
-    char status[kTrainerStatusSize];
     std::string shown = exampleName(from, source.empty() ? std::string(fileName) : source);
+    if (source.empty()) {
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
+        return {status, kChangedNothing};
+    }
+    return moveStrokeFile(source.c_str(), shown, to);
+}
+
+TrainerOutcome moveStrokeFile(const char* source, const std::string& shown, int to) {
+    std::string refusal;
+    if (linkRefusal(to, refusal)) return {refusal, kChangedNothing};
+    char status[kTrainerStatusSize];
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (source.empty() || !GetFileAttributesExA(source.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExA(source, GetFileExInfoStandard, &data)) {
         std::snprintf(status, sizeof status, "Trainer -> no example %s", shown.c_str());
         return {status, kChangedNothing};
     }
@@ -186,7 +197,7 @@ TrainerOutcome moveExample(int from, const char* fileName, int to) {
                       shown.c_str(), static_cast<int>(kMaxExampleFileSize >> 20));
         return {status, kChangedNothing};
     }
-    if (pathIsLink(source.c_str())) {
+    if (pathIsLink(source)) {
         // Moving a link would move what a link elsewhere points to out of sight (see Delete).
         std::snprintf(status, sizeof status, "Trainer -> %s is a link; not moved", shown.c_str());
         return {status, kChangedNothing};
@@ -201,7 +212,7 @@ TrainerOutcome moveExample(int from, const char* fileName, int to) {
     char folder[kRcPathSize + 8], name[kStrokeNameSize];
     makeSlotFolder(to, folder);
     bool full = false;
-    if (!giveStrokeFileName(source.c_str(), folder, name, &full)) {
+    if (!giveStrokeFileName(source, folder, name, &full)) {
         if (full) return {recordFailed(to, full), kChangedNothing};
         std::snprintf(status, sizeof status, "Trainer -> cannot move %s: %s", shown.c_str(), systemReason().c_str());
         return {status, kChangedNothing};

@@ -1,6 +1,7 @@
 // Examples on disk: saving a canvas stroke for the selected slot, reading every slot's examples, deleting or moving one; what the window shows is handed back.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/stroke_tokenizer.h"
@@ -32,3 +33,6 @@ TrainerOutcome moveExample(int from, const char* fileName, int to);
 // Removes the temporaries a recording killed midway left in the slot folders (none that is a
 // link), each named in a status: such a file is cut short, never an example.
 void removeLeftoverTemporaries();
+// The same move of a stroke file at `source`, already known to be a listed file of its folder,
+// named `shown` in statuses: Move's and History Assign's one way of moving a stroke.
+TrainerOutcome moveStrokeFile(const char* source, const std::string& shown, int to);

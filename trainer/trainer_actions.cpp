@@ -12,6 +12,7 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
+#include "trainer/history_strokes.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
 #include "trainer/suggestions.h"
@@ -129,6 +130,8 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerPadTips: setSwitch(kSwitchPadTips, command.on); break;
     case kTrainerToolSquare: setSwitch(kSwitchToolSquare, command.on); break;
     case kTrainerSuggest: showSuggestions(); break;
+    case kTrainerHistoryAssign: assignHistory(command.file, command.target); break;
+    case kTrainerHistoryDelete: deleteHistory(command.file); break;
     }
 }
 
@@ -186,6 +189,9 @@ void showNotStored(const char* what) {
     notStoredStatus(what, why, trainer.rcPath, status);
     showStatus(status);
 }
+void assignHistory(const char* name, int slot) { showExamplesOutcome(assignHistoryStroke(name, slot)); }
+
+void deleteHistory(const char* name) { showExamplesOutcome(deleteHistoryStroke(name)); }
 
 void setHotkey(int code) {
     std::string refusal = hotkeyRefusal(code);

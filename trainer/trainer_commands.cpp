@@ -7,6 +7,7 @@
 
 #include "host/broadcast_decision.h"
 #include "training/example_names.h"
+#include "training/stroke_history.h"
 
 namespace {
 
@@ -82,6 +83,22 @@ TrainerCommand decideMove(const char* argument) {
     return c;
 }
 
+// "Assign stroke-00000012.txt 4" or "Delete stroke-00000012.txt": a name as trazzle gives its history files.
+TrainerCommand decideHistory(const char* argument) {
+    const char* kWhy = "History needs Assign FILE SLOT (slots 0 to 24) or Delete FILE, FILE a name in trazzle-history";
+    const char* rest = nullptr;
+    bool assign = isCommand(argument, "Assign", rest);
+    if (!assign && !isCommand(argument, "Delete", rest)) return refused(kWhy, argument);
+    const char* blank = assign ? std::strrchr(rest, ' ') : nullptr;
+    std::string file = assign ? std::string(rest, blank ? blank : rest) : std::string(rest);
+    int to = assign && blank ? numberIn(blank + 1, 2, 0, kGestureSlotCount - 1) : 0;
+    if (!plainFileName(file) || historyNumber(file) < 0 || to < 0) return refused(kWhy, argument);
+    TrainerCommand c = command(assign ? kTrainerHistoryAssign : kTrainerHistoryDelete);
+    c.target = to;
+    std::snprintf(c.file, sizeof c.file, "%s", file.c_str());
+    return c;
+}
+
 TrainerCommand decideSwitch(TrainerAction action, const char* name, const char* argument) {
     TrainerCommand c = command(action);
     if (equalsIgnoringCase(argument, "On")) c.on = true;
@@ -117,6 +134,7 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
         return slot >= 0 ? command(kTrainerClear, slot) : refused("Clear needs a slot from 0 to 24", argument);
     }
     if (isCommand(word, "Move", argument)) return decideMove(argument);
+    if (isCommand(word, "History", argument)) return decideHistory(argument);
     if (isCommand(word, "Hotkey", argument)) {
         TrainerCommand c = command(kTrainerHotkey);
         c.code = numberIn(argument, 3, 1, 254);

@@ -8,10 +8,12 @@
 #include "trainer/status_line.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "training/stroke_history.h"
 
 bool locateTrainerFiles(HINSTANCE module) {
     locateRcThroughHost(module, trainer.rcPath);
-    return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir);
+    return rcCandidatePath(trainer.rcPath, "trazzle-examples", trainer.examplesDir) &&
+           rcCandidatePath(trainer.rcPath, kHistoryFolderName, trainer.historyDir);
 }
 
 void loadTrazzleConfiguration() {

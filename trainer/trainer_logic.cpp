@@ -76,6 +76,16 @@ void exampleStatus(const GestureTable& table, const std::string& name, const std
                   launchedFor(table, text.c_str(), findBestSlot(table, text.c_str())).c_str());
 }
 
+void historyStatus(const GestureTable& table, const std::string& name, const std::string& text, const StrokeLaunch& launch,
+                   char (&status)[kTrainerStatusSize]) {
+    std::string then = launch.slot == kNoSlot ? "launched nothing"
+                                              : textf("launched slot %d %s", launch.slot, launch.command.c_str());
+    std::string now = launchedFor(table, text.c_str(), findBestSlot(table, text.c_str()));
+    const char* advice = launch.slot == kNoSlot ? "; give it to its slot" : "; if that was the wrong program, give it to its slot";
+    std::snprintf(status, sizeof status, "Trainer -> history %s %s; now %s%s", name.c_str(), then.c_str(), now.c_str(),
+                  advice);
+}
+
 std::string launchCaption(const GestureTable& table, const std::string& text) {
     int chosen = findBestSlot(table, text.c_str());
     return chosen == kNoSlot ? "nothing" : textf("slot %d", chosen);
@@ -232,9 +242,13 @@ std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) 
     }
     report += "now: " + tallyText(currentTally(table, outcome.examples)) + "\r\n";
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);
+    if (outcome.fromUse)
+        report += textf("from use: %d strokes of trazzle-history counted for the slots they launched\r\n", outcome.fromUse);
     for (size_t i : failingExamples(outcome)) {
         const Example& file = outcome.files[i];
-        report += failureLine(outcome, &table, i, exampleName(file.slot, file.file)) + "\r\n";
+        std::string name = file.fromUse ? "history/" + file.file.substr(file.file.find_last_of("/\\") + 1)
+                                        : exampleName(file.slot, file.file);
+        report += failureLine(outcome, &table, i, name) + "\r\n";
     }
     return report;
 }

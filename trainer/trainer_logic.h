@@ -8,6 +8,7 @@
 #include "rc/rc_file.h"
 #include "training/example_folders.h"
 #include "training/learn_plan.h"
+#include "training/stroke_file.h"
 #include "trainer/trainer_commands.h"
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
@@ -24,6 +25,12 @@ void recordStatus(const GestureTable& table, int slot, const char* file, const c
 // launch for its text: "Trainer -> 0/stroke-002.txt |br| launches slot 0 cmd.exe" or
 // "Trainer -> 0/stroke-002.txt |tr| launches nothing".
 void exampleStatus(const GestureTable& table, const std::string& name, const std::string& text,
+                   char (&status)[kTrainerStatusSize]);
+
+// A history stroke selected, named `name`, what trazzle launched for it then and what today's
+// texts launch: "Trainer -> history stroke-00000012.txt launched slot 0 C:\edit.exe; now |br|
+// launches slot 0 edit.exe; if that was the wrong program, give it to its slot".
+void historyStatus(const GestureTable& table, const std::string& name, const std::string& text, const StrokeLaunch& launch,
                    char (&status)[kTrainerStatusSize]);
 
 // What a marked example's thumbnail says it launches: "slot 0" or "nothing".

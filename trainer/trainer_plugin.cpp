@@ -22,6 +22,7 @@ int beginPlugin(HINSTANCE module) {
     trainer.module = module;
     trainer.selected = kNoSelection;
     trainer.selectedExample = kNoSelection;
+    trainer.selectedHistory = kNoSelection;
     trainer.hostWindow = GetVTWnd();
     if (!locateTrainerFiles(module)) return 1;
     loadTrazzleConfiguration();

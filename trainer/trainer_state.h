@@ -16,10 +16,12 @@
 #include "plugin_state/style_record.h"
 #include "trainer/trainer_logic.h"
 #include "training/example_folders.h"
+#include "training/stroke_file.h"
 
 constexpr char kTrainerClass[] = "TrazzleTrainer";
 constexpr char kCanvasClass[] = "TrazzleCanvas";
 constexpr char kExamplesClass[] = "TrazzleExamples";
+constexpr char kHistoryClass[] = "TrazzleHistory";
 constexpr int kNoSelection = -1;
 
 // Private messages.
@@ -31,6 +33,7 @@ enum : UINT {
 // One run of the learner: its inputs copied, its results, owned by whoever holds it.
 struct LearnJob {
     char examplesDir[kRcPathSize];
+    char historyDir[kRcPathSize];
     char rcPath[kRcPathSize];
     HWND doneWindow;     // told with kLearnDone
     LearnCancel cancel;  // set when the plugin stops
@@ -48,7 +51,7 @@ struct PointerEvent {
 };
 
 struct TrainerWindows {
-    HWND main, canvas, slotList, examples;
+    HWND main, canvas, slotList, examples, history;
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
     HWND recordButton, learnButton, applyButton, suggestButton, deleteButton, findings;
     HWND statusLine;
@@ -63,12 +66,22 @@ struct ExampleStroke {
     std::string launches;  // for a marked one, what it launches: "slot 0" or "nothing"
 };
 
+// One stroke trazzle handled, as its history file says.
+struct HistoryStroke {
+    std::string file;  // full path
+    std::string name;  // in trazzle-history: "stroke-00000012.txt"
+    std::string text;
+    std::vector<ScreenPoint> points;
+    StrokeLaunch launch;
+};
+
 struct TrainerState {
     HINSTANCE module;
     HWND hostWindow;
     TrainerWindows windows;
     char rcPath[kRcPathSize];
     char examplesDir[kRcPathSize];  // "trazzle-examples" beside the rc file, no trailing backslash
+    char historyDir[kRcPathSize];   // "trazzle-history" beside it, where trazzle keeps the strokes it handled
     PluginSettings settings;        // trazzle's, as it reads them
     GestureTable table;             // trazzle's slots, as it reads them
     StyleSnapshot style;
@@ -89,6 +102,10 @@ struct TrainerState {
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
+    std::vector<HistoryStroke> history;  // newest first
+    int selectedHistory;                 // index into history, or kNoSelection
+    int historyFirst;                    // the first one in view
+    FILETIME historyWritten;             // the folder's last change as last read
     bool suggesting;  // Suggest's texts are shown where the findings are, until they are shown again
     // Learning.
     HANDLE learnThread;   // set while a job runs

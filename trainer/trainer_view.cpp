@@ -6,6 +6,7 @@
 #include "training/shape_stability.h"
 #include "training/stroke_variants.h"
 #include "trainer/examples_strip.h"
+#include "trainer/history_strokes.h"
 #include "trainer/recording.h"
 #include "trainer/settings_row.h"
 #include "trainer/suggestions.h"
@@ -48,7 +49,9 @@ HWND fieldEdit(SlotField field) {
 void refreshTrainer(TrainerChange change) {
     if (change == kChangedEverySlot) loadExamples();
     else if (change == kChangedSelectedSlot) loadSelectedExamples();
+    if (change != kChangedNothing) loadHistory();  // an example given from it, or one deleted
     readFindings();
+    InvalidateRect(trainer.windows.history, nullptr, FALSE);
     InvalidateRect(trainer.windows.slotList, nullptr, FALSE);
     updateExamplesStrip();
     for (SlotField field : {kSlotGesture, kSlotCommand, kSlotArgument})

@@ -6,6 +6,8 @@
 #include "host/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
+#include "trainer/history_strip.h"
+#include "trainer/history_strokes.h"
 #include "trainer/settings_row.h"
 #include "trainer/slot_list.h"
 #include "trainer/status_line.h"
@@ -23,7 +25,11 @@ enum ControlId { kSlotListId = 10, kGestureId, kCommandId, kArgumentId, kBrowseI
 
 constexpr int kClientWidth = 900;
 constexpr int kSettingsRowTop = 470;
-constexpr int kStatusTop = kSettingsRowTop + kSettingsRowHeight + 4, kStatusHeight = 22;  // along the bottom
+// Tight enough that the whole window fits below the host's on a 1024 by 768 screen.
+constexpr int kHistoryTop = kSettingsRowTop + kSettingsRowHeight + 18, kHistoryHeight = 52;
+constexpr int kStatusTop = kHistoryTop + kHistoryHeight + 2, kStatusHeight = 22;  // along the bottom
+constexpr UINT_PTR kHistoryTimer = 1;
+constexpr UINT kHistoryPollMs = 1000;  // how soon a stroke trazzle kept shows in the history
 constexpr int kClientHeight = kStatusTop + kStatusHeight + 4;
 constexpr int kCanvasLeft = 316, kCanvasTop = 8;
 constexpr int kSideLeft = 644, kSideWidth = 248;
@@ -36,7 +42,8 @@ struct Label {
     const char* text;
 };
 const Label kLabels[] = {{kSideLeft, 4, "Gesture"}, {kSideLeft, 50, "Command"}, {kSideLeft, 96, "Argument"},
-                         {kCanvasLeft, 334, "Examples of the selected slot"}, {kSideLeft, 226, "Findings"}};
+                         {kCanvasLeft, 334, "Examples of the selected slot"}, {kSideLeft, 226, "Findings"},
+                         {8, kHistoryTop - 16, "History: the strokes trazzle handled, newest first (drag one onto its slot, or right-click)"}};
 
 WNDPROC editProc;  // the system's, under the subclass that sees Enter
 
@@ -92,6 +99,9 @@ void onCreate(HWND window) {
     w.findings = control(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER, kSideLeft, 244,
                          kSideWidth, 216, kFindingsId);
     createSettingsRow(window, kSettingsRowTop, kSettingsRowId);
+    w.history = CreateWindowExA(0, kHistoryClass, "", WS_CHILD | WS_VISIBLE, 8, kHistoryTop, kClientWidth - 16,
+                                kHistoryHeight, window, nullptr, trainer.module, nullptr);
+    SetTimer(window, kHistoryTimer, kHistoryPollMs, nullptr);
     w.statusLine = CreateWindowExA(0, kStatusLineClass, "", WS_CHILD | WS_VISIBLE, 8, kStatusTop, kClientWidth - 16,
                                    kStatusHeight, window, nullptr, trainer.module, nullptr);
     applyControlFonts();
@@ -101,6 +111,7 @@ void onCreate(HWND window) {
 }
 
 void onDestroy(HWND window) {
+    KillTimer(window, kHistoryTimer);
     RemoveSticky(window);
     SendMessageA(trainer.hostWindow, HOST_UNREGISTER_MESSAGES, reinterpret_cast<WPARAM>(window),
                  reinterpret_cast<LPARAM>(kHostMessages));
@@ -191,6 +202,12 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN: onClick(lParam); return 0;
     case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
     case kLearnDone: finishLearning(); return 0;
+    case WM_TIMER:
+        if (wParam == kHistoryTimer && historyChanged()) {
+            loadHistory();
+            InvalidateRect(trainer.windows.history, nullptr, FALSE);
+        }
+        return 0;
     case HOST_RECONFIGURE: onReconfigure(); return 0;
     case HOST_BROADCAST: handleTrainerBroadcast(reinterpret_cast<const char*>(lParam)); return 0;
     }
@@ -213,6 +230,7 @@ bool createTrainerWindow() {
     if (!registerClass(kTrainerClass, trainerWindowProc, nullptr) ||
         !registerClass(kCanvasClass, canvasWindowProc, nullptr) ||
         !registerClass(kExamplesClass, examplesWindowProc, nullptr) ||
+        !registerClass(kHistoryClass, historyWindowProc, nullptr) ||
         !registerClass(kStatusLineClass, statusLineWindowProc, nullptr))
         return false;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
@@ -233,5 +251,6 @@ void destroyTrainerWindow() {
     UnregisterClassA(kTrainerClass, trainer.module);
     UnregisterClassA(kCanvasClass, trainer.module);
     UnregisterClassA(kExamplesClass, trainer.module);
+    UnregisterClassA(kHistoryClass, trainer.module);
     UnregisterClassA(kStatusLineClass, trainer.module);
 }

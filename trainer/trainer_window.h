@@ -38,6 +38,9 @@ void applyLearned();
 // an example moved to another slot.
 void clearSlot(int slot);
 void moveExampleTo(int from, const char* fileName, int to);
+// A stroke of trazzle's history given to a slot as its example, or deleted.
+void assignHistory(const char* name, int slot);
+void deleteHistory(const char* name);
 // trazzle's settings, each written and taken into effect at once.
 enum TrainerSwitch { kSwitchPadShow, kSwitchPadTips, kSwitchToolSquare };
 void setHotkey(int code);

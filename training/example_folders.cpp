@@ -10,6 +10,7 @@
 #include "training/rc_slot_lines.h"
 #include "training/regular_file.h"
 #include "training/stroke_file.h"
+#include "training/stroke_history.h"
 #include "training/stroke_variants.h"
 
 namespace {
@@ -182,13 +183,50 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::ve
     return true;
 }
 
+namespace {
+
+// The slot a history stroke that launched `launch.slot` is an example of, or kNoSlot.
+int slotOfUse(const char* dir, const RcFile* rc, const StrokeLaunch& launch) {
+    auto hasFolder = [dir](int slot) {
+        std::error_code error;
+        return fs::is_directory(fs::path(dir) / std::to_string(slot), error);
+    };
+    if (!launch.known || launch.slot == kNoSlot) return kNoSlot;
+    if (hasFolder(launch.slot)) return launch.slot;
+    for (int slot = 0; rc && slot < kGestureSlotCount; ++slot)
+        if (launch.command == rc->table.commands[slot] && hasFolder(slot)) return slot;
+    return kNoSlot;
+}
+
+// The history's strokes that count as examples, oldest first, after the drawn ones.
+void addStrokesOfUse(const char* dir, const RcFile* rc, const char* historyDir, LearnOutcome& outcome,
+                     const LearnCancel* cancel) {
+    for (const HistoryFile& file : listHistory(historyDir)) {
+        if (learnCancelled(cancel)) return;
+        std::vector<ScreenPoint> points;
+        std::string problem;
+        StrokeLaunch launch;
+        std::error_code error;
+        if (fs::file_size(file.path, error) > kMaxExampleFileSize || error ||
+            !readStrokeFile(file.path.c_str(), nullptr, points, problem, &launch))
+            continue;
+        int slot = slotOfUse(dir, rc, launch);
+        if (slot == kNoSlot) continue;
+        outcome.files.push_back({slot, file.path, strokeText(points), strokeVariantTexts(points), true});
+        ++outcome.fromUse;
+    }
+}
+
+}  // namespace
+
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel) {
+                      const LearnCancel* cancel, const char* historyDir) {
     outcome = LearnOutcome();
     std::vector<UnreadableExample> unreadable;
     if (!readExampleFolders(dir, outcome.files, unreadable, outcome.warnings, problem, cancel)) return false;
     // Learning from the rest would propose texts that the missing strokes might contradict.
     if (!unreadable.empty()) return fail(problem, unreadable.front().problem);
+    if (historyDir) addStrokesOfUse(dir, rc, historyDir, outcome, cancel);
     if (outcome.files.empty()) {
         problem = textf("no examples in \"%s\": it needs folders 0 to 24 holding stroke files", dir);
         return false;

@@ -18,6 +18,7 @@ struct Example {
     std::string file;
     std::string text;                   // the finished gesture text the plugin would see
     std::vector<std::string> variants;  // the texts of the stroke a little larger, smaller, turned
+    bool fromUse = false;               // a stroke of trazzle's history, counted for the slot it launched
 };
 
 // A stroke of 20,000 points, far more than a hand draws, takes about 250 KB; a larger file is
@@ -66,12 +67,17 @@ struct LearnOutcome {
     LearnSetup setup;
     SlotTexts learned;
     Estimate estimate;
+    int fromUse = 0;  // examples that came from trazzle's history
 };
 // Reads the examples and learns, with `rc`'s slots when not null; false, with the reason in
 // `problem`, when an example cannot be read (the first, in reading order), there are none, or
-// `cancel` was set meanwhile ("learning cancelled").
+// `cancel` was set meanwhile ("learning cancelled"). With `historyDir`, each stroke kept there
+// that launched a slot counts as an example of that slot when the slot has a folder in DIR, or
+// else of the lowest slot with one that starts the same command: a stroke neither given to
+// another slot nor deleted was what its person meant. A history file that cannot be read, or
+// launched nothing, is no example.
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel = nullptr);
+                      const LearnCancel* cancel = nullptr, const char* historyDir = nullptr);
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in

@@ -190,6 +190,11 @@ void checkValues(const RcFile& rc, std::vector<Diagnostic>& out) {
                                      "bits, %d",
                                      static_cast<long>(number),
                                      static_cast<int>(static_cast<uint32_t>(number) & 0xFF))});
+            } else if (read.key == kKeyHistoryKeep && (number < 0 || number > kMaxHistoryKeep)) {
+                out.push_back({line, kWarning,
+                               textf("history.keep %ld is outside 0 to %d; the plugin keeps %d strokes",
+                                     static_cast<long>(number), static_cast<int>(kMaxHistoryKeep),
+                                     static_cast<int>(number < 0 ? 0 : kMaxHistoryKeep))});
             } else if (read.key == kKeyHotkey && !hotkeyRefusal(number).empty()) {
                 out.push_back({line, kError,
                                textf("hotkey %s; the plugin uses %s meanwhile", hotkeyRefusal(number).c_str(),

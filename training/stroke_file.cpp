@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "training/regular_file.h"
+#include "engine/gesture_matcher.h"
 #include "training/tool_text.h"
 
 namespace {
@@ -89,9 +90,31 @@ LineResult readLine(FILE* file, std::string& line) {
     return line.size() > kMaxLineLength ? kLineTooLong : kLineRead;
 }
 
+constexpr char kLaunchedSlot[] = "# launched: slot ";
+constexpr char kLaunchedNothing[] = "# launched: nothing";
+
+// A launch line as writeStrokeLaunch writes it; any other comment changes nothing.
+void readLaunchLine(const std::string& line, StrokeLaunch& launch) {
+    std::string text = line;
+    while (!text.empty() && text.back() == '\r') text.pop_back();
+    if (text == kLaunchedNothing) {
+        launch = {true, kNoSlot, ""};
+        return;
+    }
+    size_t prefix = sizeof kLaunchedSlot - 1;
+    if (text.compare(0, prefix, kLaunchedSlot) != 0) return;
+    const char* digits = text.c_str() + prefix;
+    char* end = nullptr;
+    long slot = std::strtol(digits, &end, 10);
+    if (end == digits || slot < 0 || slot >= kGestureSlotCount || (*end != ' ' && *end != '\0')) return;
+    launch = {true, static_cast<int>(slot), *end == ' ' ? end + 1 : ""};
+}
+
 }  // namespace
 
-bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points, std::string& problem) {
+bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points, std::string& problem,
+                    StrokeLaunch* launch) {
+    if (launch) *launch = {false, kNoSlot, ""};
     bool fromStdin = std::strcmp(path, "-") == 0;
     // The name goes into every message, so a file name cannot drive the terminal either.
     std::string shownName = fromStdin ? "<stdin>" : printableText(path);
@@ -119,6 +142,7 @@ bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points
             break;
         }
         const char* text = skipBlanks(line.c_str());
+        if (*text == '#' && launch) readLaunchLine(line, *launch);
         if (*text == '\0' || *text == '#') continue;
         ScreenPoint point;
         NumberResult result = parsePointLine(line.c_str(), point);
@@ -151,6 +175,11 @@ bool readStrokeFile(const char* path, FILE* in, std::vector<ScreenPoint>& points
 
 bool writeStrokePoint(FILE* file, ScreenPoint point) {
     return std::fprintf(file, "%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y)) > 0;
+}
+
+bool writeStrokeLaunch(FILE* file, int slot, const char* command) {
+    if (slot == kNoSlot) return std::fprintf(file, "%s\n", kLaunchedNothing) > 0;
+    return std::fprintf(file, "%s%d %s\n", kLaunchedSlot, slot, command) > 0;
 }
 
 void strokeFileName(int number, char (&name)[kStrokeNameSize]) {

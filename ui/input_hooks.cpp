@@ -14,6 +14,7 @@
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
 #include "ui/gesture_pad.h"
+#include "ui/history_queue.h"
 #include "ui/placement_decision.h"
 
 namespace {
@@ -36,6 +37,7 @@ void startCapture() {
     w.padLeft = cursor.x - kPadCentreOffset;
     w.padTop = cursor.y - kPadCentreOffset;
     beginStroke(plugin.capture, {cursor.x, cursor.y});
+    queueStrokeStart({cursor.x, cursor.y});
     // Moved while still hidden, so the pad is never snapped away from the cursor.
     SetWindowPos(w.padWindow, HWND_TOPMOST, w.padLeft, w.padTop, w.padWidth, w.padHeight,
                  SWP_NOACTIVATE);
@@ -53,7 +55,9 @@ void endCapture() {
     char status[kCaptureStatusSize];
     formatCaptureStatus(gestureText, status);
     sendHostStatus(plugin.windows.hostWindow, status);
-    matchGesture(plugin.table, gestureText, hostLauncher(&plugin.windows.hostWindow));
+    int slot = matchGesture(plugin.table, gestureText, hostLauncher(&plugin.windows.hostWindow));
+    // Only queued: the file is written once the hook has returned.
+    queueStrokeEnd(slot);
 }
 
 void onKeyEvent(WPARAM message, DWORD virtualKey) {
@@ -67,6 +71,7 @@ void onKeyEvent(WPARAM message, DWORD virtualKey) {
 void onPointerMove(POINT point) {
     StrokeSink sink = {drawRequest, nullptr};
     addStrokeSample(plugin.capture, {point.x, point.y}, sink);
+    queueStrokePoint({point.x, point.y});
 }
 
 }  // namespace

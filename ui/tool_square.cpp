@@ -7,6 +7,7 @@
 #include "host/settings_keys.h"
 #include "host/vantrel.h"
 #include "plugin_state/plugin_state.h"
+#include "ui/history_queue.h"
 #include "ui/paint_frame.h"
 #include "ui/style_snapshot.h"
 #include "ui/window_placement.h"
@@ -86,10 +87,15 @@ LRESULT CALLBACK toolSquareWindowProc(HWND window, UINT message, WPARAM wParam, 
         return 0;
     case WM_CLOSE:
         return 0;
+    case kHistoryQueued:
+        writeQueuedStrokes();
+        return 0;
     case HOST_RECONFIGURE:
         handleReconfigure();
         return 0;
     case HOST_BROADCAST:
+        // Strokes handled before a command are kept before it is: one that names them finds them.
+        writeQueuedStrokes();
         handleBroadcast(reinterpret_cast<const char*>(lParam));
         return 0;
     }

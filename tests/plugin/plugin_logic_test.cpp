@@ -196,7 +196,7 @@ TEST(Settings, AreReadInOrderWithTheirDefaults) {
                   "bool trazzle.plugin.alwaysontop: 1", "bool trazzle.plugin.snapwindow: 1",
                   "bool trazzle.plugin.togglewithplugins: 1", "int trazzle.plugin.hotkey: 91",
                   "bool trazzle.plugin.pad.show: 1", "bool trazzle.plugin.pad.tips: 1",
-                  "bool trazzle.plugin.toolSquare.show: 1"}),
+                  "bool trazzle.plugin.toolSquare.show: 1", "int trazzle.plugin.history.keep: 500"}),
               recorder.calls);
     EXPECT_STREQ("G", settings.toolSquareText);
 }

@@ -54,7 +54,7 @@ TEST(PluginLifecycle, StartReadsTheRcSearchSettingsAndSlotsInOrderThenMakesBothW
                                  {"Bool", "alwaysontop", "1"}, {"Bool", "snapwindow", "1"},
                                  {"Bool", "togglewithplugins", "1"}, {"Int", "hotkey", "91"},
                                  {"Bool", "pad.show", "1"}, {"Bool", "pad.tips", "1"},
-                                 {"Bool", "toolSquare.show", "1"}};
+                                 {"Bool", "toolSquare.show", "1"}, {"Int", "history.keep", "500"}};
     for (const auto& setting : settings)
         expected.push_back(std::string("Read") + setting[0] + " " + q(rc) + " \"trazzle.plugin." + setting[1] +
                            ":\" " + setting[2] + " -> " + setting[2]);
@@ -159,6 +159,20 @@ TEST(Gestures, AVAWAndASquareLaunchTheirSlotsWithTheExactStatusAndLaunch) {
                   "status \"Trazzle -> ||\""};
     expected.insert(expected.end(), more.begin(), more.end());
     EXPECT_EQ(joinLines(expected), joinLines(only(s.log, {"status", "VTExecute"})));
+}
+
+// Every stroke is kept beside the rc file with what it launched, at most history.keep of them:
+// the hooks only queue it, the tool square writes it (the last at the stop at the latest).
+TEST(Gestures, EachStrokeIsKeptInTheHistoryWithWhatItLaunchedUpToItsBound) {
+    std::string rc = std::string(kSlots) + "trazzle.plugin.history.keep: 2\n";
+    PluginSession s = runPlugin(rc.c_str(), drawV(200, 200) + release() + "move 400 400\nkey down 91\n" +
+                                                release() + drawV(100, 50) + release());
+    std::string history = s.folder + "trazzle-history\\", header = "# a stroke trazzle handled; the first point is the press\n";
+    EXPECT_EQ("# launched: nothing\n" + header + "400 400\n", readFile(history + "stroke-00000002.txt"));
+    EXPECT_EQ("# launched: slot 0 C:\\Tools\\edit.exe\n" + header +
+                  "100 50\n110 60\n120 70\n130 80\n140 70\n150 60\n160 50\n",
+              readFile(history + "stroke-00000003.txt"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((history + "stroke-00000001.txt").c_str()));
 }
 
 TEST(Gestures, OnlyTheHotkeysOwnPressAndReleaseStartAndEndACapture) {

@@ -54,6 +54,8 @@ std::string asked(const char* text) {
     case kTrainerRefused: return c.why;
     case kTrainerClear: return "clear " + std::to_string(c.slot);
     case kTrainerMove: return "move " + std::to_string(c.slot) + "/" + c.file + " to " + std::to_string(c.target);
+    case kTrainerHistoryAssign: return std::string("assign ") + c.file + " to " + std::to_string(c.target);
+    case kTrainerHistoryDelete: return std::string("delete ") + c.file;
     case kTrainerHotkey: return "hotkey " + std::to_string(c.code);
     case kTrainerPadShow: return std::string("pad shown ") + (c.on ? "on" : "off");
     case kTrainerPadTips: return std::string("pad tips ") + (c.on ? "on" : "off");
@@ -79,6 +81,9 @@ TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
         "@trazzleTrainer Move 4/stroke-006.txt 4", "@trazzleTrainer Move 4/../x.txt 5", "@trazzleTrainer Move 4/ 5",
         "@trazzleTrainer Move 25/stroke-001.txt 5", "@trazzleTrainer Move stroke-001.txt 5",
         "@trazzleTrainer Move 4/stroke-001.txt", "@trazzleTrainer Move 4/.. 5",
+        "@trazzleTrainer History Assign stroke-00000012.txt 4", "@trazzleTrainer history delete stroke-00000012.txt",
+        "@trazzleTrainer History Assign stroke-00000012.txt 25", "@trazzleTrainer History Delete ../stroke-00000012.txt",
+        "@trazzleTrainer History Assign stroke-012.txt 4", "@trazzleTrainer History Show",
         "@trazzleTrainer Hotkey 17", "@trazzleTrainer HOTKEY 254", "@trazzleTrainer Hotkey 1",
         "@trazzleTrainer Hotkey 0", "@trazzleTrainer Hotkey 255", "@trazzleTrainer Hotkey abc",
         "@trazzleTrainer Hotkey 0017", "@trazzleTrainer Hotkey",
@@ -106,6 +111,16 @@ TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
               "Move 4/stroke-001.txt -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: "
               "4/stroke-001.txt\n"
               "Move 4/.. 5 -> Trainer -> Move needs SLOT/FILE and another slot, slots 0 to 24: 4/.. 5\n"
+              "History Assign stroke-00000012.txt 4 -> assign stroke-00000012.txt to 4\n"
+              "history delete stroke-00000012.txt -> delete stroke-00000012.txt\n"
+              "History Assign stroke-00000012.txt 25 -> Trainer -> History needs Assign FILE SLOT (slots 0 to 24) or "
+              "Delete FILE, FILE a name in trazzle-history: Assign stroke-00000012.txt 25\n"
+              "History Delete ../stroke-00000012.txt -> Trainer -> History needs Assign FILE SLOT (slots 0 to 24) or "
+              "Delete FILE, FILE a name in trazzle-history: Delete ../stroke-00000012.txt\n"
+              "History Assign stroke-012.txt 4 -> Trainer -> History needs Assign FILE SLOT (slots 0 to 24) or "
+              "Delete FILE, FILE a name in trazzle-history: Assign stroke-012.txt 4\n"
+              "History Show -> Trainer -> History needs Assign FILE SLOT (slots 0 to 24) or "
+              "Delete FILE, FILE a name in trazzle-history: Show\n"
               "Hotkey 17 -> hotkey 17\n"
               "HOTKEY 254 -> hotkey 254\n"
               "Hotkey 1 -> hotkey 1\n"

@@ -179,7 +179,7 @@ TEST(Trainer, OpensBelowTheHostClosingHidesShowBringsItBackAndRecordingNeedsASlo
         << logged[0];
     auto trainerAt = [&](int visible) {
         return "window [TrazzleTrainer] visible=" + std::to_string(visible) + " x=" + std::to_string(hostX) +
-               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=549 topmost=0 exstyle=0x00000100 alpha=none";
+               " y=" + std::to_string(hostY + hostHeight) + " cx=906 cy=617 topmost=0 exstyle=0x00000100 alpha=none";
     };
     Lines expected = {logged[0], "status \"Trainer -> select a slot to record its examples\"", trainerAt(0),
                       trainerAt(1), trainerAt(0)};
@@ -454,6 +454,48 @@ TEST(Trainer, MemoryStaysFlatOverHotkeyAndClearBroadcastsAfterALearn) {
     ASSERT_EQ(1, std::sscanf(memory[1].c_str(), "memory private=%llu", &now)) << memory[1];
     EXPECT_LT(now, before + 512 * 1024) << before << " then " << now;
     EXPECT_EQ("status \"Trainer -> slot 7 cleared\"", only(scriptPart(s.log), {"status"}).back());
+}
+
+// Strokes drawn with the hotkey, kept by trazzle: the one that launched nothing given to slot 1
+// by broadcast, the W deleted; the V, which launched slot 0, counts as slot 0's example at the
+// next Learn: 6 examples (2 + 1 a slot), the deleted W not among them.
+TEST(Trainer, AHistoryStrokeIsGivenToASlotOrDeletedByBroadcastAndTheRestCountAtLearn) {
+    const std::string rc = std::string(kPlaced) + "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                           "trazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\Tools\\other.exe\n";
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 2; ++n) {
+        options.moreFiles.push_back({example(0, n), kV});
+        options.moreFiles.push_back({example(1, n), kW});
+    }
+    std::string script = hotkeyStroke(300, 600, false) + awaitStatus("Trazzle Command -> edit.exe") +
+                         hotkeyStroke(300, 600, true) + awaitStatus("Trazzle Command -> other.exe") +
+                         heldDown(canvasPeak(300, 650)) + awaitStatus("Trazzle -> |tr|") +
+                         "broadcast @trazzleTrainer History Assign stroke-00000003.txt 1\n"
+                         "broadcast @trazzleTrainer History Delete stroke-00000002.txt\n"
+                         "broadcast @trazzleTrainer History Delete stroke-00000002.txt\n"
+                         "broadcast @trazzleTrainer History Assign stroke-00000009.txt 1\n"
+                         "broadcast @trazzleTrainer Learn\n" + awaitStatus("Trainer -> learned: 5 right, 0 wrong, 1 nothing");
+    PluginSession s = runPlugin(rc.c_str(), script, {}, options);
+    Lines expected = {
+        "status \"Trazzle -> |br|\"",
+        "status \"Trazzle Command -> edit.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"edit.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+        "status \"Trazzle -> |br tr br|\"",
+        "status \"Trazzle Command -> other.exe\"",
+        "VTExecute owner=0 operation=\"\" command=\"other.exe\" arguments=\"\" directory=\"C:\\Tools\" show=1 flag=1",
+        "status \"Trazzle -> |tr|\"",
+        "status \"Trainer -> moved history/stroke-00000003.txt to 1/stroke-003.txt\"",
+        "status \"Trainer -> deleted history/stroke-00000002.txt\"",
+        "status \"Trainer -> no history stroke stroke-00000002.txt\"",
+        "status \"Trainer -> no history stroke stroke-00000009.txt\"",
+        "status \"Trainer -> learning...\"",
+        "status \"Trainer -> learned: 5 right, 0 wrong, 1 nothing\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "VTExecute"})));
+    std::string moved = readFile(s.folder + example(1, 3));
+    EXPECT_EQ(0u, moved.find("# launched: nothing\n")) << moved;
+    EXPECT_EQ(0u, readFile(s.folder + "trazzle-history\\stroke-00000001.txt").find("# launched: slot 0 C:\\Tools\\edit.exe\n"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + "trazzle-history\\stroke-00000002.txt").c_str()));
 }
 
 }  // namespace

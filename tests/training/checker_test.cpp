@@ -82,9 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "trazzle.plugin.transparency.alpha: -1\r\n"
                   "Trazzle.Plugin.Gesture2: tr br\n"
                   "trazzle.plugin.command2: calc.exe\n"
-                  "TRAZZLE.PLUGIN.GESTURE2: br\n",
+                  "TRAZZLE.PLUGIN.GESTURE2: br\n"
+                  "Trazzle.Plugin.History.Keep: 20000\n",
                   {":1: warning: alpha -1 is outside 0 to 255; the plugin uses its low 8 bits, 255",
-                   ":4: warning: \"TRAZZLE.PLUGIN.GESTURE2:\" is repeated; the plugin uses line 2 and ignores this one"},
+                   ":4: warning: \"TRAZZLE.PLUGIN.GESTURE2:\" is repeated; the plugin uses line 2 and ignores this one",
+                   ":5: warning: history.keep 20000 is outside 0 to 10000; the plugin keeps 10000 strokes"},
                   {}},
         // The trainer's window place is its own key in the same file; a hotkey no press can
         // bring is an error.

@@ -57,6 +57,40 @@ TEST(ExampleFolders, ACancelledLearningStopsWithoutAResult) {
     EXPECT_EQ(problem, "learning cancelled");
 }
 
+// Strokes trazzle kept count for the slot they launched, or for the slot with examples that a
+// variant launching the same command serves; one that launched nothing, or a slot nobody
+// teaches, or cannot be read, counts for none.
+TEST(ExampleFolders, HistoryStrokesCountAsExamplesOfTheSlotTheyLaunched) {
+    TempDir temp;
+    const std::string v = "0 0\n20 20\n40 0\n", w = "0 0\n20 20\n40 0\n60 20\n80 0\n";
+    write(temp.dir / "ex" / "0" / "stroke-001.txt", v);
+    write(temp.dir / "ex" / "1" / "stroke-001.txt", w);
+    const fs::path history = temp.dir / "trazzle-history";
+    write(history / "stroke-00000001.txt", "# launched: slot 0 C:\\edit.exe\n" + v);
+    write(history / "stroke-00000002.txt", "# launched: slot 5 C:\\other.exe\n" + w);
+    write(history / "stroke-00000003.txt", "# launched: nothing\n" + w);
+    write(history / "stroke-00000004.txt", "# launched: slot 7 C:\\x.exe\n" + v);
+    write(history / "stroke-00000005.txt", "# launched: slot 0 C:\\edit.exe\nnot a point\n");
+    write(temp.dir / "trazzle.rc", "trazzle.plugin.gesture0: br\ntrazzle.plugin.command0: C:\\edit.exe\n"
+                                   "trazzle.plugin.gesture1: br tr br\ntrazzle.plugin.command1: C:\\other.exe\n"
+                                   "trazzle.plugin.gesture5: br tr\ntrazzle.plugin.command5: C:\\other.exe\n");
+    RcFile rc;
+    std::string problem;
+    ASSERT_EQ(kFileRead, loadRcFile((temp.dir / "trazzle.rc").string().c_str(), rc, problem)) << problem;
+    LearnOutcome outcome;
+    ASSERT_TRUE(learnFromFolders((temp.dir / "ex").string().c_str(), &rc, outcome, problem, nullptr,
+                                 history.string().c_str()))
+        << problem;
+    std::string read;
+    for (const Example& example : outcome.files)
+        read += std::to_string(example.slot) + " " + fs::path(example.file).filename().string() + " |" + example.text +
+                "|" + (example.fromUse ? " from use" : "") + "\n";
+    EXPECT_EQ("0 stroke-001.txt |br|\n1 stroke-001.txt |br tr br|\n0 stroke-00000001.txt |br| from use\n"
+              "1 stroke-00000002.txt |br tr br| from use\n",
+              read);
+    EXPECT_EQ(2, outcome.fromUse);
+}
+
 }  // namespace
 
 namespace {
