@@ -49,7 +49,7 @@ void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
         std::error_code error;
         hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
     }
-    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
+    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup, rc ? freeSlotsToKeep(*rc) : kDefaultFreeSlots);
 }
 
 // The stroke files of one slot folder entry of DIR (a folder, or a link to one); anything in it
@@ -148,8 +148,23 @@ bool readExampleFolders(const char* dir, std::vector<Example>& examples, std::ve
     return true;
 }
 
+namespace {
+
+// The rc file's checker, as the learner's vet of variants.
+struct WarningVet {
+    const LearnSetup* setup;
+    const RcFile* rc;
+};
+
+void refuseWarned(const void* context, const SlotTexts& config, std::vector<std::pair<std::string, int>>& refused) {
+    const WarningVet* vet = static_cast<const WarningVet*>(context);
+    warnedVariants(config, *vet->setup, *vet->rc, refused);
+}
+
+}  // namespace
+
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel) {
+                      const LearnCancel* cancel, bool estimate) {
     outcome = LearnOutcome();
     std::vector<UnreadableExample> unreadable;
     if (!readExampleFolders(dir, outcome.files, unreadable, outcome.warnings, problem, cancel)) return false;
@@ -167,8 +182,11 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
             outcome.examples.push_back({file.slot, variant, static_cast<int>(i), false});
     }
     planSlots(dir, rc, outcome.setup);
-    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned, cancel);
-    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup, cancel);
+    // With the rc file, its checker vets the variants.
+    WarningVet context = {&outcome.setup, rc};
+    VariantVet vet = {&context, refuseWarned};
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned, cancel, rc ? &vet : nullptr);
+    if (estimate) outcome.estimate = estimateByFolds(outcome.examples, outcome.setup, cancel);
     return !learnCancelled(cancel) || fail(problem, "learning cancelled");
 }
 

@@ -62,9 +62,10 @@ struct LearnOutcome {
 };
 // Reads the examples and learns, with `rc`'s slots when not null; false, with the reason in
 // `problem`, when an example cannot be read (the first, in reading order), there are none, or
-// `cancel` was set meanwhile ("learning cancelled").
+// `cancel` was set meanwhile ("learning cancelled"). Without `estimate` the estimate is left
+// at zero (it costs five more learning runs): for a caller that only applies.
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel = nullptr);
+                      const LearnCancel* cancel = nullptr, bool estimate = true);
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in

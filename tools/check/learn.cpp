@@ -1,10 +1,12 @@
 // trazzle-check --learn: slot texts learned from a person's own example strokes, with an honest estimate and the strokes that fail.
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "tools/check/check_tool.h"
 #include "training/example_folders.h"
 #include "training/learn_failures.h"
+#include "training/shape_clash.h"
 
 namespace {
 
@@ -69,6 +71,26 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
         printRcLine(out, kSlotCommand, slot, rc->table.commands[owner]);
         printRcLine(out, kSlotArgument, slot, rc->table.arguments[owner]);
     }
+}
+
+// Of two slots, the one whose newest example was written last (the higher on a tie): the
+// shape to draw again is the one the person added last.
+int newerSlot(const LearnOutcome& outcome, int a, int b) {
+    std::filesystem::file_time_type newest[2] = {};
+    for (const Example& file : outcome.files) {
+        if (file.slot != a && file.slot != b) continue;
+        std::error_code error;
+        std::filesystem::file_time_type time = std::filesystem::last_write_time(file.file, error);
+        std::filesystem::file_time_type& slotNewest = newest[file.slot == b];
+        if (!error && time > slotNewest) slotNewest = time;
+    }
+    return newest[0] > newest[1] ? a : b;
+}
+
+// One line a pair of slots whose shapes share texts, so that one takes the other's strokes.
+void printClashes(const LearnOutcome& outcome, FILE* out) {
+    for (const ShapeClash& clash : shapeClashes(outcome.examples))
+        printLine(out, "# " + clashLine(clash, newerSlot(outcome, clash.a, clash.b)));
 }
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
@@ -137,6 +159,7 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
     }
     const Estimate& estimate = outcome.estimate;
     printConfiguration(outcome.learned, outcome.setup, outcome.examples, known, out);
+    printClashes(outcome, out);
     std::fprintf(out, "examples: %d right, %d wrong, %d nothing (%d-fold cross-validation: each "
                       "fold judged by texts learned without it)\n",
                  estimate.learned.right, estimate.learned.wrong, estimate.learned.nothing, kFolds);
