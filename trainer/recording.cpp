@@ -97,9 +97,20 @@ TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* te
     written = std::fclose(file) == 0 && written;
     char shown[kStrokeNameSize + 32], status[kTrainerStatusSize];
     std::snprintf(shown, sizeof shown, "trazzle-examples/%d/%s", slot, name);
-    if (written) recordStatus(trainer.table, slot, shown, text, status);
+    // The shape's clash with another slot is said at once, while the person still draws it.
+    loadAllExamples();
+    std::vector<std::string> clashes = clashFindings(trainer.allExamples, slot);
+    if (written) recordStatus(trainer.table, slot, shown, text, clashes.empty() ? "" : clashes.front(), status);
     else std::snprintf(status, sizeof status, "Trainer -> %s not written", shown);
     return {status, kChangedSelectedSlot};
+}
+
+void loadAllExamples() {
+    std::vector<UnreadableExample> unreadable;  // each slot's are listed when it is selected
+    std::vector<std::string> warnings;
+    std::string problem;
+    trainer.allExamples.clear();
+    readExampleFolders(trainer.examplesDir, trainer.allExamples, unreadable, warnings, problem);
 }
 
 void loadExamples() {

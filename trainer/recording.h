@@ -18,6 +18,8 @@ TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* te
 void loadExamples();
 // The same for the selected slot alone: its count, its strokes and its unreadable files.
 void loadSelectedExamples();
+// Reads every slot's examples (their texts) for the clash findings.
+void loadAllExamples();
 
 // Removes the selected example's file and unselects it; a link is named and left alone, so
 // nothing outside the examples folder is ever removed. Nothing, without a selected example.

@@ -48,6 +48,7 @@ HWND fieldEdit(SlotField field) {
 void refreshTrainer(TrainerChange change) {
     if (change == kChangedEverySlot) loadExamples();
     else if (change == kChangedSelectedSlot) loadSelectedExamples();
+    if (change != kChangedNothing) loadAllExamples();
     readFindings();
     InvalidateRect(trainer.windows.slotList, nullptr, FALSE);
     updateExamplesStrip();
@@ -68,6 +69,10 @@ void showSlotFindings() {
     }
     std::string text;
     for (const std::string& finding : takenFindings(trainer.taken, trainer.table, trainer.selected)) text += finding + "\r\n";
+    std::vector<std::string> texts;
+    for (const ExampleStroke& stroke : trainer.slotExamples) texts.push_back(stroke.text);
+    for (const std::string& finding : takenNowFindings(trainer.table, trainer.selected, texts)) text += finding + "\r\n";
+    for (const std::string& finding : clashFindings(trainer.allExamples, trainer.selected)) text += finding + "\r\n";
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
     for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
     for (const std::string& line : shapeFindings(drawnExamples())) text += line + "\r\n";

@@ -190,6 +190,18 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
     return !learnCancelled(cancel) || fail(problem, "learning cancelled");
 }
 
+int newerSlot(const std::vector<Example>& files, int a, int b) {
+    fs::file_time_type newest[2] = {};
+    for (const Example& file : files) {
+        if (file.slot != a && file.slot != b) continue;
+        std::error_code error;
+        fs::file_time_type time = fs::last_write_time(file.file, error);
+        fs::file_time_type& slotNewest = newest[file.slot == b];
+        if (!error && time > slotNewest) slotNewest = time;
+    }
+    return newest[0] > newest[1] ? a : b;
+}
+
 std::vector<size_t> failingExamples(const LearnOutcome& outcome) {
     std::vector<size_t> failing;
     for (size_t i = 0; i < outcome.files.size(); ++i) {

@@ -66,6 +66,10 @@ struct LearnOutcome {
 // at zero (it costs five more learning runs): for a caller that only applies.
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
                       const LearnCancel* cancel = nullptr, bool estimate = true);
+// Of two slots, the one whose newest example file was written last (`b` on a tie): the shape
+// a person added last, the one to draw again when the two clash.
+int newerSlot(const std::vector<Example>& files, int a, int b);
+
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in

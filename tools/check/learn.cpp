@@ -1,7 +1,6 @@
 // trazzle-check --learn: slot texts learned from a person's own example strokes, with an honest estimate and the strokes that fail.
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 #include "tools/check/check_tool.h"
 #include "training/example_folders.h"
@@ -73,24 +72,10 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
     }
 }
 
-// Of two slots, the one whose newest example was written last (the higher on a tie): the
-// shape to draw again is the one the person added last.
-int newerSlot(const LearnOutcome& outcome, int a, int b) {
-    std::filesystem::file_time_type newest[2] = {};
-    for (const Example& file : outcome.files) {
-        if (file.slot != a && file.slot != b) continue;
-        std::error_code error;
-        std::filesystem::file_time_type time = std::filesystem::last_write_time(file.file, error);
-        std::filesystem::file_time_type& slotNewest = newest[file.slot == b];
-        if (!error && time > slotNewest) slotNewest = time;
-    }
-    return newest[0] > newest[1] ? a : b;
-}
-
 // One line a pair of slots whose shapes share texts, so that one takes the other's strokes.
 void printClashes(const LearnOutcome& outcome, FILE* out) {
     for (const ShapeClash& clash : shapeClashes(outcome.examples))
-        printLine(out, "# " + clashLine(clash, newerSlot(outcome, clash.a, clash.b)));
+        printLine(out, "# " + clashLine(clash, newerSlot(outcome.files, clash.a, clash.b)));
 }
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
