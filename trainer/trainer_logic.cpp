@@ -240,6 +240,8 @@ std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) 
         for (const TakenExamples& t : taken)
             if (t.slot == slot) report += takenFinding(t) + "\r\n";
     }
+    for (const ShapeClash& clash : shapeClashes(outcome.examples))
+        report += clashLine(clash, newerSlot(outcome.files, clash.a, clash.b)) + "\r\n";
     report += "now: " + tallyText(currentTally(table, outcome.examples)) + "\r\n";
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);
     for (size_t i : failingExamples(outcome)) {

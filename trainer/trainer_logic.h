@@ -104,6 +104,7 @@ struct ScreenBox {
 void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y);
 
 // What Learn found, for the trainer's findings pane: each learned slot's text now and
-// proposed, the slots Learn may not change that take its examples, the estimate for both, and
+// proposed, the slots Learn may not change that take its examples, the pairs of slots whose
+// shapes share texts (clashLine), the estimate for both, and
 // the examples the proposal still gets wrong or misses, in trazzle-check --learn's words.
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table);
