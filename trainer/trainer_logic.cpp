@@ -61,13 +61,36 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
     std::snprintf(status, sizeof status, "Trainer -> |%s| slot %d: %s", text, slot, commandFile(table, slot).c_str());
 }
 
-void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text, const std::string& clash,
                   char (&status)[kTrainerStatusSize]) {
     int chosen = findBestSlot(table, text);
-    if (chosen == kNoSlot || launchesAs(table, chosen, slot))
-        std::snprintf(status, sizeof status, "Trainer -> recorded %s", file);
-    else
-        std::snprintf(status, sizeof status, "Trainer -> recorded %s; %s", file, launchedFor(table, text, chosen).c_str());
+    std::string line = textf("Trainer -> recorded %s", file);
+    if (chosen != kNoSlot && !launchesAs(table, chosen, slot)) line += "; " + launchedFor(table, text, chosen);
+    if (!clash.empty()) line += "; " + clash;
+    std::snprintf(status, sizeof status, "%s", line.c_str());
+}
+
+std::vector<std::string> clashFindings(const std::vector<Example>& files, int slot) {
+    std::vector<LearnExample> examples;
+    for (const Example& file : files) examples.push_back({file.slot, file.text});
+    std::vector<std::string> lines;
+    for (const ShapeClash& clash : shapeClashes(examples))
+        if (clash.a == slot || clash.b == slot) lines.push_back(clashLine(clash, newerSlot(files, clash.a, clash.b)));
+    return lines;
+}
+
+std::vector<std::string> takenNowFindings(const GestureTable& table, int slot, const std::vector<std::string>& texts) {
+    int count[kGestureSlotCount] = {};
+    for (const std::string& text : texts) {
+        int chosen = findBestSlot(table, text.c_str());
+        if (chosen != kNoSlot && !launchesAs(table, chosen, slot)) ++count[chosen];
+    }
+    std::vector<std::string> lines;
+    for (int by = 0; by < kGestureSlotCount; ++by)
+        if (count[by])
+            lines.push_back(textf("slot %d %s takes %d of slot %d's examples as the texts stand", by,
+                                  commandFile(table, by).c_str(), count[by], slot));
+    return lines;
 }
 
 void exampleStatus(const GestureTable& table, const std::string& name, const std::string& text,
@@ -240,6 +263,8 @@ std::string learnReport(const LearnOutcome& outcome, const GestureTable& table) 
         for (const TakenExamples& t : taken)
             if (t.slot == slot) report += takenFinding(t) + "\r\n";
     }
+    for (const ShapeClash& clash : shapeClashes(outcome.examples))
+        report += clashLine(clash, newerSlot(outcome.files, clash.a, clash.b)) + "\r\n";
     report += "now: " + tallyText(currentTally(table, outcome.examples)) + "\r\n";
     report += "learned: " + tallyText(outcome.estimate.learned) + textf(" (%d-fold estimate)\r\n", kFolds);
     if (outcome.fromUse)

@@ -9,6 +9,7 @@
 #include "training/example_folders.h"
 #include "training/learn_plan.h"
 #include "training/stroke_file.h"
+#include "training/shape_clash.h"
 #include "trainer/trainer_commands.h"
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
@@ -18,8 +19,18 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
 // A stroke recorded for `slot` as the example `file` ("trazzle-examples/4/stroke-001.txt"):
 // "Trainer -> recorded FILE", and when trazzle would launch another slot for its `text`, that
 // slot too: "Trainer -> recorded FILE; |br| launches slot 0 cmd.exe".
-void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
+// With `clash` (a clash line naming the slot, or empty), that follows: "...; slots 1 and 4
+// share texts: ...; draw another shape for slot 4".
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text, const std::string& clash,
                   char (&status)[kTrainerStatusSize]);
+
+// The clash lines of every pair of slots `slot` is in, from every slot's examples `files`,
+// each suggesting another shape for the slot of the two whose examples were written last.
+std::vector<std::string> clashFindings(const std::vector<Example>& files, int slot);
+
+// The slots that launch `slot`'s examples (their texts) under `table` as it stands, before any
+// Learn: "slot 0 cmd.exe takes 3 of slot 4's examples as the texts stand".
+std::vector<std::string> takenNowFindings(const GestureTable& table, int slot, const std::vector<std::string>& texts);
 
 // An example selected in the strip, named `name` ("0/stroke-002.txt"), and what trazzle would
 // launch for its text: "Trainer -> 0/stroke-002.txt |br| launches slot 0 cmd.exe" or
@@ -105,6 +116,7 @@ struct ScreenBox {
 void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y);
 
 // What Learn found, for the trainer's findings pane: each learned slot's text now and
-// proposed, the slots Learn may not change that take its examples, the estimate for both, and
+// proposed, the slots Learn may not change that take its examples, the pairs of slots whose
+// shapes share texts (clashLine), the estimate for both, and
 // the examples the proposal still gets wrong or misses, in trazzle-check --learn's words.
 std::string learnReport(const LearnOutcome& outcome, const GestureTable& table);

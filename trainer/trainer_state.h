@@ -98,6 +98,7 @@ struct TrainerState {
     int exampleCounts[kGestureSlotCount];
     std::vector<UnreadableExample> unreadable[kGestureSlotCount];  // files that cannot be shown, and why
     std::vector<ExampleStroke> slotExamples;
+    std::vector<Example> allExamples;  // every slot's, read for the clash findings
     int selectedExample;  // index into slotExamples, or kNoSelection
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row

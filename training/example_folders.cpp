@@ -60,7 +60,7 @@ void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
         std::error_code error;
         hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
     }
-    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup);
+    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup, rc ? freeSlotsToKeep(*rc) : kDefaultFreeSlots);
 }
 
 // The stroke files of one slot folder entry of DIR (a folder, or a link to one); anything in it
@@ -217,10 +217,21 @@ void addStrokesOfUse(const char* dir, const RcFile* rc, const char* historyDir, 
     }
 }
 
+// The rc file's checker, as the learner's vet of variants.
+struct WarningVet {
+    const LearnSetup* setup;
+    const RcFile* rc;
+};
+
+void refuseWarned(const void* context, const SlotTexts& config, std::vector<std::pair<std::string, int>>& refused) {
+    const WarningVet* vet = static_cast<const WarningVet*>(context);
+    warnedVariants(config, *vet->setup, *vet->rc, refused);
+}
+
 }  // namespace
 
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel, const char* historyDir) {
+                      const LearnCancel* cancel, const char* historyDir, bool estimate) {
     outcome = LearnOutcome();
     std::vector<UnreadableExample> unreadable;
     if (!readExampleFolders(dir, outcome.files, unreadable, outcome.warnings, problem, cancel)) return false;
@@ -239,9 +250,24 @@ bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, 
             outcome.examples.push_back({file.slot, variant, static_cast<int>(i), false});
     }
     planSlots(dir, rc, outcome.setup);
-    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned, cancel);
-    outcome.estimate = estimateByFolds(outcome.examples, outcome.setup, cancel);
+    // With the rc file, its checker vets the variants.
+    WarningVet context = {&outcome.setup, rc};
+    VariantVet vet = {&context, refuseWarned};
+    learnSlotTexts(outcome.examples, outcome.setup, outcome.learned, cancel, rc ? &vet : nullptr);
+    if (estimate) outcome.estimate = estimateByFolds(outcome.examples, outcome.setup, cancel);
     return !learnCancelled(cancel) || fail(problem, "learning cancelled");
+}
+
+int newerSlot(const std::vector<Example>& files, int a, int b) {
+    fs::file_time_type newest[2] = {};
+    for (const Example& file : files) {
+        if (file.slot != a && file.slot != b) continue;
+        std::error_code error;
+        fs::file_time_type time = fs::last_write_time(file.file, error);
+        fs::file_time_type& slotNewest = newest[file.slot == b];
+        if (!error && time > slotNewest) slotNewest = time;
+    }
+    return newest[0] > newest[1] ? a : b;
 }
 
 std::vector<size_t> failingExamples(const LearnOutcome& outcome) {

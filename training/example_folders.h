@@ -77,7 +77,11 @@ struct LearnOutcome {
 // another slot nor deleted was what its person meant. A history file that cannot be read, or
 // launched nothing, is no example.
 bool learnFromFolders(const char* dir, const RcFile* rc, LearnOutcome& outcome, std::string& problem,
-                      const LearnCancel* cancel = nullptr, const char* historyDir = nullptr);
+                      const LearnCancel* cancel = nullptr, const char* historyDir = nullptr, bool estimate = true);
+// Of two slots, the one whose newest example file was written last (`b` on a tie): the shape
+// a person added last, the one to draw again when the two clash.
+int newerSlot(const std::vector<Example>& files, int a, int b);
+
 // The drawn strokes the learned texts still get wrong or miss, by index into `files`.
 std::vector<size_t> failingExamples(const LearnOutcome& outcome);
 // Writes `changes` into the rc file at `path` in one replace; false, with the reason in

@@ -4,14 +4,26 @@
 #include "training/checker.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
-void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup) {
+int freeSlotsToKeep(const RcFile& rc) {
+    const RcLine* line = lineHolding(rc, kKeyTrainerFreeSlots);
+    if (!line || line->number == 0) return kDefaultFreeSlots;
+    char* end = nullptr;
+    long value = std::strtol(line->value.c_str(), &end, 10);
+    if (end == line->value.c_str() || *end != '\0' || value < 0) return kDefaultFreeSlots;
+    return value > kGestureSlotCount ? kGestureSlotCount : static_cast<int>(value);
+}
+
+void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup,
+                    int keepFree) {
     clearLearnSetup(setup);
     for (int slot = 0; slot < kGestureSlotCount; ++slot)
         if (hasExamples[slot]) setup.roles[slot] = kSlotLearned;
     if (!rc) return;
+    std::vector<int> open;
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         // A slot without a command cannot launch anything: a text for it would only be an
         // error, so it keeps what it has, and its examples only warn the other slots off.
@@ -20,15 +32,22 @@ void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTabl
             continue;
         }
         if (!hasExamples[slot] && rc->gestures[slot][0] == '\0' && rc->commands[slot][0] == '\0') {
-            setup.roles[slot] = kSlotFree;
+            open.push_back(slot);
+            continue;
+        }
+        // Kept as a fixed slot, a variant an earlier Apply wrote could never be changed again:
+        // every Learn and Apply would add variants and none would go, until no slot is left.
+        if (earlierVariantOwner(*rc, hasExamples, slot) != kNoSlot) {
+            setup.written[slot] = true;
+            open.push_back(slot);
             continue;
         }
         setup.roles[slot] = kSlotFixed;
         setup.fixedTexts[slot] = rc->gestures[slot];
-        // An earlier variant starts what its learned slot starts.
-        int owner = earlierVariantOwner(*rc, hasExamples, slot);
-        if (owner != kNoSlot) setup.fixedOwners[slot] = owner;
     }
+    // The highest open slots stay empty, where a person's next gesture goes.
+    int variants = static_cast<int>(open.size()) - (keepFree < 0 ? 0 : keepFree);
+    for (int i = 0; i < variants; ++i) setup.roles[open[i]] = kSlotFree;
 }
 
 namespace {
@@ -44,6 +63,10 @@ void proposedTable(const SlotTexts& learned, const LearnSetup& setup, const Gest
             put(out.gestures[slot], learned.texts[slot]);
             put(out.commands[slot], rc.commands[learned.owners[slot]]);
             put(out.arguments[slot], rc.arguments[learned.owners[slot]]);
+        } else if (setup.written[slot]) {
+            put(out.gestures[slot], "");
+            put(out.commands[slot], "");
+            put(out.arguments[slot], "");
         }
     }
 }
@@ -64,7 +87,46 @@ std::vector<std::string> newSlotErrors(const RcFile& rc, const GestureTable& pro
     return errors;
 }
 
+std::set<std::string> slotWarnings(const RcFile& rc, const GestureTable& table) {
+    RcFile after = rc;
+    after.table = table;
+    std::vector<Diagnostic> found;
+    checkSlots(after, found, nullptr);
+    std::set<std::string> warnings;
+    for (const Diagnostic& d : found)
+        if (d.severity == kWarning) warnings.insert(d.text);
+    return warnings;
+}
+
 }  // namespace
+
+void warnedVariants(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,
+                    std::vector<std::pair<std::string, int>>& warned) {
+    // Variants are added to the slots without them one at a time, in slot order; one that
+    // brings a warning the slots had not is warned, and left out for the next.
+    SlotTexts kept = learned;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (setup.roles[slot] == kSlotFree) kept.texts[slot].clear(), kept.owners[slot] = kNoSlot;
+    GestureTable table;
+    proposedTable(kept, setup, rc.table, table);
+    std::set<std::string> known = slotWarnings(rc, table);
+    for (int slot = 0; slot < kGestureSlotCount; ++slot) {
+        if (setup.roles[slot] != kSlotFree || learned.texts[slot].empty()) continue;
+        SlotTexts tried = kept;
+        tried.texts[slot] = learned.texts[slot];
+        tried.owners[slot] = learned.owners[slot];
+        proposedTable(tried, setup, rc.table, table);
+        std::set<std::string> now = slotWarnings(rc, table);
+        bool brings = false;
+        for (const std::string& text : now) brings = brings || !known.count(text);
+        if (brings) {
+            warned.push_back({learned.texts[slot], learned.owners[slot]});
+            continue;
+        }
+        kept = tried;
+        known = now;
+    }
+}
 
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,
                                      std::vector<std::string>& errors) {

@@ -8,13 +8,29 @@
 #include "training/checker.h"
 #include "training/learner.h"
 
+// How many slots an Apply leaves without a variant, for the next gestures a person adds,
+// unless the rc file's trazzle.trainer.freeSlots: says otherwise.
+constexpr int kDefaultFreeSlots = 5;
+constexpr char kKeyTrainerFreeSlots[] = "trazzle.trainer.freeSlots:";
+// That key's value in `rc` (a number 0 to 25), or kDefaultFreeSlots.
+int freeSlotsToKeep(const RcFile& rc);
+
 // A slot with examples is learned. With the rc file's slots (`rc` not null), a learned slot's
 // text there is its current one, kept unless a new one does better; a slot with examples but
-// no command keeps what it has. A slot the rc file gives a gesture or a command keeps what it
-// has and competes, and counts as right for a learned slot whose command and argument it
-// shares; any other slot is free for a variant. Without them nothing is known of the other
-// slots, and none is free.
-void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup);
+// no command keeps what it has. A slot without examples that starts what a learned slot starts
+// holds a variant an earlier Apply wrote: it is the learner's again (`written`), open like an
+// empty slot. Of the open slots, all but the highest `keepFree` are free for a variant; the
+// rest stay empty (a written variant among them is cleared). Any other slot the rc file gives
+// a gesture or a command is a person's: it keeps what it has and competes. Without the rc
+// file's slots nothing is known of the other slots, and none is free.
+void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup,
+                    int keepFree = kDefaultFreeSlots);
+
+// The variants of `learned` whose lines would draw a warning from trazzle-check that the
+// slots without them do not, as (text, learned slot served), added to `warned`: a variant is a
+// helper, never a new worry for the person.
+void warnedVariants(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,
+                    std::vector<std::pair<std::string, int>>& warned);
 
 // One rc value that applying a learned configuration changes.
 struct RcChange {
@@ -24,7 +40,8 @@ struct RcChange {
 };
 
 // Every learned slot's gesture, and every variant's gesture with its learned slot's command
-// and argument, where they differ from what `rc` holds. None, with the errors in `errors` in
+// and argument, where they differ from what `rc` holds; a variant an earlier Apply wrote that
+// the learner no longer proposes is cleared. None, with the errors in `errors` in
 // trazzle-check's words, when the slots would then hold an error the checker does not find in
 // `rc` now: the learner must never bring one, and whoever applies its lines writes none then.
 std::vector<RcChange> learnedChanges(const SlotTexts& learned, const LearnSetup& setup, const RcFile& rc,

@@ -125,6 +125,7 @@ void indexRuns(const std::vector<Item>& items, RunIndex& index) {
 struct Search {
     const LearnSetup& setup;
     const std::set<TextOwner>& banned;
+    const std::set<TextOwner>* refused;  // texts no free slot may take for the slot they serve
     const LearnCancel* cancel;  // looked at before every slot's look and every example it visits
     // Learned slots that keep the text they have: it competes, and variants may serve them.
     const bool* pinned;
@@ -145,8 +146,8 @@ struct Search {
     int owners[kGestureSlotCount];
 
     Search(const std::vector<LearnExample>& examples, const LearnSetup& s, const std::set<TextOwner>& b,
-           const bool* p, const LearnCancel* c)
-        : setup(s), banned(b), cancel(c), pinned(p) {
+           const bool* p, const LearnCancel* c, const std::set<TextOwner>* r)
+        : setup(s), banned(b), refused(r), cancel(c), pinned(p) {
         mergeExamples(examples, items, strokeCount);
     }
 
@@ -264,6 +265,7 @@ struct Search {
             for (int id : index.runs[i]) {
                 uint32_t bit = 1u << owner;
                 if (!(candidateOf[id] & bit)) continue;
+                if (refused && setup.roles[slot] == kSlotFree && refused->count({*index.texts[id], owner})) continue;
                 if (seenIn[id] != looks) seenIn[id] = looks, seenFor[id] = 0;
                 if (seenFor[id] & bit) continue;
                 seenFor[id] |= bit;
@@ -416,8 +418,9 @@ struct Search {
 };
 
 void search(const std::vector<LearnExample>& examples, const LearnSetup& setup,
-            const std::set<TextOwner>& banned, const bool* pinned, SlotTexts& out, const LearnCancel* cancel) {
-    Search s(examples, setup, banned, pinned, cancel);
+            const std::set<TextOwner>& banned, const bool* pinned, SlotTexts& out, const LearnCancel* cancel,
+            const std::set<TextOwner>* refused = nullptr) {
+    Search s(examples, setup, banned, pinned, cancel, refused);
     s.run(out);
 }
 
@@ -452,6 +455,7 @@ void clearLearnSetup(LearnSetup& setup) {
         setup.fixedTexts[slot].clear();
         setup.fixedOwners[slot] = slot;
         setup.currentTexts[slot].clear();
+        setup.written[slot] = false;
     }
 }
 
@@ -523,10 +527,31 @@ void judgeFolds(const std::vector<LearnExample>& examples, const LearnSetup& set
     }
 }
 
+// How many times the texts are chosen again without the variants refused so far.
+constexpr int kVariantPasses = 3;
+
+// The variants of `config` to refuse: those that launch none of their slot's strokes as drawn
+// (they would take a slot for strokes no one has drawn yet), and those `vet` names.
+std::vector<TextOwner> refusedVariants(const std::vector<LearnExample>& examples, const LearnSetup& setup,
+                                       const SlotTexts& config, const VariantVet* vet) {
+    bool serves[kGestureSlotCount] = {};
+    for (const LearnExample& example : examples) {
+        if (!example.drawn) continue;
+        int slot = chosenSlot(config, example.text);
+        if (slot != kNoSlot && config.owners[slot] == example.slot) serves[slot] = true;
+    }
+    std::vector<TextOwner> refused;
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (setup.roles[slot] == kSlotFree && !config.texts[slot].empty() && !serves[slot])
+            refused.push_back({config.texts[slot], config.owners[slot]});
+    if (vet) vet->refuse(vet->context, config, refused);
+    return refused;
+}
+
 }  // namespace
 
 void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
-                    const LearnCancel* cancel) {
+                    const LearnCancel* cancel, const VariantVet* vet) {
     // Each text the search chooses on four fifths is judged on the fifth it did not see: by
     // what the examples there gain or lose from it, against the same configuration without it.
     // So is each learned slot's new text, against the text the slot has (its variants gone).
@@ -550,6 +575,22 @@ void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup&
         if (worth <= 0) pinned[slot] = anyPinned = true;
     }
     if (anyPinned && !learnCancelled(cancel)) search(examples, setup, banned, pinned, out, cancel);
+    // Choosing again without a refused variant lets the other slots follow; a variant refused
+    // then, or still, is dropped: only the strokes that launched it change, none of them right
+    // or (for a vetted one) worth a finding.
+    std::set<TextOwner> refused;
+    std::vector<TextOwner> more = refusedVariants(examples, setup, out, vet);
+    for (int pass = 0; pass < kVariantPasses && !more.empty() && !learnCancelled(cancel); ++pass) {
+        size_t before = refused.size();
+        refused.insert(more.begin(), more.end());
+        if (refused.size() == before) break;
+        search(examples, setup, banned, pinned, out, cancel, &refused);
+        more = refusedVariants(examples, setup, out, vet);
+    }
+    refused.insert(more.begin(), more.end());
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (setup.roles[slot] == kSlotFree && refused.count({out.texts[slot], out.owners[slot]}))
+            out.texts[slot].clear(), out.owners[slot] = kNoSlot;
 }
 
 void mostCommonTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out) {

@@ -32,6 +32,9 @@ struct LearnSetup {
     // The texts learned slots have now (empty: none): each is kept unless the new one does
     // better on examples it was not learned from.
     std::string currentTexts[kGestureSlotCount];
+    // Slots holding a variant an earlier Apply wrote: the learner's own, rewritten or cleared
+    // at every Learn like any free slot, never kept as a person's.
+    bool written[kGestureSlotCount];
 };
 
 // Every slot unused.
@@ -61,8 +64,17 @@ constexpr int kFolds = 5;
 // fifth left out, five times; a text that did more harm than good on the examples it was not
 // chosen from is not offered again; then the texts are chosen on all examples. With `cancel`
 // set meanwhile it returns soon after, `out` unusable.
+//
+// A variant must serve: one that launches none of its slot's examples as drawn is refused and
+// the texts are chosen again without it, and so is one that `vet` (whoever knows more of the
+// slots, such as the rc file's checker) names; one still left so is dropped.
+struct VariantVet {
+    const void* context;
+    // Adds to `refused` the variants of `config` to refuse, as (text, the learned slot served).
+    void (*refuse)(const void* context, const SlotTexts& config, std::vector<std::pair<std::string, int>>& refused);
+};
 void learnSlotTexts(const std::vector<LearnExample>& examples, const LearnSetup& setup, SlotTexts& out,
-                    const LearnCancel* cancel = nullptr);
+                    const LearnCancel* cancel = nullptr, const VariantVet* vet = nullptr);
 
 // Each learned slot's most common example text (fixed slots as they are), the usual first
 // guess, for comparison.

@@ -186,11 +186,34 @@ TEST(TrainerStatus, ARecordedStrokeNamesTheOtherSlotItLaunches) {
     for (const Case& c : cases) {
         char file[64], status[kTrainerStatusSize];
         std::snprintf(file, sizeof file, "trazzle-examples/%d/stroke-004.txt", c.slot);
-        recordStatus(table, c.slot, file, c.text, status);
+        recordStatus(table, c.slot, file, c.text, "", status);
         EXPECT_STREQ(c.status, status);
     }
+    char status[kTrainerStatusSize];
+    recordStatus(table, 1, "trazzle-examples/1/stroke-004.txt", "br", "slots 0 and 1 share texts", status);
+    EXPECT_STREQ("Trainer -> recorded trazzle-examples/1/stroke-004.txt; |br| launches slot 0 edit.exe; slots 0 and 1 "
+                 "share texts",
+                 status);
     EXPECT_EQ("slot 0", launchCaption(table, "br tr"));
     EXPECT_EQ("nothing", launchCaption(table, "rd"));
+}
+
+// As soon as examples are recorded, before any Learn, the findings name the slot whose shape
+// shares their texts (the newer slot, 4, to draw again) and the slot that launches them now.
+TEST(TrainerFindings, NameTheClashingSlotAndTheSlotTakingTheExamplesBeforeLearn) {
+    std::vector<Example> files;
+    for (int slot : {0, 4})
+        for (int copy = 0; copy < 3; ++copy)
+            files.push_back({slot, textf("C:\\rc\\trazzle-examples\\%d\\stroke-00%d.txt", slot, copy + 1), "br", {}});
+    std::vector<std::string> clash = clashFindings(files, 4);
+    ASSERT_EQ(1u, clash.size());
+    EXPECT_EQ("slots 0 and 4 share texts: 3 of slot 4's 3 examples would launch slot 0, 3 of slot 0's 3 would launch "
+              "slot 4; draw another shape for slot 4",
+              clash[0]);
+    EXPECT_TRUE(clashFindings(files, 2).empty());
+    std::vector<std::string> taken = takenNowFindings(twoSlots(), 1, {"br", "br tr", "br tr br", "rd"});
+    ASSERT_EQ(1u, taken.size());
+    EXPECT_EQ("slot 0 edit.exe takes 2 of slot 1's examples as the texts stand", taken[0]);
 }
 
 // Slot 4 has examples and no text of its own: slots 3 and 6, which start its command, serve it,

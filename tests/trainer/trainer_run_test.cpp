@@ -82,7 +82,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                            "trazzle.plugin.gesture0:\ttr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
                            "trazzle.plugin.command1: C:\\Tools\\other.exe\n! kept as it is\n"
                            "trazzle.plugin.transparency.alpha: 200\n";
-    // Suggest: the texts neither holding nor held in the slots' |br|, |br tr| and |tr br|.
+    // Suggest: the texts neither holding nor held in the slots' |br| and |br tr|.
     const char kSuggested[] = "Trainer -> 12 texts no slot uses: |tl| |bl| |rd| |ru| |ld| |lu| |tr tl| |tr rd| |tr lu| "
                               "|tl tr| |tl bl| |tl ru|";
     // Apply is pressed while Learn runs: it is done when Learn ends. Meanwhile trazzle stores
@@ -96,7 +96,7 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                          canvasStroke(450, 250, true) +
                          "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n"
                          "broadcast @trazzleInternal TransparencyAlpha 128\n" +
-                         awaitStatus("Trainer -> applied: 3 slots changed") + "broadcast @trazzleTrainer Suggest\n" +
+                         awaitStatus("Trainer -> applied: 2 slots changed") + "broadcast @trazzleTrainer Suggest\n" +
                          awaitStatus(kSuggested) + hotkeyStroke(300, 600, false) +
                          hotkeyStroke(300, 600, true);
     PluginSession s = runPlugin(rc.c_str(), script, {}, withTrainer());
@@ -113,13 +113,15 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
         "status \"Trainer -> |br tr br| nothing\"",
         "status \"Trainer -> recorded trazzle-examples/1/stroke-001.txt\"",
         "status \"Trainer -> |br tr br| nothing\"",
-        "status \"Trainer -> recorded trazzle-examples/1/stroke-002.txt\"",
+        // The V is held in the W: a W drawn short would launch it.
+        "status \"Trainer -> recorded trazzle-examples/1/stroke-002.txt; slots 0 and 1 share texts: 0 of slot 1's 2 "
+        "examples would launch slot 0, 2 of slot 0's 2 would launch slot 1; draw another shape for slot 1\"",
         "status \"Trainer -> recording off\"",
         "status \"Trainer -> |br tr br| nothing\"",
         "status \"Trainer -> learning...\"",
         // Two examples a slot are too few for texts learned without one of them to hold.
         "status \"Trainer -> learned: 0 right, 0 wrong, 4 nothing\"",
-        "status \"Trainer -> applied: 3 slots changed\"",
+        "status \"Trainer -> applied: 2 slots changed\"",
         std::string("status \"") + kSuggested + "\"",
         "status \"Trazzle -> |br|\"",
         "status \"Trazzle Command -> edit.exe\"",
@@ -142,9 +144,8 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
     // other byte stays.
     EXPECT_EQ(std::string("# my gestures\ntrazzle.plugin.x: 0\ntrazzle.plugin.y: 0\n") + kPlaced +
                   "trazzle.plugin.gesture0:\tbr\ntrazzle.plugin.command0: C:\\Tools\\edit.exe\n"
+                  // no variant for Ws drawn without their first leg: none of the examples is one
                   "trazzle.plugin.command1: C:\\Tools\\other.exe\ntrazzle.plugin.gesture1: br tr\n"
-                  // a variant for Ws drawn without their first leg
-                  "trazzle.plugin.gesture2: tr br\ntrazzle.plugin.command2: C:\\Tools\\other.exe\n"
                   "! kept as it is\ntrazzle.plugin.transparency.alpha: 128\n",
               readFile(s.folder + "trazzle.rc"));
 

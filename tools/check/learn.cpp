@@ -5,6 +5,7 @@
 #include "tools/check/check_tool.h"
 #include "training/example_folders.h"
 #include "training/learn_failures.h"
+#include "training/shape_clash.h"
 
 namespace {
 
@@ -69,6 +70,12 @@ void printConfiguration(const SlotTexts& learned, const LearnSetup& setup,
         printRcLine(out, kSlotCommand, slot, rc->table.commands[owner]);
         printRcLine(out, kSlotArgument, slot, rc->table.arguments[owner]);
     }
+}
+
+// One line a pair of slots whose shapes share texts, so that one takes the other's strokes.
+void printClashes(const LearnOutcome& outcome, FILE* out) {
+    for (const ShapeClash& clash : shapeClashes(outcome.examples))
+        printLine(out, "# " + clashLine(clash, newerSlot(outcome.files, clash.a, clash.b)));
 }
 
 void printFailures(const LearnOutcome& outcome, const RcFile* rc, FILE* out) {
@@ -137,6 +144,7 @@ int runLearn(const char* dir, const char* rcPath, bool apply, FILE* out, FILE* e
     }
     const Estimate& estimate = outcome.estimate;
     printConfiguration(outcome.learned, outcome.setup, outcome.examples, known, out);
+    printClashes(outcome, out);
     std::fprintf(out, "examples: %d right, %d wrong, %d nothing (%d-fold cross-validation: each "
                       "fold judged by texts learned without it)\n",
                  estimate.learned.right, estimate.learned.wrong, estimate.learned.nothing, kFolds);
