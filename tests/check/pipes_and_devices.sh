@@ -1,7 +1,7 @@
 #!/bin/sh
 # trazzle-check on pipes, devices and links that lead nowhere, made from the shell since Wine cannot
 # make them: each build gives the same result and its true reason, and nothing waits on a pipe.
-# Usage: special_files.sh TRAZZLE-CHECK [WINE-RUN [--win64]]; with WINE-RUN the program is the Windows build.
+# Usage: pipes_and_devices.sh TRAZZLE-CHECK [WINE-RUN [--win64]]; with WINE-RUN the program is the Windows build.
 set -u
 program=$1
 shift
