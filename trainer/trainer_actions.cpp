@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 #include "trainer/settings_row.h"
 #include "training/rc_slot_lines.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
 #include "trainer/learn_worker.h"

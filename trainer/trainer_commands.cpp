@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/broadcast_decision.h"
+#include "settings/broadcast_decision.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "rc/rc_file.h"
 #include "engine/command_launcher.h"
-#include "host/hotkey_rule.h"
-#include "host/settings_keys.h"
-#include "host/settings_loader.h"
+#include "settings/hotkey_rule.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_loader.h"
 #include "training/checker.h"
 
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "host/broadcast_decision.h"
-#include "host/hotkey_rule.h"
-#include "host/rc_search.h"
-#include "host/settings_loader.h"
-#include "host/status_texts.h"
-#include "ui/placement_decision.h"
+#include "settings/broadcast_decision.h"
+#include "settings/hotkey_rule.h"
+#include "settings/rc_search.h"
+#include "settings/settings_loader.h"
+#include "settings/status_texts.h"
+#include "settings/placement_decision.h"
 
 namespace {
 
