@@ -6,6 +6,8 @@
 #include "plugin/input_hooks.h"
 
 #include "win32/host_calls.h"
+#include "win32/key_events.h"
+#include "win32/low_level_hook.h"
 
 #include "engine/command_launcher.h"
 #include "engine/stroke_tokenizer.h"
@@ -24,13 +26,19 @@ void drawRequest(void*, const DrawRequest& request) {
                    dot ? styleCornerColour() : styleTextColour(), request.penWidth, request.label);
 }
 
+// The host's status and so its log say why trazzle cannot capture.
+void reportRefusedHook(const char* hook, const char* consequence) {
+    char status[kHookStatusSize];
+    formatHookRefusedStatus("Trazzle", hook, GetLastError(), consequence, status);
+    sendHostStatus(plugin.windows.hostWindow, status);
+}
+
 void startCapture() {
     PluginWindows& w = plugin.windows;
-    // The hooks' module is the host's executable: the system keeps it loaded for them.
-    plugin.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, mouseHookProc, GetModuleHandleA(nullptr), 0);
+    plugin.mouseHook = installLowLevelHook(WH_MOUSE_LL, mouseHookProc);
+    if (!plugin.mouseHook) reportRefusedHook("mouse", "this capture follows no pointer moves");
     releasePadBitmap();
-    createPadBitmap();
-    clearPadBitmap();
+    createPadBitmap();  // cleared as it is made
     POINT cursor = {0, 0};
     GetCursorPos(&cursor);
     w.padLeft = cursor.x - kPadCentreOffset;
@@ -57,11 +65,11 @@ void endCapture() {
 }
 
 void onKeyEvent(WPARAM message, DWORD virtualKey) {
-    if (virtualKey != static_cast<DWORD>(plugin.settings.hotkey)) return;
-    // Auto-repeated presses arrive while capturing and change nothing; system-key events
-    // (the hotkey with Alt held) neither start nor end a capture.
-    if (message == WM_KEYDOWN && !plugin.capture.capturing) startCapture();
-    else if (message == WM_KEYUP && plugin.capture.capturing) endCapture();
+    switch (captureStep(hookKeyEventKind(message), virtualKey, plugin.settings.hotkey, plugin.capture.capturing)) {
+    case kCaptureStarts: startCapture(); break;
+    case kCaptureEnds: endCapture(); break;
+    case kCaptureUnchanged: break;
+    }
 }
 
 void onPointerMove(POINT point) {
@@ -72,7 +80,8 @@ void onPointerMove(POINT point) {
 }  // namespace
 
 void installKeyboardHook() {
-    plugin.keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHookProc, GetModuleHandleA(nullptr), 0);
+    plugin.keyboardHook = installLowLevelHook(WH_KEYBOARD_LL, keyboardHookProc);
+    if (!plugin.keyboardHook) reportRefusedHook("keyboard", "the hotkey can start no capture");
 }
 
 void removeHooks() {

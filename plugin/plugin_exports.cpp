@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "plugin/configuration.h"
+#include "contract/plugin_exports.h"
 #include "contract/vantrel.h"
 #include "settings/identity.h"
 #include "plugin/plugin_state.h"
@@ -12,12 +13,6 @@
 #include "plugin/input_hooks.h"
 #include "plugin/style_snapshot.h"
 #include "plugin/tool_square.h"
-
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
-
-PLUGIN_EXPORT int beginPlugin(HINSTANCE module);
-PLUGIN_EXPORT void endPlugin(HINSTANCE module);
-PLUGIN_EXPORT const char* pluginInfo(int index);
 
 namespace {
 
@@ -64,8 +59,6 @@ int beginPlugin(HINSTANCE module) {
     loadConfiguration();
     takeStyleSnapshot();
 
-    w.toolSquareWidth = kToolSquareSize;
-    w.toolSquareHeight = kToolSquareSize;
     DWORD toolSquareStyle = kBaseStyle | (plugin.settings.toolSquareShow ? WS_VISIBLE : 0);
     w.toolSquareWindow = CreateWindowExA(extendedStyle(), kToolSquareClass, nullptr, toolSquareStyle,
                                          plugin.settings.x, plugin.settings.y, w.toolSquareWidth,
@@ -74,8 +67,6 @@ int beginPlugin(HINSTANCE module) {
 
     if (!registerClass(kPadClass, padWindowProc))
         return startFailed(w.hostWindow, "Error registering window class");
-    w.padWidth = kPadSize;
-    w.padHeight = kPadSize;
     w.padLeft = 0;
     w.padTop = 0;
     w.padWindow = CreateWindowExA(extendedStyle(), kPadClass, nullptr, kBaseStyle | WS_VISIBLE,

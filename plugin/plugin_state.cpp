@@ -3,6 +3,7 @@
 
 #include "settings/placement_decision.h"
 
+// The windows' sizes never change: set here once, read wherever a window is made or placed.
 PluginState plugin = [] {
     PluginState initial = {};
     initial.windows.toolSquareWidth = kToolSquareSize;

@@ -12,11 +12,6 @@ void applyWindowPlacement() {
         ShowWindow(w.toolSquareWindow, SW_HIDE);
         return;
     }
-    w.toolSquareWidth = kToolSquareSize;
-    w.toolSquareHeight = kToolSquareSize;
-    w.padWidth = kPadSize;
-    w.padHeight = kPadSize;
-
     // At start the tool square is placed before the pad exists; the pad's own creation
     // places both again, so a null pad is simply skipped here.
     SetTransparency(w.toolSquareWindow, placement.alpha);

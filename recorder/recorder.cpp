@@ -9,18 +9,16 @@
 #include <cstdio>
 
 #include "win32/host_calls.h"
+#include "win32/key_events.h"
+#include "win32/low_level_hook.h"
 #include "settings/rc_search.h"
 #include "settings/settings_loader.h"
+#include "settings/status_texts.h"
+#include "contract/plugin_exports.h"
 #include "contract/vantrel.h"
 #include "settings/identity.h"
 #include "training/stroke_file.h"
 #include "training/stroke_file_create.h"
-
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
-
-PLUGIN_EXPORT int beginPlugin(HINSTANCE module);
-PLUGIN_EXPORT void endPlugin(HINSTANCE module);
-PLUGIN_EXPORT const char* pluginInfo(int index);
 
 namespace {
 
@@ -89,7 +87,12 @@ void startStroke() {
                  static_cast<long>(recorder.hotkey));
     writeStrokePoint(recorder.stroke, {static_cast<int32_t>(cursor.x), static_cast<int32_t>(cursor.y)});
     recorder.points = 1;
-    recorder.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, mouseHookProc, GetModuleHandleA(nullptr), 0);
+    recorder.mouseHook = installLowLevelHook(WH_MOUSE_LL, mouseHookProc);
+    if (!recorder.mouseHook) {
+        char text[kHookStatusSize];
+        formatHookRefusedStatus("trazzle-recorder", "mouse", GetLastError(), "this stroke holds only its press", text);
+        status(text);
+    }
 }
 
 void endStroke() {
@@ -104,10 +107,14 @@ void endStroke() {
 }
 
 LRESULT CALLBACK keyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam) {
-    if (nCode >= 0 && reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode == static_cast<DWORD>(recorder.hotkey)) {
-        // The same rule as trazzle's: key-down starts (auto-repeat changes nothing), key-up ends.
-        if (wParam == WM_KEYDOWN && !recorder.stroke && !recorder.mouseHook) startStroke();
-        else if (wParam == WM_KEYUP && recorder.stroke) endStroke();
+    if (nCode >= 0) {
+        // The same rule as trazzle's; a stroke is held while its file is open.
+        DWORD virtualKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
+        switch (captureStep(hookKeyEventKind(wParam), virtualKey, recorder.hotkey, recorder.stroke != nullptr)) {
+        case kCaptureStarts: startStroke(); break;
+        case kCaptureEnds: endStroke(); break;
+        case kCaptureUnchanged: break;
+        }
     }
     return CallNextHookEx(recorder.keyboardHook, nCode, wParam, lParam);
 }
@@ -134,8 +141,8 @@ int beginPlugin(HINSTANCE module) {
     windowClass.lpszClassName = kStatusWindowClass;
     RegisterClassA(&windowClass);
     recorder.statusWindow = CreateWindowExA(0, kStatusWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
-    recorder.keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHookProc, GetModuleHandleA(nullptr), 0);
-    return recorder.keyboardHook ? 0 : 1;
+    recorder.keyboardHook = installLowLevelHook(WH_KEYBOARD_LL, keyboardHookProc);
+    return recorder.keyboardHook ? 0 : 1;  // without it the recorder could never record
 }
 
 void endPlugin(HINSTANCE module) {

@@ -2,6 +2,9 @@
 #include "settings/broadcast_decision.h"
 
 #include <cstddef>
+#include <cstring>
+
+#include "rc/letter_case.h"
 
 #include "settings/settings_keys.h"
 
@@ -17,14 +20,6 @@ const ToggleCommand kTransparency = {"TransparencyEnabled", &PluginSettings::tra
 const ToggleCommand kToggleWithPlugins = {"ToggleWithPlugins", &PluginSettings::toggleWithPlugins,
                                           kKeyToggleWithPlugins};
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool startsWithIgnoringCase(const char* text, const char* prefix, size_t length) {
-    for (size_t i = 0; i < length; ++i)
-        if (lower(text[i]) != lower(prefix[i])) return false;  // also stops at text's end
-    return true;
-}
-
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 BroadcastDecision decide(BroadcastAction action) { return {action, nullptr, nullptr, 0}; }
@@ -35,10 +30,12 @@ BroadcastDecision toggle(const ToggleCommand& command, const char* word) {
 
 }  // namespace
 
-bool equalsIgnoringCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b)
-        if (lower(*a) != lower(*b)) return false;
-    return *a == *b;
+const char* broadcastWord(const char* text, const char* prefix) {
+    size_t length = std::strlen(prefix);
+    if (!text || !sameIgnoringCase(text, prefix, length)) return nullptr;
+    const char* word = text + length;
+    while (*word == ' ') ++word;
+    return word;
 }
 
 int32_t parseLeadingInteger(const char* text) {
@@ -59,17 +56,13 @@ BroadcastDecision decideBroadcast(const char* text) {
     if (!text) return decide(kBroadcastIgnored);
     if (equalsIgnoringCase(text, "@VTShowPlugins")) return decide(kBroadcastShowPlugins);
     if (equalsIgnoringCase(text, "@VTHidePlugins")) return decide(kBroadcastHidePlugins);
-    if (!startsWithIgnoringCase(text, kBroadcastPrefix, sizeof kBroadcastPrefix - 1))
-        return decide(kBroadcastIgnored);
-
-    // Blanks between the prefix and the word are skipped; tabs are not.
-    const char* word = text + sizeof kBroadcastPrefix - 1;
-    while (*word == ' ') ++word;
+    const char* word = broadcastWord(text, kBroadcastPrefix);
+    if (!word) return decide(kBroadcastIgnored);
 
     if (equalsIgnoringCase(word, kAlwaysOnTop.word)) return toggle(kAlwaysOnTop, word);
     if (equalsIgnoringCase(word, kSnapWindow.word)) return toggle(kSnapWindow, word);
     if (equalsIgnoringCase(word, kTransparency.word)) return toggle(kTransparency, word);
-    if (startsWithIgnoringCase(word, kAlphaWord, kAlphaWordLength)) {
+    if (sameIgnoringCase(word, kAlphaWord, kAlphaWordLength)) {
         BroadcastDecision decision = decide(kBroadcastSetAlpha);
         decision.word = word;
         decision.alpha = parseLeadingInteger(word + kAlphaWordLength);

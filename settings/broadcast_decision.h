@@ -33,8 +33,10 @@ constexpr char kBroadcastPrefix[] = "@trazzleInternal";
 
 BroadcastDecision decideBroadcast(const char* text);
 
-// Whole texts equal without regard to ASCII letter case.
-bool equalsIgnoringCase(const char* a, const char* b);
+// The word of a broadcast "PREFIX WORD" sent to `prefix`: the prefix matched without regard to
+// letter case, the blanks after it skipped (tabs are not); null when the text is not sent to it.
+// trazzle's and the trainer's broadcasts are both read so.
+const char* broadcastWord(const char* text, const char* prefix);
 
 // A decimal integer as text-to-integer conversion reads it (leading white space, an optional
 // sign, digits up to the first other character, none gives 0), but saturated at the signed

@@ -7,6 +7,15 @@ constexpr char kInstead[] = "use Left Windows (91) or an F key other than F10";
 
 }  // namespace
 
+bool isKeyCode(int32_t code) { return code >= kLowestKeyCode && code <= kHighestKeyCode; }
+
+CaptureStep captureStep(KeyEventKind kind, uint32_t virtualKey, int32_t hotkey, bool capturing) {
+    if (hotkey < 0 || virtualKey != static_cast<uint32_t>(hotkey)) return kCaptureUnchanged;
+    if (kind == kKeyDownEvent && !capturing) return kCaptureStarts;
+    if (kind == kKeyUpEvent && capturing) return kCaptureEnds;
+    return kCaptureUnchanged;
+}
+
 std::string hotkeyName(int code) {
     static const struct {
         int code;
@@ -30,7 +39,9 @@ std::string hotkeyName(int code) {
 }
 
 std::string hotkeyRefusal(int32_t code) {
-    if (code < 1 || code > 254) return std::to_string(code) + " is outside 1 to 254; no key can ever press it; " + kInstead;
+    if (!isKeyCode(code))
+        return std::to_string(code) + " is outside " + std::to_string(kLowestKeyCode) + " to " +
+               std::to_string(kHighestKeyCode) + "; no key can ever press it; " + kInstead;
     std::string name = hotkeyName(code);
     switch (code) {
     case 1:

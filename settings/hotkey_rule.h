@@ -7,6 +7,18 @@
 // The left Windows key: what trazzle uses when no usable hotkey is stored.
 constexpr int32_t kDefaultHotkey = 91;
 
+// The virtual-key codes a key can have; every path that takes a hotkey refuses any other.
+constexpr int32_t kLowestKeyCode = 1;
+constexpr int32_t kHighestKeyCode = 254;
+bool isKeyCode(int32_t code);
+
+// What one event of the low-level keyboard hook means for a capture held on `hotkey`: the
+// hotkey's key-down starts one, its key-up ends it. Auto-repeated presses while capturing change
+// nothing, and system-key events (the hotkey with Alt held) neither start nor end a capture.
+enum KeyEventKind { kKeyDownEvent, kKeyUpEvent, kOtherKeyEvent };
+enum CaptureStep { kCaptureUnchanged, kCaptureStarts, kCaptureEnds };
+CaptureStep captureStep(KeyEventKind kind, uint32_t virtualKey, int32_t hotkey, bool capturing);
+
 // A virtual-key code by name and number, as the trainer's hotkey field shows it: "Left Windows
 // (91)", "F12 (123)", "Key (7)".
 std::string hotkeyName(int code);

@@ -18,4 +18,6 @@ constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
 
 // The three texts of a gesture slot, in the order they are read.
 enum SlotField { kSlotGesture, kSlotCommand, kSlotArgument };
+// Each field's word in its rc key ("trazzle.plugin.command7:") and in the texts that name it.
+constexpr const char* kSlotFieldNames[] = {"gesture", "command", "argument"};
 constexpr int kSlotKeySize = 40;  // "trazzle.plugin.argument24:" and room to spare

@@ -11,20 +11,19 @@
 namespace {
 
 constexpr char kSlotKeyPrefix[] = "trazzle.plugin.";
-const char* const kFieldNames[] = {"gesture", "command", "argument"};
 
 }  // namespace
 
 void slotKey(SlotField field, int slot, char (&key)[kSlotKeySize]) {
-    std::snprintf(key, sizeof key, "%s%s%d:", kSlotKeyPrefix, kFieldNames[field], slot);
+    std::snprintf(key, sizeof key, "%s%s%d:", kSlotKeyPrefix, kSlotFieldNames[field], slot);
 }
 
 bool parseSlotKey(const char* key, SlotField& field, long& number) {
     size_t prefix = sizeof kSlotKeyPrefix - 1;
     if (std::strncmp(key, kSlotKeyPrefix, prefix) != 0) return false;
     for (SlotField f : {kSlotGesture, kSlotCommand, kSlotArgument}) {
-        size_t length = std::strlen(kFieldNames[f]);
-        if (std::strncmp(key + prefix, kFieldNames[f], length) != 0) continue;
+        size_t length = std::strlen(kSlotFieldNames[f]);
+        if (std::strncmp(key + prefix, kSlotFieldNames[f], length) != 0) continue;
         const char* digits = key + prefix + length;
         // As slotKey writes a number: digits, no sign, no leading zero.
         if (*digits < '0' || *digits > '9' || (digits[0] == '0' && digits[1] != ':')) return false;

@@ -18,6 +18,11 @@ void formatToggleStatus(const char* word, bool enabled, char (&status)[kToggleSt
     std::snprintf(status, sizeof status, "trazzle -> %.*s%s", room, word, suffix);
 }
 
+void formatHookRefusedStatus(const char* who, const char* hook, unsigned long error, const char* consequence,
+                             char (&status)[kHookStatusSize]) {
+    std::snprintf(status, sizeof status, "%s -> the %s hook was refused (error %lu): %s", who, hook, error, consequence);
+}
+
 void formatAboutText(char (&text)[kAboutTextSize]) {
     std::snprintf(text, sizeof text, "%s\n\t\n%s\n%s", kPluginFullName, kPluginWebAddress,
                   kPluginEmail);

@@ -11,6 +11,12 @@ void formatCaptureStatus(const char* gestureText, char (&status)[kCaptureStatusS
 constexpr int kToggleStatusSize = 80;
 void formatToggleStatus(const char* word, bool enabled, char (&status)[kToggleStatusSize]);
 
+// "WHO -> the HOOK hook was refused (error N): CONSEQUENCE": a plugin that cannot hear the
+// hotkey or follow the pointer says so, instead of staying deaf without a word.
+constexpr int kHookStatusSize = 140;
+void formatHookRefusedStatus(const char* who, const char* hook, unsigned long error, const char* consequence,
+                             char (&status)[kHookStatusSize]);
+
 // Full name, a line with a tab, web address, e-mail address.
 constexpr int kAboutTextSize = 260;
 void formatAboutText(char (&text)[kAboutTextSize]);

@@ -23,7 +23,6 @@
 
 namespace {
 
-const char* const kFieldNames[] = {"gesture", "command", "argument"};
 
 // While recording the button names the slot the strokes go to, and the canvas is framed red.
 void showRecordingState() {
@@ -76,7 +75,7 @@ void commitField(SlotField field) {
     RcWriteResult result = {kRcWritten, ""};
     writeAndReconfigure({{key, value, slotField(field, slot)}}, nullptr, result);
     char status[kTrainerStatusSize];
-    fieldStatus(result, trainer.rcPath, slot, kFieldNames[field], value, status);
+    fieldStatus(result, trainer.rcPath, slot, kSlotFieldNames[field], value, status);
     showOutcome({status, kChangedSelectedSlot});  // the marks follow the new texts
     showSlotFindings();
 }

@@ -1,6 +1,7 @@
 // trazzle-trainer.dll: a plugin for vantrel.exe beside trazzle.dll, to draw, test and train gestures in one window.
 #include <windows.h>
 
+#include "contract/plugin_exports.h"
 #include "contract/vantrel.h"
 #include "settings/identity.h"
 #include "trainer/canvas.h"
@@ -9,12 +10,6 @@
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
 #include "win32/style_drawing.h"
-
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
-
-PLUGIN_EXPORT int beginPlugin(HINSTANCE module);
-PLUGIN_EXPORT void endPlugin(HINSTANCE module);
-PLUGIN_EXPORT const char* pluginInfo(int index);
 
 int beginPlugin(HINSTANCE module) {
     trainer = TrainerState{};

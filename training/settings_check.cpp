@@ -220,7 +220,7 @@ void checkCommands(const RcFile& rc, std::vector<Diagnostic>& out) {
         LaunchPlan plan;
         planLaunch(rc.table, slot, plan);
         size_t length = std::strlen(plan.file);
-        if (length <= kLaunchTextSize - 1 - std::strlen("Trazzle Command -> ")) continue;
+        if (length <= static_cast<size_t>(kLaunchStatusFileRoom)) continue;
         out.push_back({lineOfKey(rc, slotKeyOf(kSlotCommand, slot)), kWarning,
                        textf("the file name is %d characters long; the status text shows it cut: "
                               "\"%s\"",

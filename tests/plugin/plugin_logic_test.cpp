@@ -350,4 +350,24 @@ TEST(StatusTexts, StayWithinTheirBuffersAndKeepWhatMatters) {
     EXPECT_EQ(3, std::count(about, about + std::strlen(about), '\n'));
 }
 
+// ---- the capture's keys ----
+
+// The hotkey's down starts, its up ends; repeats, system-key events and other keys change nothing.
+TEST(CaptureStep, KeyDownStartsKeyUpEndsAndNothingElseCounts) {
+    const struct {
+        KeyEventKind kind;
+        uint32_t key;
+        bool capturing;
+        CaptureStep step;
+    } kCases[] = {
+        {kKeyDownEvent, 91, false, kCaptureStarts},   {kKeyUpEvent, 91, true, kCaptureEnds},
+        {kKeyDownEvent, 91, true, kCaptureUnchanged},  // an auto-repeat
+        {kKeyUpEvent, 91, false, kCaptureUnchanged},   {kOtherKeyEvent, 91, false, kCaptureUnchanged},
+        {kOtherKeyEvent, 91, true, kCaptureUnchanged}, {kKeyDownEvent, 92, false, kCaptureUnchanged},
+        {kKeyUpEvent, 92, true, kCaptureUnchanged},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(c.step, captureStep(c.kind, c.key, 91, c.capturing)) << c.kind << " " << c.key << " " << c.capturing;
+}
+
 }  // namespace
