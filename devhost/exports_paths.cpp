@@ -1,6 +1,6 @@
 // Host exports about the host itself: its window, folder and editor, file tests and launching.
 #define VANTREL_BUILDING_HOST
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #include <objbase.h>
 #include <shellapi.h>

@@ -1,6 +1,6 @@
 // Host exports that read and write plugin settings in rc files, logged with their results.
 #define VANTREL_BUILDING_HOST
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #include <cstdio>
 

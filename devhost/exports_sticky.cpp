@@ -3,7 +3,7 @@
 // The stand-in host has a single desktop, so the set is only kept, shown in the host window
 // and written to the log after every change request.
 #define VANTREL_BUILDING_HOST
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Host exports for the host's style: the record and widths, the style font and the gradient.
 #define VANTREL_BUILDING_HOST
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Host exports acting on plugin windows: opacity of layered windows and snapping to edges.
 #define VANTREL_BUILDING_HOST
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #include <cstdlib>
 

@@ -10,7 +10,7 @@
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
 #include "devhost/message_registry.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 namespace {
 

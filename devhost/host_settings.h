@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 struct HostSettings {
     char editor[MAX_PATH];

@@ -14,7 +14,7 @@
 #include "devhost/script_runner.h"
 #include "devhost/sticky_set.h"
 #include "devhost/style_paint.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 namespace {
 

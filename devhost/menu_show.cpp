@@ -14,7 +14,7 @@
 #include "devhost/host_log.h"
 #include "devhost/host_state.h"
 #include "devhost/menu_table.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 static int shownMenu = -1;
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "devhost/host_log.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 HostMenu hostMenus[kMaxMenus];
 static int menusMade = 0;

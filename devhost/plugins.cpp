@@ -6,14 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "contract/plugin_exports.h"
 #include "devhost/host_log.h"
 #include "devhost/host_state.h"
 
 namespace {
-
-using BeginPlugin = int (*)(HINSTANCE);
-using EndPlugin = void (*)(HINSTANCE);
-using PluginInfo = const char* (*)(int);
 
 constexpr int kInfoCount = 7;  // pluginInfo(0) to pluginInfo(6)
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 // Fills `rect` with the style's two-colour gradient (top to bottom or left to right); with
 // `bevel` a one-pixel frame follows: light top and left, then dark bottom and right, so the

@@ -29,8 +29,7 @@ void splitCommand(const char* command, char (&directory)[kLaunchTextSize],
 }
 
 void formatLaunchStatus(const char* file, char (&status)[kLaunchTextSize]) {
-    // "Trazzle Command -> " takes 19 of the 99 characters; a longer file text loses its end.
-    std::snprintf(status, sizeof status, "Trazzle Command -> %.80s", file);
+    std::snprintf(status, sizeof status, "%s%.*s", kLaunchStatusPrefix, kLaunchStatusFileRoom, file);
 }
 
 void planLaunch(const GestureTable& table, int slot, LaunchPlan& plan) {

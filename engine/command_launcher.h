@@ -13,7 +13,10 @@ constexpr int kLaunchTextSize = 100;  // directory, file and status texts: 99 ch
 void splitCommand(const char* command, char (&directory)[kLaunchTextSize],
                   char (&file)[kLaunchTextSize]);
 
-// Status text announcing a launch, cut to fit its 100 bytes.
+// Status text announcing a launch: this prefix and the file, cut to fit its 100 bytes, so a file
+// text longer than kLaunchStatusFileRoom loses its end.
+constexpr char kLaunchStatusPrefix[] = "Trazzle Command -> ";
+constexpr int kLaunchStatusFileRoom = kLaunchTextSize - static_cast<int>(sizeof kLaunchStatusPrefix);
 void formatLaunchStatus(const char* file, char (&status)[kLaunchTextSize]);
 
 // Everything a launch of one slot hands to the host, worked out without calling it. The

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "host/broadcast_decision.h"
+#include "settings/broadcast_decision.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

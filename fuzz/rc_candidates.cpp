@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "host/rc_search.h"
+#include "settings/rc_search.h"
 
 // Input: the base path, a zero byte, the candidate name.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "settings/hotkey_rule.h"
 #include "trainer/trainer_commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -17,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (command.action == kTrainerMove)
         FUZZ_CHECK(command.target >= 0 && command.target < kGestureSlotCount && command.target != command.slot &&
                    command.file[0] != '\0' && !std::strpbrk(command.file, "/\\:"));
-    if (command.action == kTrainerHotkey) FUZZ_CHECK(command.code >= 1 && command.code <= 254);
+    if (command.action == kTrainerHotkey) FUZZ_CHECK(isKeyCode(command.code));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "rc/letter_case.h"
 #include "rc/rc_file_replace.h"
 
 namespace {
@@ -26,13 +27,6 @@ bool loadFile(const char* path, std::string& text) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameLetters(const char* a, const char* b, size_t n) {
-    for (size_t i = 0; i < n; ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
 
 // Where the first line holding a key keeps its value, as offsets into the file text.
 struct Setting {
@@ -48,7 +42,7 @@ bool findSetting(const char* text, size_t size, const char* key, Setting& found)
     for (size_t at = 0; at < size;) {
         RcTextLine line = rcLineAt(text, size, at);
         size_t k = line.bodyStart;
-        if (line.setting && line.lineEnd - k >= keyLength && sameLetters(text + k, key, keyLength)) {
+        if (line.setting && line.lineEnd - k >= keyLength && sameIgnoringCase(text + k, key, keyLength)) {
             size_t afterKey = k + keyLength;
             if (keyHasColon || afterKey == line.lineEnd || isBlank(text[afterKey])) {
                 size_t start = afterKey;
@@ -77,8 +71,9 @@ void copyCut(const char* from, size_t length, char* out, size_t outSize) {
     out[length] = '\0';
 }
 
-bool equalsIgnoringCase(const std::string& a, const char* b) {
-    return a.size() == std::strlen(b) && sameLetters(a.data(), b, a.size());
+// A value read from a file may hold a zero byte: its whole length counts.
+bool sameValueIgnoringCase(const std::string& a, const char* b) {
+    return a.size() == std::strlen(b) && sameIgnoringCase(a.data(), b, a.size());
 }
 
 bool hasLineBreak(const char* s) { return std::strpbrk(s, "\r\n") != nullptr; }
@@ -135,9 +130,9 @@ bool rcTextReadBool(const char* text, size_t size, const char* key, bool default
     static const char* const kTrue[] = {"true", "yes", "on", "1"};
     static const char* const kFalse[] = {"false", "no", "off", "0"};
     for (const char* word : kTrue)
-        if (equalsIgnoringCase(value, word)) return true;
+        if (sameValueIgnoringCase(value, word)) return true;
     for (const char* word : kFalse)
-        if (equalsIgnoringCase(value, word)) return false;
+        if (sameValueIgnoringCase(value, word)) return false;
     return defaultValue;
 }
 

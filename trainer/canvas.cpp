@@ -4,14 +4,14 @@
 // the text are what the pad would show for the same motion.
 #include "trainer/canvas.h"
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
-#include "ui/paint_frame.h"
-#include "ui/style_drawing.h"
+#include "win32/paint_frame.h"
+#include "win32/style_drawing.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
-#include "ui/paint_frame.h"
+#include "win32/paint_frame.h"
 
 namespace {
 

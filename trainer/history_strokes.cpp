@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/broadcast_decision.h"
+#include "settings/broadcast_decision.h"
 #include "rc/file_link.h"
 #include "trainer/recording.h"
 #include "trainer/trainer_state.h"

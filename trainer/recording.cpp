@@ -9,7 +9,7 @@
 #include "training/stroke_file.h"
 #include "training/stroke_file_create.h"
 #include "training/stroke_variants.h"
-#include "host/broadcast_decision.h"
+#include "rc/letter_case.h"
 #include "rc/file_link.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"

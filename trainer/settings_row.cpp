@@ -1,6 +1,7 @@
 // The row under the trainer's panes: Clear for the selected slot, and trazzle's hotkey, pad, pad labels and tool square.
 #include "trainer/settings_row.h"
 
+#include "settings/hotkey_rule.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
@@ -34,7 +35,7 @@ LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         int code = exactKey(wParam, lParam);
-        if (code < 1 || code > 254 || (lParam & (1 << 30))) return 0;  // not again while held
+        if (!isKeyCode(code) || (lParam & (1 << 30))) return 0;  // not again while held
         // One key a time: the field lets go of the keyboard, so the hotkey pressed next to
         // draw a stroke is not taken for a new one.
         SetFocus(GetParent(edit));

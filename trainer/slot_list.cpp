@@ -5,7 +5,7 @@
 
 #include "training/gesture_producibility.h"
 #include "engine/gesture_matcher.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_state.h"
 

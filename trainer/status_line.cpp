@@ -4,9 +4,9 @@
 // it is where the person is looking.
 #include "trainer/status_line.h"
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/trainer_state.h"
-#include "ui/paint_frame.h"
+#include "win32/paint_frame.h"
 
 namespace {
 

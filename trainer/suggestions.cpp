@@ -7,7 +7,7 @@
 
 #include "training/free_texts.h"
 #include "training/gesture_producibility.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 #include "trainer/settings_row.h"
 #include "training/rc_slot_lines.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
 #include "trainer/history_strokes.h"
@@ -24,7 +24,6 @@
 
 namespace {
 
-const char* const kFieldNames[] = {"gesture", "command", "argument"};
 
 // While recording the button names the slot the strokes go to, and the canvas is framed red.
 void showRecordingState() {
@@ -77,7 +76,7 @@ void commitField(SlotField field) {
     RcWriteResult result = {kRcWritten, ""};
     writeAndReconfigure({{key, value, slotField(field, slot)}}, nullptr, result);
     char status[kTrainerStatusSize];
-    fieldStatus(result, trainer.rcPath, slot, kFieldNames[field], value, status);
+    fieldStatus(result, trainer.rcPath, slot, kSlotFieldNames[field], value, status);
     showOutcome({status, kChangedSelectedSlot});  // the marks follow the new texts
     showSlotFindings();
 }

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/broadcast_decision.h"
+#include "rc/letter_case.h"
+#include "settings/broadcast_decision.h"
+#include "settings/hotkey_rule.h"
 #include "training/example_names.h"
 #include "training/stroke_history.h"
 
@@ -109,14 +111,8 @@ TrainerCommand decideSwitch(TrainerAction action, const char* name, const char* 
 }  // namespace
 
 TrainerCommand decideTrainerBroadcast(const char* text) {
-    constexpr size_t kPrefixLength = sizeof kTrainerPrefix - 1;
-    if (!text || std::strlen(text) < kPrefixLength) return command(kTrainerIgnored);
-    char prefix[sizeof kTrainerPrefix];
-    std::memcpy(prefix, text, kPrefixLength);
-    prefix[kPrefixLength] = '\0';
-    if (!equalsIgnoringCase(prefix, kTrainerPrefix)) return command(kTrainerIgnored);
-    const char* word = text + kPrefixLength;
-    while (*word == ' ') ++word;
+    const char* word = broadcastWord(text, kTrainerPrefix);
+    if (!word) return command(kTrainerIgnored);
     if (equalsIgnoringCase(word, "Show")) return command(kTrainerShow);
     if (equalsIgnoringCase(word, "Hide")) return command(kTrainerHide);
     if (equalsIgnoringCase(word, "Record On")) return command(kTrainerRecordOn);
@@ -137,8 +133,10 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
     if (isCommand(word, "History", argument)) return decideHistory(argument);
     if (isCommand(word, "Hotkey", argument)) {
         TrainerCommand c = command(kTrainerHotkey);
-        c.code = numberIn(argument, 3, 1, 254);
-        return c.code > 0 ? c : refused("Hotkey needs a key code from 1 to 254", argument);
+        c.code = numberIn(argument, 3, kLowestKeyCode, kHighestKeyCode);
+        std::string why = "Hotkey needs a key code from " + std::to_string(kLowestKeyCode) + " to " +
+                          std::to_string(kHighestKeyCode);
+        return c.code > 0 ? c : refused(why.c_str(), argument);
     }
     if (isCommand(word, "PadShow", argument)) return decideSwitch(kTrainerPadShow, "PadShow", argument);
     if (isCommand(word, "PadTips", argument)) return decideSwitch(kTrainerPadTips, "PadTips", argument);

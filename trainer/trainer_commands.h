@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/gesture_matcher.h"
-#include "host/hotkey_rule.h"
+#include "settings/hotkey_rule.h"
 
 enum TrainerAction {
     kTrainerIgnored,

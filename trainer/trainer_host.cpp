@@ -1,10 +1,10 @@
 // What the trainer asks of the host and of trazzle: status texts, trazzle's configuration read through the host, rc writes, reconfiguration.
 #include "trainer/trainer_host.h"
 
-#include "host/host_calls.h"
-#include "host/rc_search.h"
-#include "host/vantrel.h"
-#include "plugin_state/identity.h"
+#include "win32/host_calls.h"
+#include "settings/rc_search.h"
+#include "contract/vantrel.h"
+#include "settings/identity.h"
 #include "trainer/status_line.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"

@@ -1,7 +1,7 @@
 // The trainer's decisions that need no window: status texts, marked examples, slot rows, learning reports.
 #include "trainer/trainer_logic.h"
 
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 
 #include <cstdio>
 #include <cstring>

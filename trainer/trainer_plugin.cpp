@@ -1,21 +1,16 @@
 // trazzle-trainer.dll: a plugin for vantrel.exe beside trazzle.dll, to draw, test and train gestures in one window.
 #include <windows.h>
 
-#include "host/vantrel.h"
-#include "plugin_state/identity.h"
+#include "contract/plugin_exports.h"
+#include "contract/vantrel.h"
+#include "settings/identity.h"
 #include "trainer/canvas.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
-#include "ui/style_drawing.h"
-
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
-
-PLUGIN_EXPORT int beginPlugin(HINSTANCE module);
-PLUGIN_EXPORT void endPlugin(HINSTANCE module);
-PLUGIN_EXPORT const char* pluginInfo(int index);
+#include "win32/style_drawing.h"
 
 int beginPlugin(HINSTANCE module) {
     trainer = TrainerState{};

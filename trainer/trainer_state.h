@@ -12,8 +12,8 @@
 
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
-#include "plugin_state/plugin_settings.h"
-#include "plugin_state/style_record.h"
+#include "settings/plugin_settings.h"
+#include "win32/style_record.h"
 #include "trainer/trainer_logic.h"
 #include "training/example_folders.h"
 #include "training/stroke_file.h"

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "host/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "trainer/trainer_outcome.h"
 
 // The one refresh after a change: the examples `change` names read again (kChangedNothing reads

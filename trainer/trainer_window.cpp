@@ -3,7 +3,7 @@
 
 #include <windowsx.h>
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "trainer/canvas.h"
 #include "trainer/examples_strip.h"
 #include "trainer/history_strip.h"
@@ -15,8 +15,8 @@
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
-#include "ui/paint_frame.h"
-#include "ui/style_drawing.h"
+#include "win32/paint_frame.h"
+#include "win32/style_drawing.h"
 
 namespace {
 

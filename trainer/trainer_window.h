@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/stroke_tokenizer.h"
-#include "host/settings_keys.h"
+#include "settings/settings_keys.h"
 
 // Registers the classes and makes the window, shown without taking the focus; false when
 // a class or the window cannot be made.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/gesture_matcher.h"
-#include "host/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "training/tool_text.h"
 
 enum Severity { kNote, kWarning, kError };

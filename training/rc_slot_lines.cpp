@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 #include "training/checker.h"
 #include "training/learn_plan.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "rc/rc_file.h"
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 #include "training/checker.h"
 #include "training/tool_text.h"
 

@@ -7,9 +7,9 @@
 
 #include "rc/rc_file.h"
 #include "engine/command_launcher.h"
-#include "host/hotkey_rule.h"
-#include "host/settings_keys.h"
-#include "host/settings_loader.h"
+#include "settings/hotkey_rule.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_loader.h"
 #include "training/checker.h"
 
 namespace {
@@ -225,7 +225,7 @@ void checkCommands(const RcFile& rc, std::vector<Diagnostic>& out) {
         LaunchPlan plan;
         planLaunch(rc.table, slot, plan);
         size_t length = std::strlen(plan.file);
-        if (length <= kLaunchTextSize - 1 - std::strlen("Trazzle Command -> ")) continue;
+        if (length <= static_cast<size_t>(kLaunchStatusFileRoom)) continue;
         out.push_back({lineOfKey(rc, slotKeyOf(kSlotCommand, slot)), kWarning,
                        textf("the file name is %d characters long; the status text shows it cut: "
                               "\"%s\"",

@@ -7,7 +7,7 @@
 #include "devhost/rc_pending.h"
 #include "devhost/host_window.h"
 #include "devhost/sticky_set.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "tests/devhost/devhost_support.h"
 #include "tests/devhost/host_fixture.h"
 

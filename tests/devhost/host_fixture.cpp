@@ -11,7 +11,7 @@
 #include "devhost/rc_pending.h"
 #include "devhost/message_registry.h"
 #include "devhost/sticky_set.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "tests/devhost/devhost_support.h"
 
 namespace {

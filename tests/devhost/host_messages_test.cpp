@@ -8,7 +8,7 @@
 #include "devhost/menu_show.h"
 #include "devhost/menu_table.h"
 #include "devhost/message_registry.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "tests/devhost/devhost_support.h"
 #include "tests/devhost/host_fixture.h"
 

@@ -5,7 +5,7 @@
 
 #include "devhost/host_settings.h"
 #include "devhost/host_state.h"
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 #include "tests/devhost/devhost_support.h"
 #include "tests/devhost/host_fixture.h"
 

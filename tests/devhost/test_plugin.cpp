@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/vantrel.h"
+#include "contract/vantrel.h"
 
 #define PLUGIN_EXPORT extern "C" __declspec(dllexport)
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/host_launcher.h"
-#include "host/settings_loader.h"
-#include "host/vantrel.h"
+#include "plugin/host_launcher.h"
+#include "settings/settings_loader.h"
+#include "contract/vantrel.h"
 #include "tests/devhost/test_plugin.h"
 
 namespace {

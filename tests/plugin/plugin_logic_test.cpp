@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "host/broadcast_decision.h"
-#include "host/hotkey_rule.h"
-#include "host/rc_search.h"
-#include "host/settings_loader.h"
-#include "host/status_texts.h"
-#include "ui/placement_decision.h"
+#include "settings/broadcast_decision.h"
+#include "settings/hotkey_rule.h"
+#include "settings/rc_search.h"
+#include "settings/settings_loader.h"
+#include "settings/status_texts.h"
+#include "settings/placement_decision.h"
 
 namespace {
 
@@ -348,6 +348,26 @@ TEST(StatusTexts, StayWithinTheirBuffersAndKeepWhatMatters) {
     formatAboutText(about);
     EXPECT_EQ(0, std::strncmp(about, "trazzle v0.5b\n\t\n", 16));
     EXPECT_EQ(3, std::count(about, about + std::strlen(about), '\n'));
+}
+
+// ---- the capture's keys ----
+
+// The hotkey's down starts, its up ends; repeats, system-key events and other keys change nothing.
+TEST(CaptureStep, KeyDownStartsKeyUpEndsAndNothingElseCounts) {
+    const struct {
+        KeyEventKind kind;
+        uint32_t key;
+        bool capturing;
+        CaptureStep step;
+    } kCases[] = {
+        {kKeyDownEvent, 91, false, kCaptureStarts},   {kKeyUpEvent, 91, true, kCaptureEnds},
+        {kKeyDownEvent, 91, true, kCaptureUnchanged},  // an auto-repeat
+        {kKeyUpEvent, 91, false, kCaptureUnchanged},   {kOtherKeyEvent, 91, false, kCaptureUnchanged},
+        {kOtherKeyEvent, 91, true, kCaptureUnchanged}, {kKeyDownEvent, 92, false, kCaptureUnchanged},
+        {kKeyUpEvent, 92, true, kCaptureUnchanged},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(c.step, captureStep(c.kind, c.key, 91, c.capturing)) << c.kind << " " << c.key << " " << c.capturing;
 }
 
 }  // namespace

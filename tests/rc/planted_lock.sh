@@ -9,7 +9,7 @@ shift 2
 folder=$(mktemp -d "${TMPDIR:-/tmp}/trazzle-lock.XXXXXX")
 trap 'rm -rf "$folder"' EXIT
 c++ -std=c++17 -O2 -I"$src" "$src/tests/rc/rc_writer.cpp" "$src/rc/rc_file.cpp" \
-  "$src/rc/rc_file_replace_posix.cpp" "$src/rc/file_link_posix.cpp" -o "$folder/rc_writer" ||
+  "$src/rc/letter_case.cpp" "$src/rc/rc_file_replace_posix.cpp" "$src/rc/file_link_posix.cpp" -o "$folder/rc_writer" ||
   { echo "lock: cannot build the native writer"; exit 1; }
 status=0
 for planted in dangling looping elsewhere pipe; do

@@ -10,7 +10,7 @@ folder=$(mktemp -d "${TMPDIR:-/tmp}/trazzle-race.XXXXXX")
 trap 'rm -rf "$folder"' EXIT
 # The native writer is built here from the same sources, so the test needs no native tree.
 c++ -std=c++17 -O2 -I"$src" "$src/tests/rc/rc_writer.cpp" "$src/rc/rc_file.cpp" \
-  "$src/rc/rc_file_replace_posix.cpp" "$src/rc/file_link_posix.cpp" -o "$folder/rc_writer" ||
+  "$src/rc/letter_case.cpp" "$src/rc/rc_file_replace_posix.cpp" "$src/rc/file_link_posix.cpp" -o "$folder/rc_writer" ||
   { echo "race: cannot build the native writer"; exit 1; }
 printf '# both writers\r\n' >"$folder/race.rc"
 rc="$folder/race.rc"

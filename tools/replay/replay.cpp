@@ -17,7 +17,7 @@
 #include "engine/command_launcher.h"
 #include "engine/gesture_matcher.h"
 #include "engine/stroke_tokenizer.h"
-#include "host/settings_loader.h"
+#include "settings/settings_loader.h"
 #include "training/tool_text.h"
 #include "training/stroke_file.h"
 
