@@ -7,6 +7,7 @@
 #include <string>
 
 #include "settings/broadcast_decision.h"
+#include "rc/letter_case.h"
 #include "rc/file_link.h"
 #include "trainer/recording.h"
 #include "trainer/trainer_state.h"
