@@ -8,8 +8,8 @@
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
 #include "ui/style_drawing.h"
 
@@ -88,21 +88,22 @@ void addSample(HWND canvas, POINT at) {
     addStrokeSample(trainer.capture, {at.x, at.y}, sink);
 }
 
-// Says what trazzle would do with the stroke, and keeps it as an example when recording.
-void finishStroke() {
+// Says what trazzle would do with the stroke, and tells the window, which keeps it as an example
+// when recording.
+void finishStroke(HWND canvas) {
     trainer.capture.capturing = false;
     const char* text = endStroke(trainer.capture);
     char status[kTrainerStatusSize];
     canvasStatus(trainer.table, text, status);
     showStatus(status);
-    if (trainer.recording) recordStroke(trainer.stroke, text);
+    notifyTrainer(canvas, kNoteStrokeDrawn, reinterpret_cast<LPARAM>(text));
 }
 
 void takePointerEvent(HWND canvas, const PointerEvent& event) {
     POINT at = toCanvas(canvas, event.screen);
     if (event.message == WM_LBUTTONDOWN) startStroke(canvas, at);
     else if (event.message == WM_MOUSEMOVE && trainer.capture.capturing) addSample(canvas, at);
-    else if (event.message == WM_LBUTTONUP && trainer.capture.capturing) finishStroke();
+    else if (event.message == WM_LBUTTONUP && trainer.capture.capturing) finishStroke(canvas);
 }
 
 // A press on the canvas starts a stroke that follows the pointer until the release, wherever

@@ -13,8 +13,8 @@
 #include "host/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
 
 namespace {
@@ -126,13 +126,6 @@ void onClick(HWND window, POINT at) {
     SetCapture(window);
 }
 
-// The selected example's name in its slot's folder.
-std::string selectedFileName() {
-    const std::string& file = trainer.slotExamples[trainer.selectedExample].file;
-    size_t slash = file.find_last_of("/\\");
-    return file.substr(slash == std::string::npos ? 0 : slash + 1);
-}
-
 void onDragMove(POINT at) {
     if (GetCapture() == nullptr || dragging) return;
     dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
@@ -153,7 +146,7 @@ void onDrop(HWND window, POINT at) {
     if (!PtInRect(&rows, at)) return;
     LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
     int slot = LOWORD(item);
-    if (HIWORD(item) == 0 && slot != trainer.selected) moveExampleTo(trainer.selected, selectedFileName().c_str(), slot);
+    if (HIWORD(item) == 0) notifyTrainer(window, kNoteMoveExample, slot);
 }
 
 // The context menu of a thumbnail: Delete, and Move to slot with the 25 slots, its own greyed.
@@ -174,9 +167,9 @@ void onContextMenu(HWND window, POINT screen) {
     AppendMenuA(menu, MF_STRING, kDelete, "Delete");
     UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr);
     DestroyMenu(menu);  // and the submenu with it
-    if (chosen == kDelete) deleteSelectedExample();
+    if (chosen == kDelete) notifyTrainer(window, kNoteDeleteExample);
     else if (chosen >= kFirstSlot && chosen < kFirstSlot + kGestureSlotCount)
-        moveExampleTo(trainer.selected, selectedFileName().c_str(), static_cast<int>(chosen - kFirstSlot));
+        notifyTrainer(window, kNoteMoveExample, static_cast<LPARAM>(chosen - kFirstSlot));
 }
 
 // Puts `row` first in view, within range, and the bar where it belongs.
@@ -240,7 +233,7 @@ LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_DELETE) deleteSelectedExample();
+        if (wParam == VK_DELETE) notifyTrainer(window, kNoteDeleteExample);
         return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     }

@@ -13,8 +13,8 @@
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "ui/paint_frame.h"
 
 namespace {
@@ -80,8 +80,6 @@ int selectAt(HWND window, POINT at) {
     return trainer.selectedHistory;
 }
 
-const char* selectedName() { return trainer.history[trainer.selectedHistory].name.c_str(); }
-
 void onClick(HWND window, POINT at) {
     SetFocus(window);
     dragging = false;
@@ -109,7 +107,7 @@ void onDrop(HWND window, POINT at) {
     GetClientRect(list, &rows);
     if (!PtInRect(&rows, at)) return;
     LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-    if (HIWORD(item) == 0) assignHistory(selectedName(), LOWORD(item));
+    if (HIWORD(item) == 0) notifyTrainer(window, kNoteAssignHistory, LOWORD(item));
 }
 
 void onContextMenu(HWND window, POINT screen) {
@@ -128,9 +126,9 @@ void onContextMenu(HWND window, POINT screen) {
     AppendMenuA(menu, MF_STRING, kDelete, "Delete");
     UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr);
     DestroyMenu(menu);
-    if (chosen == kDelete) deleteHistory(selectedName());
+    if (chosen == kDelete) notifyTrainer(window, kNoteDeleteHistory);
     else if (chosen >= kFirstSlot && chosen < kFirstSlot + kGestureSlotCount)
-        assignHistory(selectedName(), static_cast<int>(chosen - kFirstSlot));
+        notifyTrainer(window, kNoteAssignHistory, static_cast<LPARAM>(chosen - kFirstSlot));
 }
 
 void onWheel(HWND window, short delta) {
@@ -152,7 +150,7 @@ LRESULT CALLBACK historyWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_DELETE && trainer.selectedHistory != kNoSelection) deleteHistory(selectedName());
+        if (wParam == VK_DELETE) notifyTrainer(window, kNoteDeleteHistory);
         return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     }

@@ -1,4 +1,6 @@
 // What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, delete, learn, apply, clear, move and set trazzle's settings; the work is done below them, its outcome shown here.
+#include "trainer/trainer_actions.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
@@ -20,7 +22,6 @@
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
-#include "trainer/trainer_window.h"
 
 namespace {
 
@@ -179,6 +180,13 @@ void clearSlot(int slot) {
 }
 
 void moveExampleTo(int from, const char* fileName, int to) { showExamplesOutcome(moveExample(from, fileName, to)); }
+
+void moveSelectedExampleTo(int to) {
+    if (trainer.selectedExample == kNoSelection || to == trainer.selected) return;
+    const std::string& file = trainer.slotExamples[trainer.selectedExample].file;
+    size_t slash = file.find_last_of("/\\");
+    moveExampleTo(trainer.selected, file.substr(slash == std::string::npos ? 0 : slash + 1).c_str(), to);
+}
 
 // A setting is told as stored only once trazzle's file reads so through the host; otherwise the
 // status says why, as the rc writer finds the file.
