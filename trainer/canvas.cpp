@@ -4,6 +4,8 @@
 // the text are what the pad would show for the same motion.
 #include "trainer/canvas.h"
 
+#include <cstdio>
+
 #include "host/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
@@ -23,10 +25,13 @@ void drawGradient(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
 }
 
-// Into the picture itself at every paint, like the pad's caption, so it stays on top; so is
-// the red frame that says strokes are being recorded.
+// Into the picture itself at every paint, like the pad's caption, so it stays on top; so are
+// the red frame that says strokes are being recorded and the caption that says for which slot.
 void drawCaption(HDC memory, RECT client, const void*) {
-    drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
+    char caption[32];
+    if (trainer.recording) std::snprintf(caption, sizeof caption, "recording into slot %d", trainer.selected);
+    else std::snprintf(caption, sizeof caption, "%s", kCanvasCaption);
+    drawStyleCaptionWith(trainer.style, memory, client, caption);
     if (!trainer.recording) return;
     drawFrame(memory, client, kRecordingColour, kRecordingFrameWidth, PS_INSIDEFRAME);
 }

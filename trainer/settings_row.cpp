@@ -1,6 +1,7 @@
 // The row under the trainer's panes: Clear for the selected slot, and trazzle's hotkey, pad, pad labels and tool square.
 #include "trainer/settings_row.h"
 
+#include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
@@ -25,10 +26,21 @@ int exactKey(WPARAM key, LPARAM flags) {
     return static_cast<int>(key);
 }
 
-// The key pressed in the field becomes the hotkey; no text is typed into it.
+constexpr char kHotkeyPrompt[] = "press a key";
+
+// The key pressed in the field becomes the hotkey; no text is typed into it. While it has the
+// focus it asks for the key, and shows the hotkey again when it lets go.
 LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    case WM_SETFOCUS:
+        SetWindowTextA(edit, kHotkeyPrompt);
+        showStatus(("Trainer -> hotkey: press the key that is to start a stroke (now " +
+                    hotkeyName(trainer.settings.hotkey) + ")").c_str());
+        break;
+    case WM_KILLFOCUS:
+        SetWindowTextA(edit, hotkeyName(trainer.settings.hotkey).c_str());
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         int code = exactKey(wParam, lParam);
@@ -84,7 +96,7 @@ bool settingsRowChecked(SettingsRowControl box) {
 void showSettings() {
     const TrainerWindows& w = trainer.windows;
     if (!w.hotkeyEdit) return;
-    SetWindowTextA(w.hotkeyEdit, hotkeyName(trainer.settings.hotkey).c_str());
+    if (GetFocus() != w.hotkeyEdit) SetWindowTextA(w.hotkeyEdit, hotkeyName(trainer.settings.hotkey).c_str());
     check(w.padShowBox, trainer.settings.padShow);
     check(w.padTipsBox, trainer.settings.padTips);
     check(w.toolSquareBox, trainer.settings.toolSquareShow);

@@ -42,11 +42,19 @@ void showRecordingState() {
 void showTrainer(bool show) { ShowWindow(trainer.windows.main, show ? SW_SHOW : SW_HIDE); }
 
 void selectSlot(int slot) {
+    // Strokes meant for one slot must not go on into another unnoticed.
+    bool stopRecording = trainer.recording && slot != trainer.selected;
     trainer.selected = slot;
     trainer.selectedExample = kNoSelection;
     trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
-    if (trainer.recording) showRecordingState();
+    if (stopRecording) {
+        trainer.recording = false;
+        showRecordingState();
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> recording off: slot %d selected; Record records its examples", slot);
+        showStatus(status);
+    }
     refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
     char status[kTrainerStatusSize];
@@ -133,6 +141,7 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerSuggest: showSuggestions(); break;
     case kTrainerHistoryAssign: assignHistory(command.file, command.target); break;
     case kTrainerHistoryDelete: deleteHistory(command.file); break;
+    case kTrainerDeleteAll: deleteAllExamples(command.slot); break;
     }
 }
 
@@ -150,6 +159,17 @@ void recordStroke(const std::vector<ScreenPoint>& points, const char* text) {
 }
 
 void deleteSelectedExample() { showExamplesOutcome(removeSelectedExample()); }
+
+void deleteAllExamples(int slot) { showExamplesOutcome(removeSlotExamples(slot)); }
+
+void askDeleteAllExamples() {
+    int slot = trainer.selected;
+    if (slot == kNoSelection || trainer.exampleCounts[slot] == 0) return;
+    char question[128];
+    std::snprintf(question, sizeof question, "Delete all %d examples of slot %d?", trainer.exampleCounts[slot], slot);
+    if (MessageBoxA(trainer.windows.main, question, "Trazzle Trainer", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        deleteAllExamples(slot);
+}
 
 void startLearning() { showOutcome(startLearnJob(trainer.windows.main)); }
 

@@ -21,6 +21,10 @@ void handleTrainerBroadcast(const char* text);
 // example, and shows it.
 void recordStroke(const std::vector<ScreenPoint>& points, const char* text);
 void deleteSelectedExample();
+// Every example of `slot` deleted at once: unasked (a broadcast), or asked once for the
+// selected slot (the strip's Shift+Delete and context menu).
+void deleteAllExamples(int slot);
+void askDeleteAllExamples();
 // Learn, its end (kLearnDone), with the report in the findings pane and an Apply asked for
 // meanwhile done then, and Apply.
 void startLearning();

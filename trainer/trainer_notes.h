@@ -9,6 +9,7 @@
 enum TrainerNote : WPARAM {
     kNoteStrokeDrawn,    // the canvas: a stroke ended; lParam its text (const char*), its points in trainer.stroke
     kNoteDeleteExample,  // the examples strip: Delete on its selected example
+    kNoteDeleteAll,      // the examples strip: Shift+Delete, or its context menu: every example of the slot
     kNoteMoveExample,    // the examples strip: its selected example dropped on, or sent to, slot lParam
     kNoteAssignHistory,  // the history: its selected stroke given to slot lParam
     kNoteDeleteHistory,  // the history: its selected stroke deleted

@@ -102,6 +102,7 @@ struct TrainerState {
     int selectedExample;  // index into slotExamples, or kNoSelection
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row
+    int dropSlot;           // the slot row a dragged thumbnail would land on, or kNoSelection
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
     std::vector<HistoryStroke> history;  // newest first
     int selectedHistory;                 // index into history, or kNoSelection

@@ -188,6 +188,7 @@ void onNote(TrainerNote note, LPARAM argument) {
         if (trainer.recording) recordStroke(trainer.stroke, reinterpret_cast<const char*>(argument));
         break;
     case kNoteDeleteExample: deleteSelectedExample(); break;
+    case kNoteDeleteAll: askDeleteAllExamples(); break;
     case kNoteMoveExample: moveSelectedExampleTo(static_cast<int>(argument)); break;
     case kNoteAssignHistory:
         if (historyStroke) assignHistory(trainer.history[trainer.selectedHistory].name.c_str(), static_cast<int>(argument));
