@@ -164,7 +164,12 @@ void deleteAllExamples(int slot) { showExamplesOutcome(removeSlotExamples(slot))
 
 void askDeleteAllExamples() {
     int slot = trainer.selected;
-    if (slot == kNoSelection || trainer.exampleCounts[slot] == 0) return;
+    if (slot == kNoSelection) return;
+    if (trainer.exampleCounts[slot] == 0) {
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> slot %d has no examples to delete", slot);
+        return showStatus(status);
+    }
     char question[128];
     std::snprintf(question, sizeof question, "Delete all %d examples of slot %d?", trainer.exampleCounts[slot], slot);
     if (MessageBoxA(trainer.windows.main, question, "Trazzle Trainer", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
