@@ -6,7 +6,8 @@
 #include "devhost/host_log.h"
 
 // The first top-level window of class CLASS; for "PARENT/CHILD", the first window of class
-// CHILD (at any depth) inside the first top-level window of class PARENT. Null when none.
+// CHILD (at any depth) inside the first top-level window of class PARENT, "PARENT/CHILD#N" the
+// Nth of them in the system's order. Null when none.
 HWND findNamedWindow(const char* name);
 
 // Writes the window the way the log names windows: " [Class]" for a top-level window,

@@ -4,12 +4,14 @@
 // the text are what the pad would show for the same motion.
 #include "trainer/canvas.h"
 
+#include <cstdio>
+
 #include "contract/vantrel.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "win32/paint_frame.h"
 #include "win32/style_drawing.h"
 
@@ -23,10 +25,13 @@ void drawGradient(HDC memory, RECT client, const void*) {
     MakeStyleGradient(memory, &client, trainer.style.styleRecord, 1);
 }
 
-// Into the picture itself at every paint, like the pad's caption, so it stays on top; so is
-// the red frame that says strokes are being recorded.
+// Into the picture itself at every paint, like the pad's caption, so it stays on top; so are
+// the red frame that says strokes are being recorded and the caption that says for which slot.
 void drawCaption(HDC memory, RECT client, const void*) {
-    drawStyleCaptionWith(trainer.style, memory, client, kCanvasCaption);
+    char caption[32];
+    if (trainer.recording) std::snprintf(caption, sizeof caption, "recording into slot %d", trainer.selected);
+    else std::snprintf(caption, sizeof caption, "%s", kCanvasCaption);
+    drawStyleCaptionWith(trainer.style, memory, client, caption);
     if (!trainer.recording) return;
     drawFrame(memory, client, kRecordingColour, kRecordingFrameWidth, PS_INSIDEFRAME);
 }
@@ -88,21 +93,22 @@ void addSample(HWND canvas, POINT at) {
     addStrokeSample(trainer.capture, {at.x, at.y}, sink);
 }
 
-// Says what trazzle would do with the stroke, and keeps it as an example when recording.
-void finishStroke() {
+// Says what trazzle would do with the stroke, and tells the window, which keeps it as an example
+// when recording.
+void finishStroke(HWND canvas) {
     trainer.capture.capturing = false;
     const char* text = endStroke(trainer.capture);
     char status[kTrainerStatusSize];
     canvasStatus(trainer.table, text, status);
     showStatus(status);
-    if (trainer.recording) recordStroke(trainer.stroke, text);
+    notifyTrainer(canvas, kNoteStrokeDrawn, reinterpret_cast<LPARAM>(text));
 }
 
 void takePointerEvent(HWND canvas, const PointerEvent& event) {
     POINT at = toCanvas(canvas, event.screen);
     if (event.message == WM_LBUTTONDOWN) startStroke(canvas, at);
     else if (event.message == WM_MOUSEMOVE && trainer.capture.capturing) addSample(canvas, at);
-    else if (event.message == WM_LBUTTONUP && trainer.capture.capturing) finishStroke();
+    else if (event.message == WM_LBUTTONUP && trainer.capture.capturing) finishStroke(canvas);
 }
 
 // A press on the canvas starts a stroke that follows the pointer until the release, wherever

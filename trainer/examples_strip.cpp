@@ -11,10 +11,11 @@
 #include <string>
 
 #include "contract/vantrel.h"
+#include "trainer/slot_list.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "win32/paint_frame.h"
 
 namespace {
@@ -126,17 +127,16 @@ void onClick(HWND window, POINT at) {
     SetCapture(window);
 }
 
-// The selected example's name in its slot's folder.
-std::string selectedFileName() {
-    const std::string& file = trainer.slotExamples[trainer.selectedExample].file;
-    size_t slash = file.find_last_of("/\\");
-    return file.substr(slash == std::string::npos ? 0 : slash + 1);
-}
-
-void onDragMove(POINT at) {
-    if (GetCapture() == nullptr || dragging) return;
-    dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
-    if (dragging) SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+// Once a drag, the slot row it would land on is framed.
+void onDragMove(HWND window, POINT at) {
+    if (GetCapture() != window) return;
+    if (!dragging) {
+        dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
+        if (!dragging) return;
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    }
+    ClientToScreen(window, &at);
+    showDropTarget(slotRowAt(at));
 }
 
 // Dropped on a slot row: the example moves to that slot.
@@ -146,14 +146,8 @@ void onDrop(HWND window, POINT at) {
     ReleaseCapture();
     if (!dropped || trainer.selectedExample == kNoSelection) return;
     ClientToScreen(window, &at);
-    HWND list = trainer.windows.slotList;
-    ScreenToClient(list, &at);
-    RECT rows;
-    GetClientRect(list, &rows);
-    if (!PtInRect(&rows, at)) return;
-    LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-    int slot = LOWORD(item);
-    if (HIWORD(item) == 0 && slot != trainer.selected) moveExampleTo(trainer.selected, selectedFileName().c_str(), slot);
+    int slot = slotRowAt(at);
+    if (slot != kNoSelection) notifyTrainer(window, kNoteMoveExample, slot);
 }
 
 // The context menu of a thumbnail: Delete, and Move to slot with the 25 slots, its own greyed.
@@ -162,7 +156,7 @@ void onContextMenu(HWND window, POINT screen) {
     ScreenToClient(window, &at);
     if (selectAt(window, at) == kNoSelection) return;
     showSelectedExample();
-    constexpr UINT kDelete = 1, kFirstSlot = 100;
+    constexpr UINT kDelete = 1, kDeleteAll = 2, kFirstSlot = 100;
     HMENU slots = CreatePopupMenu();
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {
         char label[16];
@@ -172,11 +166,13 @@ void onContextMenu(HWND window, POINT screen) {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(slots), "Move to slot...");
     AppendMenuA(menu, MF_STRING, kDelete, "Delete");
+    AppendMenuA(menu, MF_STRING, kDeleteAll, "Delete all of this slot...");
     UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr);
     DestroyMenu(menu);  // and the submenu with it
-    if (chosen == kDelete) deleteSelectedExample();
+    if (chosen == kDelete) notifyTrainer(window, kNoteDeleteExample);
+    else if (chosen == kDeleteAll) notifyTrainer(window, kNoteDeleteAll);
     else if (chosen >= kFirstSlot && chosen < kFirstSlot + kGestureSlotCount)
-        moveExampleTo(trainer.selected, selectedFileName().c_str(), static_cast<int>(chosen - kFirstSlot));
+        notifyTrainer(window, kNoteMoveExample, static_cast<LPARAM>(chosen - kFirstSlot));
 }
 
 // Puts `row` first in view, within range, and the bar where it belongs.
@@ -233,14 +229,17 @@ LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_MOUSEMOVE: onDragMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: onDragMove(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: onDrop(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_CAPTURECHANGED: dragging = false; return 0;
+    case WM_CAPTURECHANGED:
+        dragging = false;
+        showDropTarget(kNoSelection);
+        return 0;
     case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_DELETE) deleteSelectedExample();
+        if (wParam == VK_DELETE) notifyTrainer(window, GetKeyState(VK_SHIFT) < 0 ? kNoteDeleteAll : kNoteDeleteExample);
         return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     }

@@ -10,11 +10,12 @@
 #include <cstdlib>
 
 #include "contract/vantrel.h"
+#include "trainer/slot_list.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 #include "win32/paint_frame.h"
 
 namespace {
@@ -80,8 +81,6 @@ int selectAt(HWND window, POINT at) {
     return trainer.selectedHistory;
 }
 
-const char* selectedName() { return trainer.history[trainer.selectedHistory].name.c_str(); }
-
 void onClick(HWND window, POINT at) {
     SetFocus(window);
     dragging = false;
@@ -90,10 +89,16 @@ void onClick(HWND window, POINT at) {
     SetCapture(window);
 }
 
-void onDragMove(POINT at) {
-    if (GetCapture() == nullptr || dragging) return;
-    dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
-    if (dragging) SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+// Once a drag, the slot row it would land on is framed.
+void onDragMove(HWND window, POINT at) {
+    if (GetCapture() != window) return;
+    if (!dragging) {
+        dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
+        if (!dragging) return;
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    }
+    ClientToScreen(window, &at);
+    showDropTarget(slotRowAt(at));
 }
 
 // Dropped on a slot row: the stroke becomes that slot's example.
@@ -103,13 +108,8 @@ void onDrop(HWND window, POINT at) {
     ReleaseCapture();
     if (!dropped || trainer.selectedHistory == kNoSelection) return;
     ClientToScreen(window, &at);
-    HWND list = trainer.windows.slotList;
-    ScreenToClient(list, &at);
-    RECT rows;
-    GetClientRect(list, &rows);
-    if (!PtInRect(&rows, at)) return;
-    LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-    if (HIWORD(item) == 0) assignHistory(selectedName(), LOWORD(item));
+    int slot = slotRowAt(at);
+    if (slot != kNoSelection) notifyTrainer(window, kNoteAssignHistory, slot);
 }
 
 void onContextMenu(HWND window, POINT screen) {
@@ -128,9 +128,9 @@ void onContextMenu(HWND window, POINT screen) {
     AppendMenuA(menu, MF_STRING, kDelete, "Delete");
     UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr);
     DestroyMenu(menu);
-    if (chosen == kDelete) deleteHistory(selectedName());
+    if (chosen == kDelete) notifyTrainer(window, kNoteDeleteHistory);
     else if (chosen >= kFirstSlot && chosen < kFirstSlot + kGestureSlotCount)
-        assignHistory(selectedName(), static_cast<int>(chosen - kFirstSlot));
+        notifyTrainer(window, kNoteAssignHistory, static_cast<LPARAM>(chosen - kFirstSlot));
 }
 
 void onWheel(HWND window, short delta) {
@@ -146,13 +146,16 @@ LRESULT CALLBACK historyWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_MOUSEMOVE: onDragMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: onDragMove(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: onDrop(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_CAPTURECHANGED: dragging = false; return 0;
+    case WM_CAPTURECHANGED:
+        dragging = false;
+        showDropTarget(kNoSelection);
+        return 0;
     case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_DELETE && trainer.selectedHistory != kNoSelection) deleteHistory(selectedName());
+        if (wParam == VK_DELETE) notifyTrainer(window, kNoteDeleteHistory);
         return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     }

@@ -145,13 +145,8 @@ void loadExamples() {
     loadSelectedExamples();
 }
 
-TrainerOutcome removeSelectedExample() {
-    if (trainer.selectedExample == kNoSelection) return {"", kChangedNothing};
-    const std::string file = trainer.slotExamples[trainer.selectedExample].file;
-    std::string shown = exampleName(trainer.selected, file);
-    std::string refusal;
-    if (linkRefusal(trainer.selected, refusal)) return {refusal, kChangedNothing};
-    char status[kTrainerStatusSize];
+// Deletes one example file, never a link nor a read-only file; `status` says what was done.
+bool deleteExampleFile(const std::string& file, const std::string& shown, char (&status)[kTrainerStatusSize]) {
     DWORD attributes = GetFileAttributesA(file.c_str());
     if (pathIsLink(file.c_str())) {
         // Windows would remove the link, Wine removes what it points to: neither is the
@@ -163,9 +158,40 @@ TrainerOutcome removeSelectedExample() {
         std::snprintf(status, sizeof status, "Trainer -> cannot delete %s: %s", shown.c_str(), systemReason().c_str());
     } else {
         std::snprintf(status, sizeof status, "Trainer -> deleted %s", shown.c_str());
+        return true;
     }
+    return false;
+}
+
+TrainerOutcome removeSelectedExample() {
+    if (trainer.selectedExample == kNoSelection) return {"", kChangedNothing};
+    const std::string file = trainer.slotExamples[trainer.selectedExample].file;
+    std::string refusal;
+    if (linkRefusal(trainer.selected, refusal)) return {refusal, kChangedNothing};
+    char status[kTrainerStatusSize];
+    deleteExampleFile(file, exampleName(trainer.selected, file), status);
     trainer.selectedExample = kNoSelection;
     return {status, kChangedSelectedSlot};
+}
+
+TrainerOutcome removeSlotExamples(int slot) {
+    std::string refusal;
+    if (linkRefusal(slot, refusal)) return {refusal, kChangedNothing};
+    std::vector<std::string> files, ignored;
+    std::vector<UnreadableExample> unreadable;
+    listSlotFolder(trainer.examplesDir, slot, files, unreadable, ignored);
+    int deleted = 0;
+    char status[kTrainerStatusSize], kept[kTrainerStatusSize] = "";
+    for (const std::string& file : files) {
+        if (deleteExampleFile(file, exampleName(slot, file), status)) ++deleted;
+        else if (!kept[0]) std::snprintf(kept, sizeof kept, "%s", status + sizeof "Trainer -> " - 1);  // the first kept
+    }
+    if (slot == trainer.selected) trainer.selectedExample = kNoSelection;
+    int left = static_cast<int>(files.size()) - deleted;
+    if (left == 0) std::snprintf(status, sizeof status, "Trainer -> deleted the %d examples of slot %d", deleted, slot);
+    else std::snprintf(status, sizeof status, "Trainer -> deleted %d of the %d examples of slot %d; %d kept: %s", deleted,
+                       static_cast<int>(files.size()), slot, left, kept);
+    return {status, kChangedEverySlot};
 }
 
 TrainerOutcome moveExample(int from, const char* fileName, int to) {

@@ -26,6 +26,8 @@ void loadAllExamples();
 // folder that is a link (slotFolderLink) is named and left alone, so nothing outside the
 // examples folder is ever removed. Nothing, without a selected example.
 TrainerOutcome removeSelectedExample();
+// Removes every example of `slot` the same way, a link or read-only file named and kept.
+TrainerOutcome removeSlotExamples(int slot);
 
 // Renames the example FILE of slot `from` to the next free stroke-NNN.txt of slot `to`, never
 // over a file; a link, a read-only or missing file, a slot folder that is a link, or a full

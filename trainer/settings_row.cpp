@@ -2,13 +2,12 @@
 #include "trainer/settings_row.h"
 
 #include "settings/hotkey_rule.h"
+#include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "trainer/trainer_window.h"
 
 namespace {
-
-enum RowControl { kClear, kHotkey, kPadShow, kPadTips, kToolSquare, kRowControls };
 
 int firstRowId;
 WNDPROC hotkeyEditProc;  // the system's, under the subclass that takes the key pressed
@@ -28,10 +27,21 @@ int exactKey(WPARAM key, LPARAM flags) {
     return static_cast<int>(key);
 }
 
-// The key pressed in the field becomes the hotkey; no text is typed into it.
+constexpr char kHotkeyPrompt[] = "press a key";
+
+// The key pressed in the field becomes the hotkey; no text is typed into it. While it has the
+// focus it asks for the key, and shows the hotkey again when it lets go.
 LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    case WM_SETFOCUS:
+        SetWindowTextA(edit, kHotkeyPrompt);
+        showStatus(("Trainer -> hotkey: press the key that is to start a stroke (now " +
+                    hotkeyName(trainer.settings.hotkey) + ")").c_str());
+        break;
+    case WM_KILLFOCUS:
+        SetWindowTextA(edit, hotkeyName(trainer.settings.hotkey).c_str());
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         int code = exactKey(wParam, lParam);
@@ -39,7 +49,7 @@ LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
         // One key a time: the field lets go of the keyboard, so the hotkey pressed next to
         // draw a stroke is not taken for a new one.
         SetFocus(GetParent(edit));
-        setHotkey(code);
+        notifyTrainer(edit, kNoteHotkey, code);
         return 0;
     }
     case WM_CHAR:
@@ -51,7 +61,7 @@ LRESULT CALLBACK hotkeyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 HWND rowControl(HWND parent, const char* cls, const char* text, DWORD style, DWORD exStyle, int x, int top, int width,
-                RowControl which) {
+                SettingsRowControl which) {
     return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, top, width, kSettingsRowHeight, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstRowId + which)), trainer.module, nullptr);
 }
@@ -65,33 +75,29 @@ void check(HWND box, bool on) { SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED 
 void createSettingsRow(HWND parent, int top, int firstId) {
     firstRowId = firstId;
     TrainerWindows& w = trainer.windows;
-    w.clearButton = rowControl(parent, "BUTTON", "Clear slot", BS_PUSHBUTTON, 0, 8, top, 96, kClear);
-    rowControl(parent, "STATIC", "Hotkey:", SS_RIGHT | SS_CENTERIMAGE, 0, 110, top, 56, kRowControls);
-    w.hotkeyEdit = rowControl(parent, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 170, top, 160, kHotkey);
+    w.clearButton = rowControl(parent, "BUTTON", "Clear slot", BS_PUSHBUTTON, 0, 8, top, 96, kRowClear);
+    rowControl(parent, "STATIC", "Hotkey:", SS_RIGHT | SS_CENTERIMAGE, 0, 110, top, 56, kRowNone);
+    w.hotkeyEdit = rowControl(parent, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 170, top, 160, kRowHotkey);
     hotkeyEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(w.hotkeyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hotkeyProc)));
-    w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 338, top, 104, kPadShow);
-    w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 450, top, 104, kPadTips);
-    w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 562, top, 112, kToolSquare);
+    w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 338, top, 104, kRowPadShow);
+    w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 450, top, 104, kRowPadTips);
+    w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 562, top, 112, kRowToolSquare);
 }
 
-bool settingsRowCommand(WORD id, WORD code) {
-    if (id < firstRowId || id >= firstRowId + kRowControls) return false;
+SettingsRowControl settingsRowControl(WORD id) {
+    return id >= firstRowId && id < firstRowId + kRowNone ? static_cast<SettingsRowControl>(id - firstRowId) : kRowNone;
+}
+
+bool settingsRowChecked(SettingsRowControl box) {
     const TrainerWindows& w = trainer.windows;
-    if (code != BN_CLICKED) return true;
-    switch (id - firstRowId) {
-    case kClear: clearSlot(trainer.selected); break;
-    case kPadShow: setSwitch(kSwitchPadShow, checked(w.padShowBox)); break;
-    case kPadTips: setSwitch(kSwitchPadTips, checked(w.padTipsBox)); break;
-    case kToolSquare: setSwitch(kSwitchToolSquare, checked(w.toolSquareBox)); break;
-    }
-    return true;
+    return checked(box == kRowPadShow ? w.padShowBox : box == kRowPadTips ? w.padTipsBox : w.toolSquareBox);
 }
 
 void showSettings() {
     const TrainerWindows& w = trainer.windows;
     if (!w.hotkeyEdit) return;
-    SetWindowTextA(w.hotkeyEdit, hotkeyName(trainer.settings.hotkey).c_str());
+    if (GetFocus() != w.hotkeyEdit) SetWindowTextA(w.hotkeyEdit, hotkeyName(trainer.settings.hotkey).c_str());
     check(w.padShowBox, trainer.settings.padShow);
     check(w.padTipsBox, trainer.settings.padTips);
     check(w.toolSquareBox, trainer.settings.toolSquareShow);

@@ -7,7 +7,10 @@ constexpr int kSettingsRowHeight = 24;
 
 // Makes the row's controls at `top` of the trainer's window, with control ids from `firstId` on.
 void createSettingsRow(HWND parent, int top, int firstId);
-// A command from one of the row's controls: false when `id` is none of theirs.
-bool settingsRowCommand(WORD id, WORD code);
+enum SettingsRowControl { kRowClear, kRowHotkey, kRowPadShow, kRowPadTips, kRowToolSquare, kRowNone };
+// Which of the row's controls has the id `id`: kRowNone when none has.
+SettingsRowControl settingsRowControl(WORD id);
+// Whether a check box of the row (pad shown, pad labels, tool square) is checked.
+bool settingsRowChecked(SettingsRowControl box);
 // The controls show trazzle's settings as the trainer last read them.
 void showSettings();

@@ -70,10 +70,28 @@ void drawSlotRow(const DRAWITEMSTRUCT& item) {
     drawColumn(dc, row, 44, 110, texts.gesture.c_str());
     drawFileColumn(dc, row, 114, 246, texts);
     drawColumn(dc, row, 254, 276, examples);
+    if (slot == trainer.dropSlot) drawFrame(dc, row, cornerColourOf(trainer.style), 2);
     if (!trainer.findings[slot].empty() || !trainer.unreadable[slot].empty() ||
         !takenFindings(trainer.taken, trainer.table, slot).empty()) {
         SetTextColor(dc, kMarkColour);
         drawColumn(dc, row, 278, 292, "!");
     }
     SelectObject(dc, previousFont);
+}
+
+int slotRowAt(POINT screen) {
+    HWND list = trainer.windows.slotList;
+    POINT at = screen;
+    ScreenToClient(list, &at);
+    RECT rows;
+    GetClientRect(list, &rows);
+    if (!PtInRect(&rows, at)) return kNoSelection;
+    LRESULT item = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    return HIWORD(item) == 0 ? LOWORD(item) : kNoSelection;
+}
+
+void showDropTarget(int slot) {
+    if (slot == trainer.dropSlot) return;
+    trainer.dropSlot = slot;
+    InvalidateRect(trainer.windows.slotList, nullptr, FALSE);
 }

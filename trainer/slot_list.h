@@ -7,3 +7,8 @@ constexpr int kSlotRowHeight = 18;
 
 HWND createSlotList(HWND parent, int id, RECT where);
 void drawSlotRow(const DRAWITEMSTRUCT& item);
+
+// The slot whose row lies under `screen`, or kNoSelection.
+int slotRowAt(POINT screen);
+// Frames the row a dragged thumbnail would land on (kNoSelection: none), while the drag goes on.
+void showDropTarget(int slot);

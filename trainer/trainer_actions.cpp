@@ -1,4 +1,6 @@
 // What the trainer's controls and its broadcasts do: show, select, record, edit a field, browse, delete, learn, apply, clear, move and set trazzle's settings; the work is done below them, its outcome shown here.
+#include "trainer/trainer_actions.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
@@ -20,7 +22,6 @@
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
-#include "trainer/trainer_window.h"
 
 namespace {
 
@@ -40,11 +41,19 @@ void showRecordingState() {
 void showTrainer(bool show) { ShowWindow(trainer.windows.main, show ? SW_SHOW : SW_HIDE); }
 
 void selectSlot(int slot) {
+    // Strokes meant for one slot must not go on into another unnoticed.
+    bool stopRecording = trainer.recording && slot != trainer.selected;
     trainer.selected = slot;
     trainer.selectedExample = kNoSelection;
     trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
-    if (trainer.recording) showRecordingState();
+    if (stopRecording) {
+        trainer.recording = false;
+        showRecordingState();
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> recording off: slot %d selected; Record records its examples", slot);
+        showStatus(status);
+    }
     refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
     char status[kTrainerStatusSize];
@@ -131,6 +140,7 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerSuggest: showSuggestions(); break;
     case kTrainerHistoryAssign: assignHistory(command.file, command.target); break;
     case kTrainerHistoryDelete: deleteHistory(command.file); break;
+    case kTrainerDeleteAll: deleteAllExamples(command.slot); break;
     }
 }
 
@@ -148,6 +158,22 @@ void recordStroke(const std::vector<ScreenPoint>& points, const char* text) {
 }
 
 void deleteSelectedExample() { showExamplesOutcome(removeSelectedExample()); }
+
+void deleteAllExamples(int slot) { showExamplesOutcome(removeSlotExamples(slot)); }
+
+void askDeleteAllExamples() {
+    int slot = trainer.selected;
+    if (slot == kNoSelection) return;
+    if (trainer.exampleCounts[slot] == 0) {
+        char status[kTrainerStatusSize];
+        std::snprintf(status, sizeof status, "Trainer -> slot %d has no examples to delete", slot);
+        return showStatus(status);
+    }
+    char question[128];
+    std::snprintf(question, sizeof question, "Delete all %d examples of slot %d?", trainer.exampleCounts[slot], slot);
+    if (MessageBoxA(trainer.windows.main, question, "Trazzle Trainer", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        deleteAllExamples(slot);
+}
 
 void startLearning() { showOutcome(startLearnJob(trainer.windows.main)); }
 
@@ -178,6 +204,13 @@ void clearSlot(int slot) {
 }
 
 void moveExampleTo(int from, const char* fileName, int to) { showExamplesOutcome(moveExample(from, fileName, to)); }
+
+void moveSelectedExampleTo(int to) {
+    if (trainer.selectedExample == kNoSelection || to == trainer.selected) return;
+    const std::string& file = trainer.slotExamples[trainer.selectedExample].file;
+    size_t slash = file.find_last_of("/\\");
+    moveExampleTo(trainer.selected, file.substr(slash == std::string::npos ? 0 : slash + 1).c_str(), to);
+}
 
 // A setting is told as stored only once trazzle's file reads so through the host; otherwise the
 // status says why, as the rc writer finds the file.

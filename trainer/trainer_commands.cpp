@@ -129,6 +129,10 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
         int slot = numberIn(argument, 2, 0, kGestureSlotCount - 1);
         return slot >= 0 ? command(kTrainerClear, slot) : refused("Clear needs a slot from 0 to 24", argument);
     }
+    if (isCommand(word, "DeleteAll", argument)) {
+        int slot = numberIn(argument, 2, 0, kGestureSlotCount - 1);
+        return slot >= 0 ? command(kTrainerDeleteAll, slot) : refused("DeleteAll needs a slot from 0 to 24", argument);
+    }
     if (isCommand(word, "Move", argument)) return decideMove(argument);
     if (isCommand(word, "History", argument)) return decideHistory(argument);
     if (isCommand(word, "Hotkey", argument)) {

@@ -25,6 +25,7 @@ enum TrainerAction {
     kTrainerSuggest,
     kTrainerHistoryAssign,
     kTrainerHistoryDelete,
+    kTrainerDeleteAll,
 };
 
 constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
@@ -32,7 +33,7 @@ constexpr int kExampleFileNameSize = 64;
 
 struct TrainerCommand {
     TrainerAction action;
-    int slot;    // Select, Clear, and the slot Move takes the example from: 0 to 24
+    int slot;    // Select, Clear, DeleteAll, and the slot Move takes the example from: 0 to 24
     int target;  // Move, History Assign: the slot it goes to
     int code;    // Hotkey: a virtual-key code from 1 to 254
     bool on;     // PadShow, PadTips, ToolSquare
@@ -45,6 +46,7 @@ constexpr char kTrainerPrefix[] = "@trazzleTrainer";
 // "@trazzleTrainer Select 3" and the like, as trazzle reads its own commands: the prefix and
 // the words in any letter case, blanks between the prefix and the command skipped. A command
 // takes its arguments after one blank each, numbers written in digits: Select N, Clear N
-// (0 to 24), Move N/FILE M, History Assign FILE N, History Delete FILE, Hotkey CODE (1 to 254), PadShow, PadTips and ToolSquare On or Off.
+// (0 to 24), DeleteAll N (every example of the slot, unasked), Move N/FILE M, History Assign
+// FILE N, History Delete FILE, Hotkey CODE (1 to 254), PadShow, PadTips and ToolSquare On or Off.
 // A command of these with other arguments is refused, saying why; any other text is ignored.
 TrainerCommand decideTrainerBroadcast(const char* text);

@@ -8,6 +8,7 @@
 #include "trainer/status_line.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
+#include "settings/placement_decision.h"
 #include "training/stroke_history.h"
 
 bool locateTrainerFiles(HINSTANCE module) {
@@ -54,8 +55,11 @@ void readTrainerPosition(int width, int height, int& x, int& y) {
     RECT host = {0, 0, 0, 0}, work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (trainer.hostWindow) GetWindowRect(trainer.hostWindow, &host);
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    defaultTrainerPlace({host.left, host.top, host.right, host.bottom}, {work.left, work.top, work.right, work.bottom},
-                        width, height, x, y);
+    // The tool square where trazzle's settings put it, shown or not: it may be shown later.
+    const PluginSettings& p = trainer.settings;
+    defaultTrainerPlace({host.left, host.top, host.right, host.bottom},
+                        {p.x, p.y, p.x + kToolSquareSize, p.y + kToolSquareSize},
+                        {work.left, work.top, work.right, work.bottom}, width, height, x, y);
     int32_t placeX = x, placeY = y;
     readTrainerPlace(hostSettingsReader(trainer.rcPath), placeX, placeY);
     x = placeX;

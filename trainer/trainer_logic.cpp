@@ -235,7 +235,11 @@ SlotRowTexts slotRowTexts(const GestureTable& table, const int (&exampleCounts)[
     return row;
 }
 
-void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y) {
+static bool covers(ScreenBox box, int x, int y, int width, int height) {
+    return x < box.right && box.left < x + width && y < box.bottom && box.top < y + height;
+}
+
+void defaultTrainerPlace(ScreenBox host, ScreenBox square, ScreenBox work, int width, int height, int& x, int& y) {
     auto within = [](int value, int low, int high) {
         return value > high ? (high > low ? high : low) : value < low ? low : value;
     };
@@ -243,6 +247,16 @@ void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, 
     if (host.bottom + height <= work.bottom) y = host.bottom;
     else if (host.top - height >= work.top) y = host.top - height;
     else y = within(host.bottom, work.top, work.bottom - height);
+    if (!covers(square, x, y, width, height)) return;
+    const int tries[][2] = {{square.right, y}, {square.left - width, y}, {x, square.bottom}, {x, square.top - height}};
+    for (const auto& at : tries) {
+        bool inside = at[0] >= work.left && at[0] + width <= work.right && at[1] >= work.top && at[1] + height <= work.bottom;
+        if (inside && !covers(host, at[0], at[1], width, height)) {
+            x = at[0];
+            y = at[1];
+            return;
+        }
+    }
 }
 
 // Which slot a variant serves, and how many of that slot's examples it launches.

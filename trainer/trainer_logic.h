@@ -112,8 +112,10 @@ struct ScreenBox {
 };
 // Where the trainer's window of `width` by `height` goes when no place is stored: below the
 // host's window at its left edge, so the host's status label stays in view, or above it when
-// there is no room below within the work area; kept inside the work area.
-void defaultTrainerPlace(ScreenBox host, ScreenBox work, int width, int height, int& x, int& y);
+// there is no room below within the work area; kept inside the work area. Where that would cover
+// trazzle's tool square `square`, beside it, else below or above it, if the window fits there
+// without covering the host's window; on a screen too small for any of these, where it was.
+void defaultTrainerPlace(ScreenBox host, ScreenBox square, ScreenBox work, int width, int height, int& x, int& y);
 
 // What Learn found, for the trainer's findings pane: each learned slot's text now and
 // proposed, the slots Learn may not change that take its examples, the pairs of slots whose

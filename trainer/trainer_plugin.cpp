@@ -18,6 +18,7 @@ int beginPlugin(HINSTANCE module) {
     trainer.selected = kNoSelection;
     trainer.selectedExample = kNoSelection;
     trainer.selectedHistory = kNoSelection;
+    trainer.dropSlot = kNoSelection;
     trainer.hostWindow = GetVTWnd();
     if (!locateTrainerFiles(module)) return 1;
     loadTrazzleConfiguration();

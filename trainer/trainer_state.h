@@ -28,6 +28,7 @@ constexpr int kNoSelection = -1;
 enum : UINT {
     kLearnDone = WM_APP + 1,    // to the trainer window: the learner's thread has finished its job
     kCanvasInput = WM_APP + 2,  // to the canvas: the hook has queued pointer events
+    kTrainerNote = WM_APP + 3,  // to the trainer window: a child control's note (trainer_notes.h)
 };
 
 // One run of the learner: its inputs copied, its results, owned by whoever holds it.
@@ -102,6 +103,7 @@ struct TrainerState {
     int selectedExample;  // index into slotExamples, or kNoSelection
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row
+    int dropSlot;           // the slot row a dragged thumbnail would land on, or kNoSelection
     std::vector<std::string> findings[kGestureSlotCount];  // the checker's, for each slot
     std::vector<HistoryStroke> history;  // newest first
     int selectedHistory;                 // index into history, or kNoSelection

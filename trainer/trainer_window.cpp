@@ -1,4 +1,4 @@
-// The trainer's top-level window: its layout and messages; the work is done by the handlers it calls.
+// The trainer's top-level window: its layout, and its messages, its children's notes among them, dispatched to the actions.
 #include "trainer/trainer_window.h"
 
 #include <windowsx.h>
@@ -12,7 +12,9 @@
 #include "trainer/slot_list.h"
 #include "trainer/status_line.h"
 #include "trainer/suggestions.h"
+#include "trainer/trainer_actions.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
 #include "win32/paint_frame.h"
@@ -144,6 +146,18 @@ void onClick(LPARAM lParam) {
         giveGesture(text);
 }
 
+// A click in the settings row.
+void onRowClick(SettingsRowControl which) {
+    switch (which) {
+    case kRowClear: clearSlot(trainer.selected); break;
+    case kRowPadShow: setSwitch(kSwitchPadShow, settingsRowChecked(which)); break;
+    case kRowPadTips: setSwitch(kSwitchPadTips, settingsRowChecked(which)); break;
+    case kRowToolSquare: setSwitch(kSwitchToolSquare, settingsRowChecked(which)); break;
+    case kRowHotkey:
+    case kRowNone: break;
+    }
+}
+
 void onCommand(WORD id, WORD code) {
     switch (id) {
     case kSlotListId:
@@ -160,7 +174,29 @@ void onCommand(WORD id, WORD code) {
     case kLearnId: startLearning(); break;
     case kApplyId: applyLearned(); break;
     case kSuggestId: showSuggestions(); break;
-    default: settingsRowCommand(id, code); break;
+    default:
+        if (code == BN_CLICKED) onRowClick(settingsRowControl(id));
+        break;
+    }
+}
+
+// What a child control told the window.
+void onNote(TrainerNote note, LPARAM argument) {
+    bool historyStroke = trainer.selectedHistory != kNoSelection;
+    switch (note) {
+    case kNoteStrokeDrawn:
+        if (trainer.recording) recordStroke(trainer.stroke, reinterpret_cast<const char*>(argument));
+        break;
+    case kNoteDeleteExample: deleteSelectedExample(); break;
+    case kNoteDeleteAll: askDeleteAllExamples(); break;
+    case kNoteMoveExample: moveSelectedExampleTo(static_cast<int>(argument)); break;
+    case kNoteAssignHistory:
+        if (historyStroke) assignHistory(trainer.history[trainer.selectedHistory].name.c_str(), static_cast<int>(argument));
+        break;
+    case kNoteDeleteHistory:
+        if (historyStroke) deleteHistory(trainer.history[trainer.selectedHistory].name.c_str());
+        break;
+    case kNoteHotkey: setHotkey(static_cast<int>(argument)); break;
     }
 }
 
@@ -202,6 +238,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_LBUTTONDOWN: onClick(lParam); return 0;
     case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
     case kLearnDone: finishLearning(); return 0;
+    case kTrainerNote: onNote(static_cast<TrainerNote>(wParam), lParam); return 0;
     case WM_TIMER:
         if (wParam == kHistoryTimer && historyChanged()) {
             loadHistory();

@@ -53,6 +53,7 @@ std::string asked(const char* text) {
     case kTrainerIgnored: return "ignored";
     case kTrainerRefused: return c.why;
     case kTrainerClear: return "clear " + std::to_string(c.slot);
+    case kTrainerDeleteAll: return "delete all of " + std::to_string(c.slot);
     case kTrainerMove: return "move " + std::to_string(c.slot) + "/" + c.file + " to " + std::to_string(c.target);
     case kTrainerHistoryAssign: return std::string("assign ") + c.file + " to " + std::to_string(c.target);
     case kTrainerHistoryDelete: return std::string("delete ") + c.file;
@@ -76,7 +77,7 @@ TEST(TrainerBroadcast, AMoveOfANameWindowsWouldChangeIsRefusedByName) {
 TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
     const char* const texts[] = {
         "@trazzleTrainer Clear 0", "@trazzleTrainer clear 24", "@trazzleTrainer Clear 25", "@trazzleTrainer Clear",
-        "@trazzleTrainer Clear x", "@trazzleTrainer Clearly 3",
+        "@trazzleTrainer Clear x", "@trazzleTrainer Clearly 3", "@trazzleTrainer deleteall 7", "@trazzleTrainer DeleteAll 25",
         "@trazzleTrainer Move 4/stroke-006.txt 5", "@trazzleTrainer move 0/my stroke.txt 24",
         "@trazzleTrainer Move 4/stroke-006.txt 4", "@trazzleTrainer Move 4/../x.txt 5", "@trazzleTrainer Move 4/ 5",
         "@trazzleTrainer Move 25/stroke-001.txt 5", "@trazzleTrainer Move stroke-001.txt 5",
@@ -99,6 +100,8 @@ TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
               "Clear -> Trainer -> Clear needs a slot from 0 to 24: \n"
               "Clear x -> Trainer -> Clear needs a slot from 0 to 24: x\n"
               "Clearly 3 -> ignored\n"
+              "deleteall 7 -> delete all of 7\n"
+              "DeleteAll 25 -> Trainer -> DeleteAll needs a slot from 0 to 24: 25\n"
               "Move 4/stroke-006.txt 5 -> move 4/stroke-006.txt to 5\n"
               "move 0/my stroke.txt 24 -> move 0/my stroke.txt to 24\n"
               "Move 4/stroke-006.txt 4 -> Trainer -> 4/stroke-006.txt is in slot 4 already\n"
@@ -304,17 +307,26 @@ TEST(TrainerLearn, NamesTheSlotThatTakesALearnedSlotsExamplesAndEveryFailingOne)
     EXPECT_TRUE(takenFindings(notes, table, 4).empty());
 }
 
-// Below the host's window when it fits in the work area, else above it, else as low as it fits.
-TEST(TrainerPlace, TheDefaultLeavesTheHostsWindowInView) {
-    const ScreenBox work = {0, 0, 1024, 738};
+// Below the host's window when it fits in the work area, else above it, else as low as it fits;
+// never over the tool square while a place beside, below or above it leaves the host in view.
+TEST(TrainerPlace, TheDefaultLeavesTheHostsWindowAndTheToolSquareInView) {
+    const ScreenBox work = {0, 0, 1024, 738}, aside = {1000, 0, 1020, 20};
     struct Case {
-        ScreenBox host;
+        ScreenBox host, square;
         int x, y;
-    } cases[] = {{{22, 22, 482, 172}, 22, 172}, {{600, 560, 1060, 710}, 118, 65}, {{-50, 200, 410, 350}, 0, 243}};
+    } cases[] = {
+        {{22, 22, 482, 172}, aside, 22, 172}, {{600, 560, 1060, 710}, aside, 118, 65}, {{-50, 200, 410, 350}, aside, 0, 243},
+        {{22, 22, 482, 172}, {10, 300, 30, 320}, 30, 172},      // beside it, to its right
+        {{22, 22, 482, 172}, {920, 300, 940, 320}, 14, 172},    // beside it, to its left
+        {{22, 22, 482, 172}, {300, 180, 320, 200}, 22, 200},    // below it
+        {{22, 560, 482, 710}, {300, 540, 320, 555}, 22, 45},    // above it
+        {{22, 22, 482, 172}, {300, 650, 320, 670}, 22, 172},    // above it would cover the host's window
+        {{22, 500, 482, 650}, {300, 300, 320, 320}, 22, 5},     // no room anywhere: where it was
+    };
     for (const Case& c : cases) {
         int x, y;
-        defaultTrainerPlace(c.host, work, 906, 495, x, y);
-        EXPECT_EQ(c.x, x);
+        defaultTrainerPlace(c.host, c.square, work, 906, 495, x, y);
+        EXPECT_EQ(c.x, x) << c.square.left << "," << c.square.top;
         EXPECT_EQ(c.y, y);
     }
 }

@@ -91,7 +91,8 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
                          "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) + awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-001.txt") +
                          "capture TrazzleTrainer/TrazzleCanvas canvas.bmp\n" + canvasStroke(600, 200, false) +
-                         "broadcast @TRAZZLETRAINER   select 1\n" + canvasStroke(450, 250, true) +
+                         "broadcast @TRAZZLETRAINER   select 1\nbroadcast @trazzleTrainer Record On\n" +
+                         canvasStroke(450, 250, true) +
                          canvasStroke(430, 200, true) + "broadcast @trazzleTrainer Record Off\n" +
                          canvasStroke(450, 250, true) +
                          "broadcast @trazzleTrainer Learn\nbroadcast @trazzleTrainer Apply\n"
@@ -110,6 +111,8 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
         "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt\"",
         "status \"Trainer -> |br| nothing\"",
         "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt\"",
+        "status \"Trainer -> recording off: slot 1 selected; Record records its examples\"",
+        "status \"Trainer -> recording examples of slot 1\"",
         "status \"Trainer -> |br tr br| nothing\"",
         "status \"Trainer -> recorded trazzle-examples/1/stroke-001.txt\"",
         "status \"Trainer -> |br tr br| nothing\"",
@@ -298,7 +301,7 @@ TEST(Trainer, ASlotThatTakesAnotherSlotsExamplesIsNamedAndClearedSoBothShapesLau
     for (int n = 0; n < 3; ++n)
         script += canvasStroke(places[n][0], places[n][1], false) +
                   awaitStatus("Trainer -> recorded trazzle-examples/4/stroke-00" + std::to_string(n + 1) + ".txt; |br| launches slot 0 old.exe");
-    script += "broadcast @trazzleTrainer Select 5\n";
+    script += "broadcast @trazzleTrainer Select 5\nbroadcast @trazzleTrainer Record On\n";
     for (int n = 0; n < 3; ++n)
         script += canvasPeak(places[n][0], places[n][1] + 100) +
                   awaitStatus("Trainer -> recorded trazzle-examples/5/stroke-00" + std::to_string(n + 1) + ".txt");
@@ -317,6 +320,8 @@ TEST(Trainer, ASlotThatTakesAnotherSlotsExamplesIsNamedAndClearedSoBothShapesLau
         expected.push_back("status \"Trainer -> recorded trazzle-examples/4/stroke-00" + std::to_string(n) +
                            ".txt; |br| launches slot 0 old.exe\"");
     }
+    expected.push_back("status \"Trainer -> recording off: slot 5 selected; Record records its examples\"");
+    expected.push_back("status \"Trainer -> recording examples of slot 5\"");
     for (int n = 1; n <= 3; ++n) {
         expected.push_back("status \"Trainer -> |tr| nothing\"");
         expected.push_back("status \"Trainer -> recorded trazzle-examples/5/stroke-00" + std::to_string(n) + ".txt\"");
@@ -388,6 +393,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "status \"Trainer -> 4/big.txt is larger than 1 MB, the most an example file may hold; not moved\"",
         "status \"Trainer -> 5/stroke-001.txt |br| launches slot 0 edit.exe\"",
         "status \"Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt\"",
+        "status \"Trainer -> hotkey: press the key that is to start a stroke (now Left Windows (91))\"",
         "status \"Trainer -> hotkey: F11 (122)\"",
         "status \"Trainer -> Hotkey needs a key code from 1 to 254: 255\"",
         "status \"Trainer -> hotkey not stored: Left Alt (164) reaches trazzle's hook as a system key; use Left Windows (91) "
@@ -435,6 +441,38 @@ TEST(Trainer, ASettingTheHostCannotStoreIsSaidNotStored) {
     };
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
     EXPECT_EQ(rc, readFile(s.folder + "trazzle.rc"));
+}
+
+// All of a slot's examples go in one action: a broadcast deletes them unasked, Shift+Delete in
+// the strip asks once. While the hotkey field has the focus it asks for the key. The strip's first
+// thumbnail lies at (447, 462) on the screen, the hotkey field (the window's fifth edit) at (280, 564).
+TEST(Trainer, ASlotsExamplesAreDeletedInOneActionAndTheHotkeyFieldAsksForTheKey) {
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 3; ++n) options.moreFiles.push_back({example(4, n), kV});
+    for (int n = 1; n <= 2; ++n) options.moreFiles.push_back({example(5, n), kW});
+    std::string script = "broadcast @trazzleTrainer DeleteAll 4\nbroadcast @trazzleTrainer Select 5\n"
+                         "move 447 462\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> 5/stroke-001.txt |br tr br| launches nothing") +
+                         "key down 16\nkey down 46\nkey up 46\nkey up 16\ndialog\n" +
+                         awaitStatus("Trainer -> deleted the 2 examples of slot 5") +
+                         "move 280 564\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> hotkey: press the key that is to start a stroke (now Left Windows (91))") +
+                         "text TrazzleTrainer/Edit#5\nkey down 122\nkey up 122\n" +
+                         awaitStatus("Trainer -> hotkey: F11 (122)") + "text TrazzleTrainer/Edit#5\n";
+    PluginSession s = runPlugin(kPlaced, script, {}, options);
+    Lines expected = {
+        "status \"Trainer -> deleted the 3 examples of slot 4\"",
+        "status \"Trainer -> 5/stroke-001.txt |br tr br| launches nothing\"",
+        "dialog owner=[TrazzleTrainer] topmost=0 caption=\"Trazzle Trainer\" text=\"Delete all 2 examples of slot 5?\"",
+        "status \"Trainer -> deleted the 2 examples of slot 5\"",
+        "status \"Trainer -> hotkey: press the key that is to start a stroke (now Left Windows (91))\"",
+        "text [TrazzleTrainer/Edit#5] \"press a key\"",
+        "status \"Trainer -> hotkey: F11 (122)\"",
+        "text [TrazzleTrainer/Edit#5] \"F11 (122)\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "dialog", "text"})));
+    for (int slot : {4, 5})
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(slot, 1)).c_str())) << slot;
 }
 
 // After a Learn, the script awaits lines; the 900 Hotkey and Clear broadcasts after it log some
