@@ -46,10 +46,9 @@ void selectSlot(int slot) {
     trainer.examplesTopRow = 0;
     SendMessageA(trainer.windows.slotList, LB_SETCURSEL, static_cast<WPARAM>(slot), 0);
     if (trainer.recording) showRecordingState();
+    trainer.sayUnreadable = true;  // once its examples are read
     refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
-    char status[kTrainerStatusSize];
-    if (unreadableStatus(slot, trainer.unreadable[slot], status)) showStatus(status);
 }
 
 void setRecording(bool on) {
