@@ -158,6 +158,29 @@ bool parseAwait(const char* rest, ScriptCommand& c, char* error, size_t errorSiz
     return false;
 }
 
+// "await-text [MS] WINDOW TEXT": TEXT is the rest of the line, the window's whole text.
+bool parseAwaitText(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
+    rest = skipBlanks(rest);
+    c.a = kAwaitDefaultMs;
+    char first[32];
+    const char* after = rest;
+    bool limitOk = true;
+    if (*rest >= '0' && *rest <= '9') {
+        limitOk = nextWord(&after, first, sizeof first) && parseNumber(first, 1, 600000, false, &c.a);
+        rest = after;
+    }
+    bool fits = limitOk && nextWord(&rest, c.argument, sizeof c.argument);
+    rest = skipBlanks(rest);
+    if (fits && c.argument[0] && *rest && copyTrimmed(c.file, sizeof c.file, rest, std::strlen(rest))) {
+        c.op = kOpAwaitText;
+        return true;
+    }
+    std::snprintf(error, errorSize, "\"await-text\" needs a window and the text it is to show (at most %d "
+                                    "characters), after a limit of 1 to 600000 milliseconds if one is given",
+                  MAX_PATH - 1);
+    return false;
+}
+
 // "menu TITLE" or, for a number item, "menu TITLE = VALUE": the last '=' that follows a blank
 // separates the value, so titles holding "a=b" still work.
 bool parseMenu(const char* rest, ScriptCommand& c, char* error, size_t errorSize) {
@@ -357,6 +380,7 @@ int scriptParseLine(const char* text, int lineNumber, ScriptCommand& c, char* er
     else if (std::strcmp(word, "move") == 0) ok = parseMove(rest, c, error, errorSize);
     else if (std::strcmp(word, "wait") == 0) ok = parseWait(rest, c, error, errorSize);
     else if (std::strcmp(word, "await") == 0) ok = parseAwait(rest, c, error, errorSize);
+    else if (std::strcmp(word, "await-text") == 0) ok = parseAwaitText(rest, c, error, errorSize);
     else if (std::strcmp(word, "wheel") == 0) ok = parseWheel(rest, c, error, errorSize);
     else if (std::strcmp(word, "menu") == 0) ok = parseMenu(rest, c, error, errorSize);
     else if (std::strcmp(word, "capture") == 0) ok = parseCapture(rest, c, error, errorSize);

@@ -36,6 +36,7 @@ enum ScriptOp {
     kOpAwait,
     kOpWheel,
     kOpText,
+    kOpAwaitText,
 };
 
 constexpr int kAwaitDefaultMs = 10000;
@@ -45,7 +46,7 @@ struct ScriptCommand {
     ScriptOp op;
     char text[kScriptLineSize];   // the line as written, without surrounding blanks
     int a, b;                     // key: code; button: MOUSEEVENTF down/up flag; move: x, y;
-                                  // wait: milliseconds; await: the limit in milliseconds;
+                                  // wait: milliseconds; await, await-text: the limit in ms;
                                   // wheel: the turn, 120 a notch away from the user;
                                   // menu: the value (with hasValue);
                                   // repeat: the count, and b the index of its end; end: b the
@@ -54,7 +55,8 @@ struct ScriptCommand {
     char argument[kScriptLineSize];  // broadcast text (escapes decoded), the awaited text, menu title, capture
                                      // window, text, close and focus: the window class
     char file[MAX_PATH];             // capture: the .bmp file; broadcast-file: the text file;
-                                     // copy: the target (argument: the source)
+                                     // copy: the target (argument: the source); await-text: the
+                                     // text awaited (argument: the window)
     char error[256];                 // why the command failed when it ran
 };
 

@@ -14,6 +14,7 @@
 #include "devhost/script_runner.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "devhost/bmp_capture.h"
 #include "devhost/hook_timing.h"
@@ -25,6 +26,7 @@
 #include "devhost/menu_show.h"
 #include "devhost/plugins.h"
 #include "devhost/script_probes.h"
+#include "devhost/window_lookup.h"
 
 namespace {
 
@@ -97,6 +99,25 @@ bool awaitLine(ScriptCommand& command) {
     if (stopRequested) return true;  // the host is closing; nothing is left to wait for
     std::snprintf(command.error, sizeof command.error, "no line beginning with %.200s within %d ms",
                   command.argument, command.a);
+    return false;
+}
+
+// "await-text": until the window's whole text reads so, the host stops or the limit passes.
+// The window's own thread answers GetWindowText, so what it set before is what is read.
+bool awaitWindowText(ScriptCommand& command) {
+    DWORD start = GetTickCount();
+    char text[MAX_PATH] = "";
+    while (!stopRequested) {
+        HWND window = findNamedWindow(command.argument);
+        text[0] = '\0';
+        if (window) GetWindowTextA(window, text, sizeof text);
+        if (window && std::strcmp(text, command.file) == 0) return true;
+        if (GetTickCount() - start >= static_cast<DWORD>(command.a)) break;
+        Sleep(kPollMs);
+    }
+    if (stopRequested) return true;
+    std::snprintf(command.error, sizeof command.error, "%.60s did not show \"%.60s\" within %d ms, but \"%.60s\"",
+                  command.argument, command.file, command.a, text);
     return false;
 }
 
@@ -232,7 +253,8 @@ DWORD WINAPI scriptThreadProc(LPVOID) {
         switch (command.op) {
         case kOpWait: waitFor(command.a); break;
         case kOpAwait:
-            if (!awaitLine(command)) {
+        case kOpAwaitText:
+            if (!(command.op == kOpAwait ? awaitLine(command) : awaitWindowText(command))) {
                 reportFailure(command);
                 ok = false;
             }

@@ -1,4 +1,4 @@
-// Examples on disk: saving a canvas stroke for the selected slot, counting every slot's examples and reading the selected slot's, deleting or moving one, never through a link.
+// Examples on disk: saving a canvas stroke for the selected slot, counting every slot's examples and having the selected slot's read, deleting or moving one, never through a link.
 #include "trainer/recording.h"
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include "training/stroke_variants.h"
 #include "rc/letter_case.h"
 #include "rc/file_link.h"
+#include "trainer/slot_reader.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_state.h"
@@ -91,25 +92,15 @@ std::string writeSlotExample(int slot, const std::vector<ScreenPoint>& points, c
 }  // namespace
 
 void loadSelectedExamples() {
-    trainer.slotExamples.clear();
     int slot = trainer.selected;
-    if (slot == kNoSelection) return;
+    if (slot == kNoSelection) {
+        trainer.slotExamples.clear();
+        trainer.shapeLines.clear();
+        return;
+    }
     std::vector<std::string> files;
     listSlot(slot, files);
-    for (const std::string& file : files) {
-        ExampleStroke stroke;
-        stroke.file = file;
-        std::string problem;
-        if (!readExampleFile(file, stroke.points, problem)) {
-            trainer.unreadable[slot].push_back({slot, file, problem});
-            continue;
-        }
-        stroke.text = strokeText(stroke.points);
-        stroke.marked = exampleMarked(trainer.table, slot, stroke.text);
-        if (stroke.marked) stroke.launches = launchCaption(trainer.table, stroke.text);
-        trainer.slotExamples.push_back(stroke);
-    }
-    if (trainer.selectedExample >= static_cast<int>(trainer.slotExamples.size())) trainer.selectedExample = kNoSelection;
+    startSlotRead(files);
 }
 
 TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text) {

@@ -13,11 +13,12 @@
 // without a selected slot.
 TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* text);
 
-// Counts every slot's example files, unread, and reads the selected slot's strokes, each marked
-// when the configuration gets it wrong or misses it. Files that cannot be examples, or cannot be
-// read, are kept with the reason for the slot's findings.
+// Counts every slot's example files, unread, and has the selected slot's strokes read on the
+// slot reader's thread (startSlotRead), each marked when the configuration gets it wrong or
+// misses it. Files that cannot be examples, or cannot be read, are kept with the reason for the
+// slot's findings.
 void loadExamples();
-// The same for the selected slot alone: its count, its strokes and its unreadable files.
+// The same for the selected slot alone: its count and files listed now, its strokes read.
 void loadSelectedExamples();
 // Reads every slot's examples (their texts) for the clash findings.
 void loadAllExamples();

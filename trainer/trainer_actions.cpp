@@ -54,10 +54,9 @@ void selectSlot(int slot) {
         std::snprintf(status, sizeof status, "Trainer -> recording off: slot %d selected; Record records its examples", slot);
         showStatus(status);
     }
+    trainer.sayUnreadable = true;  // once its examples are read
     refreshTrainer(kChangedSelectedSlot);
     showSlotFindings();
-    char status[kTrainerStatusSize];
-    if (unreadableStatus(slot, trainer.unreadable[slot], status)) showStatus(status);
 }
 
 void setRecording(bool on) {

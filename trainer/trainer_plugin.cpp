@@ -7,6 +7,7 @@
 #include "trainer/canvas.h"
 #include "trainer/learn_worker.h"
 #include "trainer/recording.h"
+#include "trainer/slot_reader.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_window.h"
@@ -32,6 +33,7 @@ int beginPlugin(HINSTANCE module) {
 void endPlugin(HINSTANCE) {
     removeCanvasHook();
     releaseLearning();
+    releaseSlotReading();
     destroyTrainerWindow();
     releaseStyleFont(trainer.style);
 }

@@ -1,7 +1,8 @@
 // The trainer plugin's one module-wide record: its windows, trazzle's configuration, the stroke on the canvas, examples and learning.
 //
-// Everything but the learning itself runs on the host's window thread; the learner's thread
-// touches only its own LearnJob until it posts that it is done. The canvas's mouse hook runs on
+// Everything but the learning and the reading of the selected slot's examples runs on the host's
+// window thread; the learner's thread touches only its own LearnJob, the slot reader's only its
+// SlotReadJob, until it posts that it is done. The canvas's mouse hook runs on
 // the window thread too, but only queues the pointer's events for the window procedures.
 #pragma once
 
@@ -29,6 +30,7 @@ enum : UINT {
     kLearnDone = WM_APP + 1,    // to the trainer window: the learner's thread has finished its job
     kCanvasInput = WM_APP + 2,  // to the canvas: the hook has queued pointer events
     kTrainerNote = WM_APP + 3,  // to the trainer window: a child control's note (trainer_notes.h)
+    kSlotRead = WM_APP + 4,     // to the trainer window: the slot reader's thread has finished (lParam its job)
 };
 
 // One run of the learner: its inputs copied, its results, owned by whoever holds it.
@@ -67,6 +69,21 @@ struct ExampleStroke {
     std::string launches;  // for a marked one, what it launches: "slot 0" or "nothing"
 };
 
+// One reading of the selected slot's examples: the files the window listed and the slots as it
+// knows them, copied; what was read, marked and judged. Owned by the window thread.
+struct SlotReadJob {
+    int slot;
+    unsigned generation;             // the window's count of readings asked for, when this one was
+    std::vector<std::string> files;  // full paths, as listed
+    GestureTable table;              // what the marks are judged against
+    HWND doneWindow;                 // told with kSlotRead
+    bool toEnd;                      // the strip shows its last row once it is read
+    LearnCancel cancel;              // set when a newer reading or the plugin's stop makes it useless
+    std::vector<ExampleStroke> examples;
+    std::vector<UnreadableExample> unreadable;  // files that cannot be read
+    std::vector<std::string> shapeLines;        // which examples have fragile shapes
+};
+
 // One stroke trazzle handled, as its history file says.
 struct HistoryStroke {
     std::string file;  // full path
@@ -98,8 +115,18 @@ struct TrainerState {
     // Examples: the files of every slot, counted unread, and the selected slot's strokes read.
     int exampleCounts[kGestureSlotCount];
     std::vector<UnreadableExample> unreadable[kGestureSlotCount];  // files that cannot be shown, and why
-    std::vector<ExampleStroke> slotExamples;
+    std::vector<ExampleStroke> slotExamples;  // of examplesSlot: a reading of the selected slot replaces them when done
     std::vector<Example> allExamples;  // every slot's, read for the clash findings
+    int examplesSlot;
+    std::vector<std::string> shapeLines;  // the shape findings on slotExamples
+    // Reading the selected slot: at most one thread at a time; a reading asked for meanwhile
+    // waits as nextRead, the running one told to give up.
+    HANDLE slotReadThread;
+    SlotReadJob* runningRead;
+    SlotReadJob* nextRead;
+    unsigned readGeneration;
+    bool sayUnreadable;   // a Select's status about files that cannot be shown is due when its reading ends
+    bool findingsOfSlot;  // the findings pane shows the selected slot's findings (not a Learn's report)
     int selectedExample;  // index into slotExamples, or kNoSelection
     int examplesTopRow;     // the strip's first row in view
     int examplesWheelRest;  // wheel turns short of a row

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "training/shape_stability.h"
-#include "training/stroke_variants.h"
 #include "trainer/examples_strip.h"
 #include "trainer/history_strokes.h"
 #include "trainer/recording.h"
@@ -23,15 +21,6 @@ void readFindings() {
     std::string problem;
     if (loadRcFile(trainer.rcPath, rc, problem) == kFileRead) findingsBySlot(rc, trainer.findings);
     else for (auto& findings : trainer.findings) findings.clear();
-}
-
-// The selected slot's examples with the texts of each drawn again a little differently.
-std::vector<Example> drawnExamples() {
-    std::vector<Example> examples;
-    for (const ExampleStroke& stroke : trainer.slotExamples)
-        examples.push_back({trainer.selected, exampleName(trainer.selected, stroke.file), stroke.text,
-                            strokeVariantTexts(stroke.points)});
-    return examples;
 }
 
 }  // namespace
@@ -78,12 +67,14 @@ void showSlotFindings() {
     for (const std::string& finding : clashFindings(trainer.allExamples, trainer.selected)) text += finding + "\r\n";
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
     for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
-    for (const std::string& line : shapeFindings(drawnExamples())) text += line + "\r\n";
+    for (const std::string& line : trainer.shapeLines) text += line + "\r\n";
     if (text.empty()) text = "trazzle-check has nothing to say about this slot.";
     showFindings(text.c_str());
+    trainer.findingsOfSlot = true;
 }
 
 void showFindings(const char* text) {
+    trainer.findingsOfSlot = false;
     hideSuggestions();
     SetWindowTextA(trainer.windows.findings, text);
 }

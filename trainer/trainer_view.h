@@ -14,7 +14,8 @@ void refreshTrainer(TrainerChange change);
 void showOutcome(const TrainerOutcome& outcome);
 
 // What the last Learn found taking the selected slot's examples, the checker's findings on its
-// lines, then its example files that cannot be shown, in the findings pane.
+// lines, then its example files that cannot be shown and its fragile shapes as last read, in
+// the findings pane.
 void showSlotFindings();
 // Puts `text` in the findings pane.
 void showFindings(const char* text);

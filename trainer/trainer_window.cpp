@@ -10,6 +10,7 @@
 #include "trainer/history_strokes.h"
 #include "trainer/settings_row.h"
 #include "trainer/slot_list.h"
+#include "trainer/slot_reader.h"
 #include "trainer/status_line.h"
 #include "trainer/suggestions.h"
 #include "trainer/trainer_actions.h"
@@ -239,6 +240,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_CLOSE: showTrainer(false); return 0;  // closing hides; Show brings it back
     case kLearnDone: finishLearning(); return 0;
     case kTrainerNote: onNote(static_cast<TrainerNote>(wParam), lParam); return 0;
+    case kSlotRead: finishSlotRead(lParam); return 0;
     case WM_TIMER:
         if (wParam == kHistoryTimer && historyChanged()) {
             loadHistory();

@@ -65,6 +65,8 @@ TEST(ScriptParser, CommandsAndTheirArguments) {
         {"wait 250", kOpWait, 250, 0, false, "", ""},
         {"await status \"Trainer -> learned", kOpAwait, kAwaitDefaultMs, 0, false, "status \"Trainer -> learned", ""},
         {"await 60000  script-end", kOpAwait, 60000, 0, false, "script-end", ""},
+        {"await-text A/B slot 5:  6 examples ", kOpAwaitText, kAwaitDefaultMs, 0, false, "A/B", "slot 5:  6 examples"},
+        {"await-text 500 A 7", kOpAwaitText, 500, 0, false, "A", "7"},
         {"wheel -240", kOpWheel, -240, 0, false, "", ""},
         {"broadcast @trazzleInternal  AlwaysOnTop", kOpBroadcast, 0, 0, false,
          "@trazzleInternal  AlwaysOnTop", ""},
@@ -117,6 +119,8 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
     const char* kWheelError = "\"wheel\" needs a turn from -120000 to 120000, not 0 (120 a notch)";
     const char* kAwaitError = "\"await\" needs the beginning of a log line, after a limit of 1 to 600000 milliseconds "
                               "if one is given";
+    const char* kAwaitTextError = "\"await-text\" needs a window and the text it is to show (at most 259 "
+                                  "characters), after a limit of 1 to 600000 milliseconds if one is given";
     const char* kEscapeError = "\"broadcast\" text has a bad escape: % needs two hex digits (%25 for % itself)";
     const struct {
         const char* text;
@@ -139,6 +143,8 @@ TEST(ScriptParser, MalformedLinesAreRefusedWithTheirReason) {
         {"await", kAwaitError},
         {"await 500", kAwaitError},
         {"await 0 status", kAwaitError},
+        {"await-text A", kAwaitTextError},
+        {"await-text 0 A b", kAwaitTextError},
         {"wheel 0", kWheelError},
         {"wheel 120001", kWheelError},
         {"wheel 1 2", kWheelError},

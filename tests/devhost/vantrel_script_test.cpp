@@ -187,6 +187,29 @@ TEST(VantrelScript, AwaitTakesALineLoggedSinceTheLastOneTakenAndFailsAtItsLimit)
     EXPECT_EQ(joinLines(expected), run.log);
 }
 
+// A window's text is awaited as it stands when it is looked at, at any time; one that never
+// shows it fails at the limit, naming what it showed instead.
+TEST(VantrelScript, AwaitTextWaitsForAWindowsWholeTextAndFailsAtItsLimit) {
+    std::string folder = testFolder();
+    writeFile(folder + "s.txt",
+              "broadcast @testplugin hello\n"
+              "await-text VantrelHost/Static hello from testplugin\n"
+              "await-text 200 VantrelHost/Static hello from\n");
+    std::string path = plugin("testplugin.dll");
+    HostRun run = runHost(folder, runArguments(inQuotes(path)));
+
+    Lines expected = {kHostSettingsMissing};
+    append(expected, pluginStarted(path));
+    append(expected, scriptBroadcast(1, "@testplugin hello"));
+    append(expected, {"status \"hello from testplugin\"", "script 2 \"await-text VantrelHost/Static hello from testplugin\"",
+                      "script 3 \"await-text 200 VantrelHost/Static hello from\"",
+                      "script-error 3 \"VantrelHost/Static did not show %22hello from%22 within 200 ms, but "
+                      "%22hello from testplugin%22\""});
+    append(expected, pluginEnd(path));
+    expected.push_back("host-exit 2");
+    EXPECT_EQ(joinLines(expected), run.log);
+}
+
 // Times as "MICROSECONDS " before each line, never decreasing; the rest is the usual log.
 TEST(VantrelScript, LogTimesPrefixEveryLine) {
     std::string folder = testFolder();

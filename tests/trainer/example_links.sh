@@ -17,6 +17,7 @@ printf '0 0\n20 20\n40 0\n' >"$folder/elsewhere/victim.txt"
 ln -s ../../../elsewhere/victim.txt "$examples/stroke-002.txt"
 cat >"$folder/s.txt" <<'SCRIPT'
 broadcast @trazzleTrainer Select 0
+await-text TrazzleTrainer/TrazzleExamples slot 0: 2 examples
 move 499 462
 button down left
 button up left

@@ -33,6 +33,7 @@ broadcast @trazzleTrainer Move 4/ro.txt 5
 broadcast @trazzleTrainer Move 4/KEEP.TXT 5
 await status "Trainer -> moved 4/keep.txt to 5/stroke-002.txt"
 broadcast @trazzleTrainer Select 3
+await-text TrazzleTrainer/TrazzleExamples slot 3: 1 example
 move 447 462
 button down left
 button up left

@@ -39,6 +39,12 @@ std::string canvasStroke(int x, int y, bool w) {
 // window procedures.
 std::string awaitStatus(const std::string& text) { return "await status \"" + text + "\"\n"; }
 
+// Waits until the strip shows the selected slot's examples: they are read on a thread of their
+// own, and a click on a thumbnail before then would find none, or the ones before a change.
+std::string awaitStrip(const std::string& shows) {
+    return "await-text TrazzleTrainer/TrazzleExamples slot " + shows + "\n";
+}
+
 // A peak (|tr|) on the canvas, pressed at (x, y): a V upside down.
 std::string canvasPeak(int x, int y) {
     std::string script = "move " + std::to_string(x) + " " + std::to_string(y) + "\nbutton down left\n";
@@ -210,7 +216,7 @@ TEST(Trainer, DeleteRemovesTheSelectedExampleOnly) {
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Record On\n" +
                          canvasStroke(450, 150, false) + canvasStroke(600, 200, false) +
                          awaitStatus("Trainer -> recorded trazzle-examples/0/stroke-002.txt; |br| launches slot 1 "
-                                     "edit.exe") +
+                                     "edit.exe") + awaitStrip("0: 2 examples") +
                          "move 499 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n"
                          "key down 46\nkey up 46\n" + awaitStatus("Trainer -> deleted 0/stroke-002.txt") +
                          "text TrazzleTrainer/TrazzleStatus\n";
@@ -258,7 +264,8 @@ TEST(Trainer, ApplyWritesNothingWhenASlotChangedSinceLearn) {
 TEST(Trainer, AnUnreadableExampleIsNamedAndHidesNoOther) {
     SessionOptions options = withTrainer();
     options.moreFiles = {{example(0, 1), kV}, {example(0, 2), "a line of text\n"}, {example(3, 1), kV}};
-    std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Select 3\n"
+    std::string script = "broadcast @trazzleTrainer Select 0\n" + awaitStrip("0: 1 example") +
+                         "broadcast @trazzleTrainer Select 3\n" + awaitStrip("3: 1 example") +
                          "move 447 462\nbutton down left\nbutton up left\nkey down 46\nkey up 46\n" +
                          awaitStatus("Trainer -> deleted 3/stroke-001.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
@@ -278,7 +285,7 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
                          canvasStroke(450, 150, false) +
                          awaitStatus("Trainer -> slot 0 is full: 999 examples (stroke-001.txt to stroke-999.txt) "
                                      "are the most a slot holds; delete one to record more") +
-                         "move 447 462\nbutton down left\nbutton up left\n" +
+                         awaitStrip("0: 999 examples") + "move 447 462\nbutton down left\nbutton up left\n" +
                          awaitStatus("Trainer -> 0/stroke-001.txt |br| launches nothing") + "wheel -24000\n"
                          // The last example, the fourth of the last row.
                          "move 603 514\nbutton down left\nbutton up left\n" +
@@ -288,6 +295,23 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
     EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 999)).c_str()));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 998)).c_str()));
+}
+
+// A slot's examples are read off the window thread: a Select made while a full slot is read
+// drops that reading, and only the newest slot's examples and unreadable files are shown.
+TEST(Trainer, ASelectWhileAFullSlotIsReadShowsOnlyTheNewestSlot) {
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 999; ++n) options.moreFiles.push_back({example(0, n), kV});
+    options.moreFiles.push_back({"trazzle-examples\\0\\bad.txt", "a line of text\n"});
+    options.moreFiles.push_back({example(1, 1), kW});
+    options.moreFiles.push_back({"trazzle-examples\\1\\bad.txt", "a line of text\n"});
+    std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Select 1\n" +
+                         awaitStrip("1: 1 example") + "move 447 462\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> 1/stroke-001.txt |br tr br| launches nothing");
+    PluginSession s = runPlugin(kPlaced, script, {}, options);
+    Lines expected = {"status \"Trainer -> slot 1: cannot show 1/bad.txt (see Findings)\"",
+                      "status \"Trainer -> 1/stroke-001.txt |br tr br| launches nothing\""};
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
 }
 
 // A slot configured by hand takes the shape being taught: the trainer names it when the stroke
@@ -371,7 +395,7 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\n" +
         awaitStatus("Trainer -> moved 4/stroke-006.txt to 5/stroke-007.txt") +
         "broadcast @trazzleTrainer Move 4/stroke-006.txt 5\nbroadcast @trazzleTrainer Move 4/CON 5\n"
-        "broadcast @trazzleTrainer Move 4/big.txt 5\nbroadcast @trazzleTrainer Select 5\n"
+        "broadcast @trazzleTrainer Move 4/big.txt 5\nbroadcast @trazzleTrainer Select 5\n" + awaitStrip("5: 7 examples") +
         "move 447 462\nbutton down left\nmove 440 400\nmove 200 173\nbutton up left\n" +
         awaitStatus("Trainer -> moved 5/stroke-001.txt to 4/stroke-001.txt") +
         "move 280 564\nbutton down left\nbutton up left\nkey down 122\nkey up 122\n" +
@@ -383,7 +407,8 @@ TEST(Trainer, MovesExamplesSetsTrazzlesSettingsAndClearsASlot) {
         "broadcast @trazzleTrainer Clear 0\n" + awaitStatus("Trainer -> slot 0 cleared") + f12Stroke +
         awaitStatus("Trazzle -> |br|") +
         // A click on Suggest's first text, drawn where the findings were, gives it to slot 4.
-        "broadcast @trazzleTrainer Select 4\nbroadcast @trazzleTrainer Suggest\nmove 770 365\nbutton down left\n"
+        "broadcast @trazzleTrainer Select 4\n" + awaitStrip("4: 1 example") +
+        "broadcast @trazzleTrainer Suggest\nmove 770 365\nbutton down left\n"
         "button up left\n" + awaitStatus("Trainer -> slot 4 gesture: tl");
     PluginSession s = runPlugin(rc.c_str(), script, {}, options);
     Lines expected = {
