@@ -7,6 +7,8 @@ constexpr int kRcPathSize = 260;         // MAX_PATH: 259 characters and the ter
 constexpr int kToolSquareTextSize = 8;
 constexpr int32_t kDefaultHistoryKeep = 500;
 constexpr int32_t kMaxHistoryKeep = 10000;  // the most strokes kept, whatever the rc file asks
+constexpr int32_t kDefaultTrainerFreeSlots = 5;
+constexpr int32_t kMaxTrainerFreeSlots = 25;  // every slot
 
 struct PluginSettings {
     int32_t x;                 // tool square's left edge, screen pixels

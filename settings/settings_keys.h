@@ -12,9 +12,11 @@ constexpr char kKeyHotkey[] = "trazzle.plugin.hotkey:";
 constexpr char kKeyPadShow[] = "trazzle.plugin.pad.show:";
 constexpr char kKeyPadTips[] = "trazzle.plugin.pad.tips:";
 constexpr char kKeyToolSquareShow[] = "trazzle.plugin.toolSquare.show:";
-// The trainer's own keys in the same file: where its window was last left.
+// The trainer's own keys in the same file: where its window was last left, and how many slots
+// its Apply leaves without a variant for the next gestures a person adds.
 constexpr char kKeyTrainerX[] = "trazzle.trainer.x:";
 constexpr char kKeyTrainerY[] = "trazzle.trainer.y:";
+constexpr char kKeyTrainerFreeSlots[] = "trazzle.trainer.freeSlots:";
 constexpr char kKeyHistoryKeep[] = "trazzle.plugin.history.keep:";
 
 // The three texts of a gesture slot, in the order they are read.

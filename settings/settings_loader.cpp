@@ -67,6 +67,11 @@ void readTrainerPlace(const SettingsReader& reader, int32_t& x, int32_t& y) {
     y = reader.readInt(reader.context, kKeyTrainerY, y);
 }
 
+int32_t readTrainerFreeSlots(const SettingsReader& reader) {
+    int32_t free = reader.readInt(reader.context, kKeyTrainerFreeSlots, kDefaultTrainerFreeSlots);
+    return free < 0 ? 0 : free > kMaxTrainerFreeSlots ? kMaxTrainerFreeSlots : free;
+}
+
 void readGestureSlots(const SettingsReader& reader, GestureTable& table) {
     char key[kSlotKeySize];
     for (int slot = 0; slot < kGestureSlotCount; ++slot) {

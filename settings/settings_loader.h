@@ -40,5 +40,8 @@ void readPluginSettings(const SettingsReader& reader, int32_t screenWidth, int32
 // come in holding the place to use when none is stored.
 void readTrainerPlace(const SettingsReader& reader, int32_t& x, int32_t& y);
 
+// The slots the trainer's Apply keeps free of variants, kept within 0 to kMaxTrainerFreeSlots.
+int32_t readTrainerFreeSlots(const SettingsReader& reader);
+
 // All 25 slots, slot by slot, gesture, command and argument; a missing key reads empty.
 void readGestureSlots(const SettingsReader& reader, GestureTable& table);

@@ -9,6 +9,7 @@
 
 #include "engine/gesture_matcher.h"
 #include "settings/settings_keys.h"
+#include "settings/plugin_settings.h"
 #include "training/tool_text.h"
 
 enum Severity { kNote, kWarning, kError };
@@ -41,6 +42,7 @@ struct RcFile {
     std::map<std::string, size_t> firstLines;  // lowered key -> index in `lines` of its first line
     std::vector<KeyRead> keys;  // in the order the plugin reads them
     GestureTable table;         // the slots exactly as the plugin holds them
+    int freeSlots = kDefaultTrainerFreeSlots;  // the slots the trainer's Apply keeps free of variants
 };
 
 // Reads the file once, splits its lines and runs the plugin's loader on its text.

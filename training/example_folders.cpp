@@ -60,7 +60,7 @@ void planSlots(const char* dir, const RcFile* rc, LearnSetup& setup) {
         std::error_code error;
         hasFolder[slot] = fs::is_directory(fs::path(dir) / std::to_string(slot), error);
     }
-    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup, rc ? freeSlotsToKeep(*rc) : kDefaultFreeSlots);
+    planLearnSlots(hasFolder, rc ? &rc->table : nullptr, setup, rc ? rc->freeSlots : kDefaultFreeSlots);
 }
 
 // The stroke files of one slot folder entry of DIR (a folder, or a link to one); anything in it

@@ -8,15 +8,6 @@
 #include <cstring>
 #include <set>
 
-int freeSlotsToKeep(const RcFile& rc) {
-    const RcLine* line = lineHolding(rc, kKeyTrainerFreeSlots);
-    if (!line || line->number == 0) return kDefaultFreeSlots;
-    char* end = nullptr;
-    long value = std::strtol(line->value.c_str(), &end, 10);
-    if (end == line->value.c_str() || *end != '\0' || value < 0) return kDefaultFreeSlots;
-    return value > kGestureSlotCount ? kGestureSlotCount : static_cast<int>(value);
-}
-
 void planLearnSlots(const bool hasExamples[kGestureSlotCount], const GestureTable* rc, LearnSetup& setup,
                     int keepFree) {
     clearLearnSetup(setup);

@@ -9,11 +9,8 @@
 #include "training/learner.h"
 
 // How many slots an Apply leaves without a variant, for the next gestures a person adds,
-// unless the rc file's trazzle.trainer.freeSlots: says otherwise.
-constexpr int kDefaultFreeSlots = 5;
-constexpr char kKeyTrainerFreeSlots[] = "trazzle.trainer.freeSlots:";
-// That key's value in `rc` (a number 0 to 25), or kDefaultFreeSlots.
-int freeSlotsToKeep(const RcFile& rc);
+// unless the rc file's trazzle.trainer.freeSlots: says otherwise (RcFile::freeSlots).
+constexpr int kDefaultFreeSlots = kDefaultTrainerFreeSlots;
 
 // A slot with examples is learned. With the rc file's slots (`rc` not null), a learned slot's
 // text there is its current one, kept unless a new one does better; a slot with examples but

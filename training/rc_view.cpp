@@ -131,9 +131,11 @@ FileRead loadRcFile(const char* path, RcFile& rc, std::string& problem) {
     // The screen size only matters to the position check, which the checker leaves alone.
     readPluginSettings(reader, INT32_MAX, INT32_MAX, settings);
     readGestureSlots(reader, rc.table);
-    // The trainer keeps its window's place in the same file: its keys are known too.
+    // The trainer keeps its window's place and its free slots in the same file: its keys are
+    // known too.
     int32_t trainerX = 0, trainerY = 0;
     readTrainerPlace(reader, trainerX, trainerY);
+    rc.freeSlots = readTrainerFreeSlots(reader);
     return kFileRead;
 }
 

@@ -195,6 +195,11 @@ void checkValues(const RcFile& rc, std::vector<Diagnostic>& out) {
                                textf("history.keep %ld is outside 0 to %d; the plugin keeps %d strokes",
                                      static_cast<long>(number), static_cast<int>(kMaxHistoryKeep),
                                      static_cast<int>(number < 0 ? 0 : kMaxHistoryKeep))});
+            } else if (read.key == kKeyTrainerFreeSlots && (number < 0 || number > kMaxTrainerFreeSlots)) {
+                out.push_back({line, kWarning,
+                               textf("freeSlots %ld is outside 0 to %d; the trainer keeps %d slots free",
+                                     static_cast<long>(number), static_cast<int>(kMaxTrainerFreeSlots),
+                                     static_cast<int>(number < 0 ? 0 : kMaxTrainerFreeSlots))});
             } else if (read.key == kKeyHotkey && !hotkeyRefusal(number).empty()) {
                 out.push_back({line, kError,
                                textf("hotkey %s; the plugin uses %s meanwhile", hotkeyRefusal(number).c_str(),

@@ -110,6 +110,12 @@ Slip judgeSlip(const GestureTable& table, int slot, const std::string& drawn) {
     return slip;
 }
 
+bool isVariantSlot(const GestureTable& table, int slot) {
+    for (int lower = 0; lower < slot; ++lower)
+        if (table.gestures[lower][0] != '\0' && sameLaunch(table, lower, slot)) return true;
+    return false;
+}
+
 std::string launchText(const GestureTable& table, int slot) {
     if (slot == kNoSlot) return "nothing";
     return textf("slot %d %s", slot, slotFileName(table, slot).c_str());
@@ -131,7 +137,10 @@ void nearMisses(const RcFile& rc, int slot, const std::vector<int>& tokens,
     // beside it, and a slip of a longer gesture that falls to a shorter one (a single corner
     // catches every two-corner stroke that holds it) is what mixing short and long gestures
     // means; the table lists both.
-    bool warn = tokens.size() >= 2;
+    // A variant (a slot starting what a lower slot starts) is never drawn for its own sake:
+    // it catches its gesture's strokes that missed, so its own slips are no person's near
+    // miss; a variant that takes another gesture's slip is warned as that gesture's slip.
+    bool warn = tokens.size() >= 2 && !isVariantSlot(t, slot);
     bool misfired = false;
     size_t ownLength = std::strlen(t.gestures[slot]);
     for (const Slip& slip : slips) {

@@ -171,7 +171,7 @@ void writeExamples(const fs::path& dir, int slot, const char* text, const std::s
 
 // An M (slot 0) and a W (slot 1), each drawn whole or without its last leg: the short M needs
 // a text of its own (see the learner's tests). Slot 2 has a command and slot 3 a gesture, so
-// the first free slot is 4, and the variant there starts the W's command. The two shapes share
+// the first free slot is 4, and the variant there starts the M's command with its argument. The two shapes share
 // texts, which one line says.
 TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     fs::path folder = scratch("learn");
@@ -193,12 +193,12 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
     fs::path rc = folder / "trazzle.rc";
     write(rc, rcText);
     const std::string learned =
-        "trazzle.plugin.gesture0: tr br\n"
+        "trazzle.plugin.gesture0: tr br tr\n"
         "trazzle.plugin.gesture1: br tr\n"
-        "# variant of slot 1, for 3 of its 6 examples\n"
-        "trazzle.plugin.gesture4: br tr br\n"
-        "trazzle.plugin.command4: w.exe\n"
-        "trazzle.plugin.argument4:\n"
+        "# variant of slot 0, for 3 of its 6 examples\n"
+        "trazzle.plugin.gesture4: tr br\n"
+        "trazzle.plugin.command4: C:\\Tools\\m.exe\n"
+        "trazzle.plugin.argument4: -m \"x\"\n"
         "# slots 0 and 1 share texts: 3 of slot 1's 6 examples would launch slot 0, 3 of slot 0's 6 would "
         "launch slot 1; draw another shape for slot 1\n"
         "examples: 12 right, 0 wrong, 0 nothing (5-fold cross-validation: each fold judged by "
@@ -213,13 +213,14 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
 
     Outcome applied = check({"--learn", dir.string(), "--rc", rc.string(), "--apply"});
     EXPECT_EQ(applied.out, learned +
-                               "applied: trazzle.plugin.gesture0: tr br (was \"tr\")\n"
+                               "applied: trazzle.plugin.gesture0: tr br tr (was \"tr\")\n"
                                "applied: trazzle.plugin.gesture1: br tr (was \"\")\n"
-                               "applied: trazzle.plugin.gesture4: br tr br (was \"\")\n"
-                               "applied: trazzle.plugin.command4: w.exe (was \"\")\n");
+                               "applied: trazzle.plugin.gesture4: tr br (was \"\")\n"
+                               "applied: trazzle.plugin.command4: C:\\Tools\\m.exe (was \"\")\n"
+                               "applied: trazzle.plugin.argument4: -m \"x\" (was \"\")\n");
     EXPECT_EQ(applied.status, 0);
     EXPECT_EQ(readFile(rc), "# my gestures\r\n"
-                            "trazzle.plugin.gesture0:  tr br\r\n"
+                            "trazzle.plugin.gesture0:  tr br tr\r\n"
                             "trazzle.plugin.command0: C:\\Tools\\m.exe\r\n"
                             "trazzle.plugin.argument0: -m \"x\"\r\n"
                             "trazzle.plugin.command1: w.exe\r\n"
@@ -227,8 +228,9 @@ TEST(Check, LearnsVariantsIntoFreeSlotsAndAppliesThem) {
                             "trazzle.plugin.command2: notes.exe\r\n"
                             "trazzle.plugin.gesture3: rd\r\n"
                             "trazzle.plugin.command3: calc.exe\r\n"
-                            "trazzle.plugin.gesture4: br tr br\r\n"  // after the last slot line
-                            "trazzle.plugin.command4: w.exe\r\n"
+                            "trazzle.plugin.gesture4: tr br\r\n"  // after the last slot line
+                            "trazzle.plugin.command4: C:\\Tools\\m.exe\r\n"
+                            "trazzle.plugin.argument4: -m \"x\"\r\n"
                             "trazzle.plugin.hotkey: 123\r\n");
     // Applied once, the rc file already holds what learning gives.
     Outcome again = check({"--learn", dir.string(), "--rc", rc.string(), "--apply"});

@@ -88,13 +88,25 @@ INSTANTIATE_TEST_SUITE_P(
                    ":4: warning: \"TRAZZLE.PLUGIN.GESTURE2:\" is repeated; the plugin uses line 2 and ignores this one",
                    ":5: warning: history.keep 20000 is outside 0 to 10000; the plugin keeps 10000 strokes"},
                   {}},
-        // The trainer's window place is its own key in the same file; a hotkey no press can
-        // bring is an error.
+        // The trainer's window place and free slots are its own keys in the same file; a
+        // hotkey no press can bring is an error.
         CheckCase{"TheTrainersKeysAreKnownAndAHotkeyNoPressCanBringIsAnError", nullptr,
-                  "trazzle.trainer.x: 100\ntrazzle.trainer.y: -20\ntrazzle.plugin.hotkey: 164\ntrazzle.trainer.z: 1\n",
+                  "trazzle.trainer.x: 100\ntrazzle.trainer.y: -20\ntrazzle.plugin.hotkey: 164\ntrazzle.trainer.z: 1\n"
+                  "trazzle.trainer.freeSlots: 7\n",
                   {":3: error: hotkey Left Alt (164) reaches trazzle's hook as a system key; use Left Windows (91) or "
                    "an F key other than F10; the plugin uses Left Windows (91) meanwhile",
                    ":4: error: unknown key \"trazzle.trainer.z:\", never read by the plugin; did you mean \"trazzle.trainer.x:\"?"},
+                  {}},
+        CheckCase{"TheTrainersFreeSlotsAreWithinTheSlots", nullptr, "trazzle.trainer.freeSlots: 26\n",
+                  {":1: warning: freeSlots 26 is outside 0 to 25; the trainer keeps 25 slots free"},
+                  {}},
+        // Slot 2 starts what slot 1 starts: a variant, never drawn for itself, so the slips of
+        // its text that the broken example warns about for a gesture of its own are no fault.
+        CheckCase{"AVariantsOwnSlipsAreNotWarned", nullptr,
+                  "trazzle.plugin.gesture0: tr br tr\ntrazzle.plugin.command0: calc.exe\n"
+                  "trazzle.plugin.gesture1: ru\ntrazzle.plugin.command1: w.exe\n"
+                  "trazzle.plugin.gesture2: br tr br\ntrazzle.plugin.command2: w.exe\n",
+                  {},
                   {}},
         // Each hostile text is reported, and nothing is printed raw.
         CheckCase{"HostileTextsAreReportedAndQuoted", nullptr, hostileRcText(),

@@ -46,8 +46,8 @@ std::string learnAndApply(const fs::path& dir, const fs::path& rcPath) {
 
 const char kCommands[] = "trazzle.plugin.command0: m.exe\ntrazzle.plugin.command1: w.exe\n";
 
-// An M (slot 0) and a W (slot 1), each whole and without its last leg: the whole W takes a
-// variant. Then strokes for the M that draw the whole W's text come: the variant the first
+// An M (slot 0) and a W (slot 1), each whole and without its last leg: the short M takes a
+// variant. Then strokes for the W that draw the whole M's text come: the variant the first
 // Apply wrote must go, as learning once from a clean file on every example has it.
 TEST(Relearning, ChainedLearnAndApplyEndsAsLearningOnceFromACleanFile) {
     TempDir temp;
@@ -60,11 +60,11 @@ TEST(Relearning, ChainedLearnAndApplyEndsAsLearningOnceFromACleanFile) {
         std::ofstream(dir / "trazzle.rc", std::ios::binary) << kCommands;
     }
     EXPECT_EQ(learnAndApply(chained / "examples", chained / "trazzle.rc"),
-              "0 |tr br| m.exe\n1 |br tr| w.exe\n2 |br tr br| w.exe\n");
-    for (const fs::path& dir : {chained, clean}) writeStrokes(dir / "examples", 0, "like-w", "br tr br");
+              "0 |tr br tr| m.exe\n1 |br tr| w.exe\n2 |tr br| m.exe\n");
+    for (const fs::path& dir : {chained, clean}) writeStrokes(dir / "examples", 1, "like-m", "tr br tr");
     std::string once = learnAndApply(clean / "examples", clean / "trazzle.rc");
     EXPECT_EQ(learnAndApply(chained / "examples", chained / "trazzle.rc"), once);
-    EXPECT_EQ(once.find("|br tr br|"), std::string::npos) << once;
+    EXPECT_EQ(once.find("2 |tr br| m.exe"), std::string::npos) << once;
 }
 
 std::vector<LearnExample> drawn(const std::vector<std::pair<int, const char*>>& strokes) {
