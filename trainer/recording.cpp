@@ -96,6 +96,7 @@ void loadSelectedExamples() {
     if (slot == kNoSelection) {
         trainer.slotExamples.clear();
         trainer.shapeLines.clear();
+        trainer.clashLines.clear();
         return;
     }
     std::vector<std::string> files;

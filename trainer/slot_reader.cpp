@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include "training/example_folders.h"
+#include "training/shape_clash.h"
 #include "training/shape_stability.h"
 #include "training/stroke_variants.h"
 #include "trainer/examples_strip.h"
@@ -36,6 +38,15 @@ DWORD WINAPI readThread(void* parameter) {
         job->examples.push_back(std::move(stroke));
     }
     if (!learnCancelled(&job->cancel)) job->shapeLines = shapeFindings(drawn);
+    if (!learnCancelled(&job->cancel)) {
+        // Every slot's examples, as a clash needs both sides: read here, as they may be many.
+        std::vector<Example> all;
+        std::vector<UnreadableExample> unreadable;  // each slot's are named when it is selected
+        std::vector<std::string> warnings;
+        std::string problem;
+        readExampleFolders(job->examplesDir.c_str(), all, unreadable, warnings, problem, &job->cancel);
+        job->clashLines = clashFindings(all, job->slot);
+    }
     PostMessageA(job->doneWindow, kSlotRead, 0, reinterpret_cast<LPARAM>(job));
     return 0;
 }
@@ -68,6 +79,7 @@ void showRead(SlotReadJob& job) {
     int slot = job.slot;
     trainer.slotExamples.swap(job.examples);
     trainer.shapeLines.swap(job.shapeLines);
+    trainer.clashLines.swap(job.clashLines);
     for (const UnreadableExample& file : job.unreadable) trainer.unreadable[slot].push_back(file);
     if (trainer.selectedExample >= static_cast<int>(trainer.slotExamples.size())) trainer.selectedExample = kNoSelection;
     if (job.toEnd) trainer.examplesTopRow = kExamplesEnd;
@@ -89,6 +101,7 @@ void startSlotRead(const std::vector<std::string>& files) {
         // Another slot's thumbnails would be taken for this one's until it is read.
         trainer.slotExamples.clear();
         trainer.shapeLines.clear();
+        trainer.clashLines.clear();
         trainer.examplesSlot = slot;
     }
     SlotReadJob* job = new SlotReadJob();
@@ -96,6 +109,7 @@ void startSlotRead(const std::vector<std::string>& files) {
     job->generation = ++trainer.readGeneration;
     job->files = files;
     job->table = trainer.table;
+    job->examplesDir = trainer.examplesDir;
     job->doneWindow = trainer.windows.main;
     job->toEnd = trainer.examplesTopRow == kExamplesEnd;
     setStripText(slot, "reading ", files.size());

@@ -82,6 +82,8 @@ struct SlotReadJob {
     std::vector<ExampleStroke> examples;
     std::vector<UnreadableExample> unreadable;  // files that cannot be read
     std::vector<std::string> shapeLines;        // which examples have fragile shapes
+    std::string examplesDir;                    // every slot's examples, for the clash findings
+    std::vector<std::string> clashLines;        // the slots whose shapes share texts with this one's
 };
 
 // One stroke trazzle handled, as its history file says.
@@ -119,6 +121,7 @@ struct TrainerState {
     std::vector<Example> allExamples;  // every slot's, read for the clash findings
     int examplesSlot;
     std::vector<std::string> shapeLines;  // the shape findings on slotExamples
+    std::vector<std::string> clashLines;  // the selected slot's clashes with the others, read with it
     // Reading the selected slot: at most one thread at a time; a reading asked for meanwhile
     // waits as nextRead, the running one told to give up.
     HANDLE slotReadThread;

@@ -39,7 +39,6 @@ void refreshTrainer(TrainerChange change) {
     if (change == kChangedEverySlot) loadExamples();
     else if (change == kChangedSelectedSlot) loadSelectedExamples();
     if (change != kChangedNothing) loadHistory();  // an example given from it, or one deleted
-    if (change != kChangedNothing) loadAllExamples();
     readFindings();
     InvalidateRect(trainer.windows.history, nullptr, FALSE);
     InvalidateRect(trainer.windows.slotList, nullptr, FALSE);
@@ -64,7 +63,7 @@ void showSlotFindings() {
     std::vector<std::string> texts;
     for (const ExampleStroke& stroke : trainer.slotExamples) texts.push_back(stroke.text);
     for (const std::string& finding : takenNowFindings(trainer.table, trainer.selected, texts)) text += finding + "\r\n";
-    for (const std::string& finding : clashFindings(trainer.allExamples, trainer.selected)) text += finding + "\r\n";
+    for (const std::string& finding : trainer.clashLines) text += finding + "\r\n";
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
     for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";
     for (const std::string& line : trainer.shapeLines) text += line + "\r\n";
