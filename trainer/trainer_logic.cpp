@@ -26,7 +26,7 @@ std::string commandFile(const GestureTable& table, int slot) {
 // "|br| launches slot 0 cmd.exe" for the slot `chosen` that trazzle picks for `text`, or
 // "|br| launches nothing".
 std::string launchedFor(const GestureTable& table, const char* text, int chosen) {
-    if (chosen == kNoSlot) return textf("|%s| launches nothing", text);
+    if (chosen == kNoSlot) return textf("|%s| launches nothing: %s", text, whyNothing(table, text).c_str());
     return textf("|%s| launches slot %d %s", text, chosen, commandFile(table, chosen).c_str());
 }
 
@@ -52,10 +52,33 @@ const char* rcFileName(const char* rcPath) {
 
 }  // namespace
 
+int tokenCount(const char* text) {
+    int count = 0;
+    for (const char* p = text; *p; ++p)
+        if (*p != ' ' && (p == text || p[-1] == ' ')) ++count;
+    return count;
+}
+
+std::string whyNothing(const GestureTable& table, const char* text) {
+    // The longest slot text the stroke holds is the one it came nearest to launching.
+    int nearest = kNoSlot;
+    size_t nearestLength = 0;
+    for (int slot = 0; *text && slot < kGestureSlotCount; ++slot) {
+        size_t length = std::strlen(table.gestures[slot]);
+        if (length > nearestLength && gestureScore(text, table.gestures[slot]) > 0.0f) {
+            nearest = slot;
+            nearestLength = length;
+        }
+    }
+    if (nearest == kNoSlot) return "it holds no slot's text";
+    return textf("it holds slot %d's |%s|, but %d of its %d tokens are under the three tenths a text needs", nearest,
+                 table.gestures[nearest], tokenCount(table.gestures[nearest]), tokenCount(text));
+}
+
 void canvasStatus(const GestureTable& table, const char* text, char (&status)[kTrainerStatusSize]) {
     int slot = findBestSlot(table, text);
     if (slot == kNoSlot) {
-        std::snprintf(status, sizeof status, "Trainer -> |%s| nothing", text);
+        std::snprintf(status, sizeof status, "Trainer -> |%s| nothing: %s", text, whyNothing(table, text).c_str());
         return;
     }
     std::snprintf(status, sizeof status, "Trainer -> |%s| slot %d: %s", text, slot, commandFile(table, slot).c_str());

@@ -14,6 +14,10 @@
 
 // What trazzle would do with `text`, without doing it: "Trainer -> |br| slot 3: edit.exe" or
 // "Trainer -> |br| nothing".
+// Why `text` launches no slot: the longest slot text it holds is too short a part of it (the
+// matcher wants three tenths of its length), or it holds none. "" is never returned.
+std::string whyNothing(const GestureTable& table, const char* text);
+
 void canvasStatus(const GestureTable& table, const char* text, char (&status)[kTrainerStatusSize]);
 
 // A stroke recorded for `slot` as the example `file` ("trazzle-examples/4/stroke-001.txt"):

@@ -161,13 +161,27 @@ TEST(TrainerStatus, ASettingNotStoredSaysWhyAsTheWriterFindsTheFile) {
     EXPECT_STREQ("Trainer -> pad labels not stored: the host left trazzle.rc as it was", status);
 }
 
+// A stroke that launches nothing is told why: the longest slot text it holds is too short a
+// part of it, or it holds none; a click on an example or a history stroke says so.
+TEST(TrainerStatus, AStrokeThatLaunchesNothingSaysWhy) {
+    GestureTable table = twoSlots();
+    EXPECT_EQ("it holds slot 1's |br tr br|, but 3 of its 11 tokens are under the three tenths a text needs",
+              whyNothing(table, "br tr br rd ld lu tr rd ld lu tr"));
+    EXPECT_EQ("it holds slot 0's |br|, but 1 of its 6 tokens are under the three tenths a text needs",
+              whyNothing(table, "tr rd ld lu br rd"));
+    EXPECT_EQ("it holds no slot's text", whyNothing(table, "rd ru"));
+    char status[kTrainerStatusSize];
+    exampleStatus(table, "4/stroke-001.txt", "rd ru", status);
+    EXPECT_STREQ("Trainer -> 4/stroke-001.txt |rd ru| launches nothing: it holds no slot's text", status);
+}
+
 TEST(TrainerStatus, SaysWhatTrazzleWouldLaunchWithTheCommandsFileName) {
     GestureTable table = twoSlots();
     char status[kTrainerStatusSize];
     canvasStatus(table, "br tr br", status);
     EXPECT_STREQ("Trainer -> |br tr br| slot 1: other.exe", status);
     canvasStatus(table, "rd", status);
-    EXPECT_STREQ("Trainer -> |rd| nothing", status);
+    EXPECT_STREQ("Trainer -> |rd| nothing: it holds no slot's text", status);
     std::memset(table.commands[0], 'y', 99);
     table.commands[0][99] = '\0';
     canvasStatus(table, "br", status);  // both texts of 99 characters fit whole

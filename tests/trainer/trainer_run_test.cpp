@@ -113,20 +113,20 @@ TEST(Trainer, RecordsLearnsAndAppliesSoTrazzleLaunchesTheNewTextsAndTheCanvasLau
               after(s.log, "script 1 \"window TrazzleTrainer/TrazzleCanvas\"").at(0));
     Lines expected = {
         "status \"Trainer -> recording examples of slot 0\"",
-        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> |br| nothing: it holds no slot's text\"",
         "status \"Trainer -> recorded trazzle-examples/0/stroke-001.txt\"",
-        "status \"Trainer -> |br| nothing\"",
+        "status \"Trainer -> |br| nothing: it holds no slot's text\"",
         "status \"Trainer -> recorded trazzle-examples/0/stroke-002.txt\"",
         "status \"Trainer -> recording off: slot 1 selected; Record records its examples\"",
         "status \"Trainer -> recording examples of slot 1\"",
-        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> |br tr br| nothing: it holds slot 0's |tr|, but 1 of its 3 tokens are under the three tenths a text needs\"",
         "status \"Trainer -> recorded trazzle-examples/1/stroke-001.txt\"",
-        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> |br tr br| nothing: it holds slot 0's |tr|, but 1 of its 3 tokens are under the three tenths a text needs\"",
         // The V is held in the W: a W drawn short would launch it.
         "status \"Trainer -> recorded trazzle-examples/1/stroke-002.txt; slots 0 and 1 share texts: 0 of slot 1's 2 "
         "examples would launch slot 0, 2 of slot 0's 2 would launch slot 1; draw another shape for slot 1\"",
         "status \"Trainer -> recording off\"",
-        "status \"Trainer -> |br tr br| nothing\"",
+        "status \"Trainer -> |br tr br| nothing: it holds slot 0's |tr|, but 1 of its 3 tokens are under the three tenths a text needs\"",
         "status \"Trainer -> learning...\"",
         // Two examples a slot are too few for texts learned without one of them to hold.
         "status \"Trainer -> learned: 0 right, 0 wrong, 4 nothing\"",
@@ -270,7 +270,7 @@ TEST(Trainer, AnUnreadableExampleIsNamedAndHidesNoOther) {
                          awaitStatus("Trainer -> deleted 3/stroke-001.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     Lines expected = {"status \"Trainer -> slot 0: cannot show 0/stroke-002.txt (see Findings)\"",
-                      "status \"Trainer -> 3/stroke-001.txt |br| launches nothing\"",
+                      "status \"Trainer -> 3/stroke-001.txt |br| launches nothing: it holds no slot's text\"",
                       "status \"Trainer -> deleted 3/stroke-001.txt\""};
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
 }
@@ -286,10 +286,10 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
                          awaitStatus("Trainer -> slot 0 is full: 999 examples (stroke-001.txt to stroke-999.txt) "
                                      "are the most a slot holds; delete one to record more") +
                          awaitStrip("0: 999 examples") + "move 447 462\nbutton down left\nbutton up left\n" +
-                         awaitStatus("Trainer -> 0/stroke-001.txt |br| launches nothing") + "wheel -24000\n"
+                         awaitStatus("Trainer -> 0/stroke-001.txt |br| launches nothing: it holds no slot's text") + "wheel -24000\n"
                          // The last example, the fourth of the last row.
                          "move 603 514\nbutton down left\nbutton up left\n" +
-                         awaitStatus("Trainer -> 0/stroke-999.txt |br| launches nothing") + "key down 46\nkey up 46\n" +
+                         awaitStatus("Trainer -> 0/stroke-999.txt |br| launches nothing: it holds no slot's text") + "key down 46\nkey up 46\n" +
                          awaitStatus("Trainer -> deleted 0/stroke-999.txt");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     EXPECT_EQ("status \"Trainer -> deleted 0/stroke-999.txt\"", only(scriptPart(s.log), {"status"}).back());
@@ -307,10 +307,10 @@ TEST(Trainer, ASelectWhileAFullSlotIsReadShowsOnlyTheNewestSlot) {
     options.moreFiles.push_back({"trazzle-examples\\1\\bad.txt", "a line of text\n"});
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Select 1\n" +
                          awaitStrip("1: 1 example") + "move 447 462\nbutton down left\nbutton up left\n" +
-                         awaitStatus("Trainer -> 1/stroke-001.txt |br tr br| launches nothing");
+                         awaitStatus("Trainer -> 1/stroke-001.txt |br tr br| launches nothing: it holds no slot's text");
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     Lines expected = {"status \"Trainer -> slot 1: cannot show 1/bad.txt (see Findings)\"",
-                      "status \"Trainer -> 1/stroke-001.txt |br tr br| launches nothing\""};
+                      "status \"Trainer -> 1/stroke-001.txt |br tr br| launches nothing: it holds no slot's text\""};
     EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
 }
 
@@ -347,7 +347,7 @@ TEST(Trainer, ASlotThatTakesAnotherSlotsExamplesIsNamedAndClearedSoBothShapesLau
     expected.push_back("status \"Trainer -> recording off: slot 5 selected; Record records its examples\"");
     expected.push_back("status \"Trainer -> recording examples of slot 5\"");
     for (int n = 1; n <= 3; ++n) {
-        expected.push_back("status \"Trainer -> |tr| nothing\"");
+        expected.push_back("status \"Trainer -> |tr| nothing: it holds no slot's text\"");
         expected.push_back("status \"Trainer -> recorded trazzle-examples/5/stroke-00" + std::to_string(n) + ".txt\"");
     }
     for (const char* line : {
@@ -477,7 +477,7 @@ TEST(Trainer, ASlotsExamplesAreDeletedInOneActionAndTheHotkeyFieldAsksForTheKey)
     for (int n = 1; n <= 2; ++n) options.moreFiles.push_back({example(5, n), kW});
     std::string script = "broadcast @trazzleTrainer DeleteAll 4\nbroadcast @trazzleTrainer Select 5\n"
                          "move 447 462\nbutton down left\nbutton up left\n" +
-                         awaitStatus("Trainer -> 5/stroke-001.txt |br tr br| launches nothing") +
+                         awaitStatus("Trainer -> 5/stroke-001.txt |br tr br| launches nothing: it holds no slot's text") +
                          "key down 16\nkey down 46\nkey up 46\nkey up 16\ndialog\n" +
                          awaitStatus("Trainer -> deleted the 2 examples of slot 5") +
                          "move 280 564\nbutton down left\nbutton up left\n" +
@@ -487,7 +487,7 @@ TEST(Trainer, ASlotsExamplesAreDeletedInOneActionAndTheHotkeyFieldAsksForTheKey)
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     Lines expected = {
         "status \"Trainer -> deleted the 3 examples of slot 4\"",
-        "status \"Trainer -> 5/stroke-001.txt |br tr br| launches nothing\"",
+        "status \"Trainer -> 5/stroke-001.txt |br tr br| launches nothing: it holds no slot's text\"",
         "dialog owner=[TrazzleTrainer] topmost=0 caption=\"Trazzle Trainer\" text=\"Delete all 2 examples of slot 5?\"",
         "status \"Trainer -> deleted the 2 examples of slot 5\"",
         "status \"Trainer -> hotkey: press the key that is to start a stroke (now Left Windows (91))\"",
