@@ -132,6 +132,18 @@ void historyStatus(const GestureTable& table, const std::string& name, const std
                   advice);
 }
 
+void newStrokeStatus(const GestureTable& table, const std::string& text, const StrokeLaunch& launch,
+                     char (&status)[kTrainerStatusSize]) {
+    if (launch.slot == kNoSlot)
+        std::snprintf(status, sizeof status, "Trainer -> your stroke |%s| launched nothing: %s; give it to its slot in History",
+                      text.c_str(), whyNothing(table, text.c_str()).c_str());
+    else
+        std::snprintf(status, sizeof status,
+                      "Trainer -> your stroke |%s| launched slot %d %s; if that was the wrong program, give it to its slot "
+                      "in History",
+                      text.c_str(), launch.slot, launch.command.c_str());
+}
+
 std::string launchCaption(const GestureTable& table, const std::string& text) {
     int chosen = findBestSlot(table, text.c_str());
     return chosen == kNoSlot ? "nothing" : textf("slot %d", chosen);

@@ -48,6 +48,12 @@ void exampleStatus(const GestureTable& table, const std::string& name, const std
 void historyStatus(const GestureTable& table, const std::string& name, const std::string& text, const StrokeLaunch& launch,
                    char (&status)[kTrainerStatusSize]);
 
+// A stroke drawn with the hotkey that trazzle has just kept, as the trainer's status line says it
+// while the launched program's window may cover the host's label: "Trainer -> your stroke |tr|
+// launched nothing: it holds slot 0's |br|, but ...; give it to its slot in History".
+void newStrokeStatus(const GestureTable& table, const std::string& text, const StrokeLaunch& launch,
+                     char (&status)[kTrainerStatusSize]);
+
 // What a marked example's thumbnail says it launches: "slot 0" or "nothing".
 std::string launchCaption(const GestureTable& table, const std::string& text);
 

@@ -15,6 +15,7 @@
 #include "trainer/suggestions.h"
 #include "trainer/trainer_actions.h"
 #include "trainer/trainer_host.h"
+#include "trainer/trainer_logic.h"
 #include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
 #include "trainer/trainer_view.h"
@@ -32,7 +33,7 @@ constexpr int kSettingsRowTop = 470;
 constexpr int kHistoryTop = kSettingsRowTop + kSettingsRowHeight + 18, kHistoryHeight = 52;
 constexpr int kStatusTop = kHistoryTop + kHistoryHeight + 2, kStatusHeight = 22;  // along the bottom
 constexpr UINT_PTR kHistoryTimer = 1;
-constexpr UINT kHistoryPollMs = 1000;  // how soon a stroke trazzle kept shows in the history
+constexpr UINT kHistoryPollMs = 250;  // how soon a stroke trazzle kept shows in the history and the status line
 constexpr int kClientHeight = kStatusTop + kStatusHeight + 4;
 constexpr int kCanvasLeft = 316, kCanvasTop = 8;
 constexpr int kSideLeft = 644, kSideWidth = 248;
@@ -104,6 +105,7 @@ void onCreate(HWND window) {
     createSettingsRow(window, kSettingsRowTop, kSettingsRowId);
     w.history = CreateWindowExA(0, kHistoryClass, "", WS_CHILD | WS_VISIBLE, 8, kHistoryTop, kClientWidth - 16,
                                 kHistoryHeight, window, nullptr, trainer.module, nullptr);
+    loadHistory();  // what is there already is shown, not told as new
     SetTimer(window, kHistoryTimer, kHistoryPollMs, nullptr);
     w.statusLine = CreateWindowExA(0, kStatusLineClass, "", WS_CHILD | WS_VISIBLE, 8, kStatusTop, kClientWidth - 16,
                                    kStatusHeight, window, nullptr, trainer.module, nullptr);
@@ -211,6 +213,19 @@ void onReconfigure() {
 
 // The wheel goes to the window with the focus, and on to its parents; over the strip it
 // scrolls the strip, whichever control has the focus.
+// A stroke trazzle kept since the last reading is told in the status line, where the person
+// looks: the program it launched may well cover the host's label.
+void onHistoryTimer() {
+    if (!historyChanged()) return;
+    std::string newest = trainer.history.empty() ? "" : trainer.history.front().name;
+    loadHistory();
+    InvalidateRect(trainer.windows.history, nullptr, FALSE);
+    if (trainer.history.empty() || trainer.history.front().name <= newest) return;
+    char status[kTrainerStatusSize];
+    newStrokeStatus(trainer.table, trainer.history.front().text, trainer.history.front().launch, status);
+    setStatusLine(status);
+}
+
 void onWheel(WPARAM wParam, LPARAM lParam) {
     POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT strip;
@@ -242,10 +257,7 @@ LRESULT CALLBACK trainerWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case kTrainerNote: onNote(static_cast<TrainerNote>(wParam), lParam); return 0;
     case kSlotRead: finishSlotRead(lParam); return 0;
     case WM_TIMER:
-        if (wParam == kHistoryTimer && historyChanged()) {
-            loadHistory();
-            InvalidateRect(trainer.windows.history, nullptr, FALSE);
-        }
+        if (wParam == kHistoryTimer) onHistoryTimer();
         return 0;
     case HOST_RECONFIGURE: onReconfigure(); return 0;
     case HOST_BROADCAST: handleTrainerBroadcast(reinterpret_cast<const char*>(lParam)); return 0;

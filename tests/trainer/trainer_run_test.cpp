@@ -45,6 +45,12 @@ std::string awaitStrip(const std::string& shows) {
     return "await-text TrazzleTrainer/TrazzleExamples slot " + shows + "\n";
 }
 
+// Waits until the trainer's own status line reads "Trainer -> TEXT": what it says of a stroke
+// trazzle kept, which the host's label never shows.
+std::string awaitStatusLine(const std::string& text) {
+    return "await-text TrazzleTrainer/TrazzleStatus Trainer -> " + text + "\n";
+}
+
 // A peak (|tr|) on the canvas, pressed at (x, y): a V upside down.
 std::string canvasPeak(int x, int y) {
     std::string script = "move " + std::to_string(x) + " " + std::to_string(y) + "\nbutton down left\n";
@@ -520,7 +526,8 @@ TEST(Trainer, MemoryStaysFlatOverHotkeyAndClearBroadcastsAfterALearn) {
     EXPECT_EQ("status \"Trainer -> slot 7 cleared\"", only(scriptPart(s.log), {"status"}).back());
 }
 
-// Strokes drawn with the hotkey, kept by trazzle: the one that launched nothing given to slot 1
+// Strokes drawn with the hotkey, kept by trazzle, each told in the trainer's status line as it
+// comes: the one that launched nothing given to slot 1
 // by broadcast, the W deleted; the V, which launched slot 0, counts as slot 0's example at the
 // next Learn: 6 examples (2 + 1 a slot), the deleted W not among them.
 TEST(Trainer, AHistoryStrokeIsGivenToASlotOrDeletedByBroadcastAndTheRestCountAtLearn) {
@@ -532,8 +539,12 @@ TEST(Trainer, AHistoryStrokeIsGivenToASlotOrDeletedByBroadcastAndTheRestCountAtL
         options.moreFiles.push_back({example(1, n), kW});
     }
     std::string script = hotkeyStroke(300, 600, false) + awaitStatus("Trazzle Command -> edit.exe") +
+                         awaitStatusLine("your stroke |br| launched slot 0 C:\\Tools\\edit.exe; if that was the wrong "
+                                         "program, give it to its slot in History") +
                          hotkeyStroke(300, 600, true) + awaitStatus("Trazzle Command -> other.exe") +
                          heldDown(canvasPeak(300, 650)) + awaitStatus("Trazzle -> |tr|") +
+                         awaitStatusLine("your stroke |tr| launched nothing: it holds no slot's text; give it to its "
+                                         "slot in History") +
                          "broadcast @trazzleTrainer History Assign stroke-00000003.txt 1\n"
                          "broadcast @trazzleTrainer History Delete stroke-00000002.txt\n"
                          "broadcast @trazzleTrainer History Delete stroke-00000002.txt\n"
