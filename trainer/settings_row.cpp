@@ -1,7 +1,8 @@
-// The row under the trainer's panes: Clear for the selected slot, and trazzle's hotkey, pad, pad labels and tool square.
+// The row under the trainer's panes: Clear for the selected slot, trazzle's hotkey, pad, pad labels and tool square, and the slots Learn keeps free.
 #include "trainer/settings_row.h"
 
 #include "settings/hotkey_rule.h"
+#include "settings/plugin_settings.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_notes.h"
@@ -83,6 +84,13 @@ void createSettingsRow(HWND parent, int top, int firstId) {
     w.padShowBox = rowControl(parent, "BUTTON", "Pad shown", BS_AUTOCHECKBOX, 0, 338, top, 104, kRowPadShow);
     w.padTipsBox = rowControl(parent, "BUTTON", "Pad labels", BS_AUTOCHECKBOX, 0, 450, top, 104, kRowPadTips);
     w.toolSquareBox = rowControl(parent, "BUTTON", "Tool square", BS_AUTOCHECKBOX, 0, 562, top, 112, kRowToolSquare);
+    rowControl(parent, "STATIC", "Free slots:", SS_RIGHT | SS_CENTERIMAGE, 0, 680, top, 80, kRowNone);
+    // A list of 0 to 25 takes no wrong value; dropped down it needs room below the row.
+    w.freeSlotsBox = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 764, top,
+                                     56, 240, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstRowId + kRowFreeSlots)),
+                                     trainer.module, nullptr);
+    for (int count = 0; count <= kMaxTrainerFreeSlots; ++count)
+        SendMessageA(w.freeSlotsBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(count).c_str()));
 }
 
 SettingsRowControl settingsRowControl(WORD id) {
@@ -94,6 +102,10 @@ bool settingsRowChecked(SettingsRowControl box) {
     return checked(box == kRowPadShow ? w.padShowBox : box == kRowPadTips ? w.padTipsBox : w.toolSquareBox);
 }
 
+int settingsRowFreeSlots() {
+    return static_cast<int>(SendMessageA(trainer.windows.freeSlotsBox, CB_GETCURSEL, 0, 0));
+}
+
 void showSettings() {
     const TrainerWindows& w = trainer.windows;
     if (!w.hotkeyEdit) return;
@@ -101,4 +113,8 @@ void showSettings() {
     check(w.padShowBox, trainer.settings.padShow);
     check(w.padTipsBox, trainer.settings.padTips);
     check(w.toolSquareBox, trainer.settings.toolSquareShow);
+    // Only a change is shown: under Wine every CB_SETCURSEL keeps some memory, and the row is
+    // shown again at each setting any broadcast writes.
+    if (settingsRowFreeSlots() != trainer.freeSlots)
+        SendMessageA(w.freeSlotsBox, CB_SETCURSEL, static_cast<WPARAM>(trainer.freeSlots), 0);
 }

@@ -140,6 +140,7 @@ void handleTrainerBroadcast(const char* text) {
     case kTrainerHistoryAssign: assignHistory(command.file, command.target); break;
     case kTrainerHistoryDelete: deleteHistory(command.file); break;
     case kTrainerDeleteAll: deleteAllExamples(command.slot); break;
+    case kTrainerFreeSlots: setFreeSlots(command.code); break;
     }
 }
 
@@ -249,5 +250,17 @@ void setSwitch(TrainerSwitch which, bool on) {
     if (trainer.settings.*kSwitches[which].setting != on) return showNotStored(kSwitches[which].name);
     char status[kTrainerStatusSize];
     std::snprintf(status, sizeof status, "Trainer -> %s: %s", kSwitches[which].name, on ? "on" : "off");
+    showStatus(status);
+}
+
+void setFreeSlots(int count) {
+    // The trainer's own key: Learn reads it from the file, so nothing of trazzle's changes.
+    WriteInt(trainer.rcPath, kKeyTrainerFreeSlots, count);
+    loadTrazzleConfiguration();
+    showSettings();
+    if (trainer.freeSlots != count) return showNotStored("free slots");
+    char status[kTrainerStatusSize];
+    std::snprintf(status, sizeof status,
+                  "Trainer -> free slots: %d kept for new gestures; Learn may give the other open slots to variants", count);
     showStatus(status);
 }

@@ -42,3 +42,5 @@ void deleteHistory(const char* name);
 enum TrainerSwitch { kSwitchPadShow, kSwitchPadTips, kSwitchToolSquare };
 void setHotkey(int code);
 void setSwitch(TrainerSwitch which, bool on);
+// How many open slots Learn keeps free for new gestures; the others may take variants.
+void setFreeSlots(int count);

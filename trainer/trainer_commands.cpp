@@ -8,6 +8,7 @@
 #include "rc/letter_case.h"
 #include "settings/broadcast_decision.h"
 #include "settings/hotkey_rule.h"
+#include "settings/plugin_settings.h"
 #include "training/example_names.h"
 #include "training/stroke_history.h"
 
@@ -141,6 +142,12 @@ TrainerCommand decideTrainerBroadcast(const char* text) {
         std::string why = "Hotkey needs a key code from " + std::to_string(kLowestKeyCode) + " to " +
                           std::to_string(kHighestKeyCode);
         return c.code > 0 ? c : refused(why.c_str(), argument);
+    }
+    if (isCommand(word, "FreeSlots", argument)) {
+        TrainerCommand c = command(kTrainerFreeSlots);
+        c.code = numberIn(argument, 2, 0, kMaxTrainerFreeSlots);
+        std::string why = "FreeSlots needs a number of slots from 0 to " + std::to_string(kMaxTrainerFreeSlots);
+        return c.code >= 0 ? c : refused(why.c_str(), argument);
     }
     if (isCommand(word, "PadShow", argument)) return decideSwitch(kTrainerPadShow, "PadShow", argument);
     if (isCommand(word, "PadTips", argument)) return decideSwitch(kTrainerPadTips, "PadTips", argument);

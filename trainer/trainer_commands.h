@@ -26,6 +26,7 @@ enum TrainerAction {
     kTrainerHistoryAssign,
     kTrainerHistoryDelete,
     kTrainerDeleteAll,
+    kTrainerFreeSlots,
 };
 
 constexpr int kTrainerStatusSize = 320;  // two 99-character texts and an example's name fit
@@ -35,7 +36,7 @@ struct TrainerCommand {
     TrainerAction action;
     int slot;    // Select, Clear, DeleteAll, and the slot Move takes the example from: 0 to 24
     int target;  // Move, History Assign: the slot it goes to
-    int code;    // Hotkey: a virtual-key code from 1 to 254
+    int code;    // Hotkey: a virtual-key code from 1 to 254; FreeSlots: 0 to 25
     bool on;     // PadShow, PadTips, ToolSquare
     char file[kExampleFileNameSize];  // Move: a file name in the slot's folder; History: in trazzle-history; no path
     char why[kTrainerStatusSize];     // kTrainerRefused: the status saying why

@@ -21,6 +21,7 @@ void loadTrazzleConfiguration() {
     SettingsReader reader = hostSettingsReader(trainer.rcPath);
     readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), trainer.settings);
     readGestureSlots(reader, trainer.table);
+    trainer.freeSlots = readTrainerFreeSlots(reader);
 }
 
 void showStatus(const char* text) {

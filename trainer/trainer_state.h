@@ -58,7 +58,7 @@ struct TrainerWindows {
     HWND gestureEdit, commandEdit, argumentEdit, browseButton;
     HWND recordButton, learnButton, applyButton, suggestButton, deleteButton, findings;
     HWND statusLine;
-    HWND clearButton, hotkeyEdit, padShowBox, padTipsBox, toolSquareBox;  // the settings row
+    HWND clearButton, hotkeyEdit, padShowBox, padTipsBox, toolSquareBox, freeSlotsBox;  // the settings row
 };
 
 struct ExampleStroke {
@@ -103,6 +103,7 @@ struct TrainerState {
     char examplesDir[kRcPathSize];  // "trazzle-examples" beside the rc file, no trailing backslash
     char historyDir[kRcPathSize];   // "trazzle-history" beside it, where trazzle keeps the strokes it handled
     PluginSettings settings;        // trazzle's, as it reads them
+    int freeSlots;                  // the open slots Learn keeps free of variants, as the rc file says
     GestureTable table;             // trazzle's slots, as it reads them
     StyleSnapshot style;
     int selected;  // the slot, or kNoSelection

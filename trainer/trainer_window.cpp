@@ -157,6 +157,7 @@ void onRowClick(SettingsRowControl which) {
     case kRowPadTips: setSwitch(kSwitchPadTips, settingsRowChecked(which)); break;
     case kRowToolSquare: setSwitch(kSwitchToolSquare, settingsRowChecked(which)); break;
     case kRowHotkey:
+    case kRowFreeSlots:
     case kRowNone: break;
     }
 }
@@ -178,7 +179,11 @@ void onCommand(WORD id, WORD code) {
     case kApplyId: applyLearned(); break;
     case kSuggestId: showSuggestions(); break;
     default:
-        if (code == BN_CLICKED) onRowClick(settingsRowControl(id));
+        if (settingsRowControl(id) == kRowFreeSlots) {
+            if (code == CBN_SELCHANGE) setFreeSlots(settingsRowFreeSlots());
+        } else if (code == BN_CLICKED) {
+            onRowClick(settingsRowControl(id));
+        }
         break;
     }
 }

@@ -61,6 +61,7 @@ std::string asked(const char* text) {
     case kTrainerPadShow: return std::string("pad shown ") + (c.on ? "on" : "off");
     case kTrainerPadTips: return std::string("pad tips ") + (c.on ? "on" : "off");
     case kTrainerToolSquare: return std::string("tool square ") + (c.on ? "on" : "off");
+    case kTrainerFreeSlots: return "free slots " + std::to_string(c.code);
     default: return "other";
     }
 }
@@ -91,6 +92,8 @@ TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
         "@trazzleTrainer PadShow Off", "@trazzleTrainer padshow ON", "@trazzleTrainer PadShow maybe",
         "@trazzleTrainer PadTips off", "@trazzleTrainer PadTips On", "@trazzleTrainer PadTips",
         "@trazzleTrainer ToolSquare Off", "@trazzleTrainer ToolSquare 1",
+        "@trazzleTrainer FreeSlots 0", "@trazzleTrainer freeslots 25", "@trazzleTrainer FreeSlots 26",
+        "@trazzleTrainer FreeSlots -1",
     };
     std::string out;
     for (const char* text : texts) out += std::string(text + sizeof kTrainerPrefix) + " -> " + asked(text) + "\n";
@@ -139,7 +142,11 @@ TEST(TrainerBroadcast, MendsAndSettingsTakeTheirArgumentsOrSayWhyNot) {
               "PadTips On -> pad tips on\n"
               "PadTips -> Trainer -> PadTips needs On or Off: \n"
               "ToolSquare Off -> tool square off\n"
-              "ToolSquare 1 -> Trainer -> ToolSquare needs On or Off: 1\n",
+              "ToolSquare 1 -> Trainer -> ToolSquare needs On or Off: 1\n"
+              "FreeSlots 0 -> free slots 0\n"
+              "freeslots 25 -> free slots 25\n"
+              "FreeSlots 26 -> Trainer -> FreeSlots needs a number of slots from 0 to 25: 26\n"
+              "FreeSlots -1 -> Trainer -> FreeSlots needs a number of slots from 0 to 25: -1\n",
               out);
 }
 

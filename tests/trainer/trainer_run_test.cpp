@@ -474,6 +474,22 @@ TEST(Trainer, ASettingTheHostCannotStoreIsSaidNotStored) {
     EXPECT_EQ(rc, readFile(s.folder + "trazzle.rc"));
 }
 
+// The slots Learn keeps free are picked in the settings row's list at (900, 564), or by
+// broadcast; the trainer's own key holds them.
+TEST(Trainer, TheFreeSlotsArePickedInTheRowOrByBroadcast) {
+    auto picked = [](int count) {
+        return "Trainer -> free slots: " + std::to_string(count) +
+               " kept for new gestures; Learn may give the other open slots to variants";
+    };
+    std::string script = "move 900 564\nbutton down left\nbutton up left\nkey down 40\nkey up 40\n" +
+                         awaitStatus(picked(6)) + "key down 13\nkey up 13\nbroadcast @trazzleTrainer FreeSlots 0\n" +
+                         awaitStatus(picked(0)) + "text TrazzleTrainer/ComboBox\n";
+    PluginSession s = runPlugin(kPlaced, script, {}, withTrainer());
+    Lines expected = {"status \"" + picked(6) + "\"", "status \"" + picked(0) + "\"", "text [TrazzleTrainer/ComboBox] \"0\""};
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status", "text"})));
+    EXPECT_NE(std::string::npos, readFile(s.folder + "trazzle.rc").find("trazzle.trainer.freeSlots: 0\n"));
+}
+
 // All of a slot's examples go in one action: a broadcast deletes them unasked, Shift+Delete in
 // the strip asks once. While the hotkey field has the focus it asks for the key. The strip's first
 // thumbnail lies at (447, 462) on the screen, the hotkey field (the window's fifth edit) at (280, 564).
