@@ -303,6 +303,24 @@ TEST(Trainer, ASlotHolds999ExamplesAndTheStripScrollsToEveryOne) {
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((s.folder + example(0, 998)).c_str()));
 }
 
+// A Move leaves the strip where it was: scrolled to its last row, the first of it dragged onto
+// slot 4's row, the example that followed it lies under the pointer.
+TEST(Trainer, AMovedExamplesPlaceInTheStripGoesToTheOneAfterIt) {
+    SessionOptions options = withTrainer();
+    for (int n = 1; n <= 20; ++n) options.moreFiles.push_back({example(0, n), kV});
+    std::string script = "broadcast @trazzleTrainer Select 0\n" + awaitStrip("0: 20 examples") +
+                         "move 447 462\nwheel -24000\nmove 447 514\nbutton down left\nmove 440 400\nmove 200 173\n"
+                         "button up left\n" + awaitStrip("0: 19 examples") + "move 447 514\nbutton down left\nbutton up left\n" +
+                         awaitStatus("Trainer -> 0/stroke-017.txt |br| launches nothing: it holds no slot's text");
+    PluginSession s = runPlugin(kPlaced, script, {}, options);
+    Lines expected = {
+        "status \"Trainer -> 0/stroke-016.txt |br| launches nothing: it holds no slot's text\"",
+        "status \"Trainer -> moved 0/stroke-016.txt to 4/stroke-001.txt\"",
+        "status \"Trainer -> 0/stroke-017.txt |br| launches nothing: it holds no slot's text\"",
+    };
+    EXPECT_EQ(joinLines(expected), joinLines(only(scriptPart(s.log), {"status"})));
+}
+
 // A slot's examples are read off the window thread: a Select made while a full slot is read
 // drops that reading, and only the newest slot's examples and unreadable files are shown.
 TEST(Trainer, ASelectWhileAFullSlotIsReadShowsOnlyTheNewestSlot) {
