@@ -541,22 +541,24 @@ TEST(Trainer, ASlotsExamplesAreDeletedInOneActionAndTheHotkeyFieldAsksForTheKey)
 }
 
 // After a Learn, the script awaits lines; the 900 Hotkey and Clear broadcasts after it log some
-// 70,000 lines no await takes, and the host must not hold them: it stays within 0.5 MB, and
-// the await after them still finds its line.
+// 70,000 lines (7 MB) no await takes, and the host must not hold them: it stays within 2 MB, and
+// the await after them still finds its line. Each Clear reads slot 0 again on a thread of its own,
+// whose stack counts while it runs: memory is taken once the strip says the reading is done.
 TEST(Trainer, MemoryStaysFlatOverHotkeyAndClearBroadcastsAfterALearn) {
     SessionOptions options = withTrainer();
     options.limitMs = 180000;  // each broadcast writes the rc file: a minute or more on a busy machine
     for (int n = 1; n <= 3; ++n) options.moreFiles.push_back({example(0, n), kV});
     std::string script = "broadcast @trazzleTrainer Select 0\nbroadcast @trazzleTrainer Learn\n"
-                         "await status \"Trainer -> learned:\nmemory\nrepeat 450\nbroadcast @trazzleTrainer Hotkey 91\n"
-                         "broadcast @trazzleTrainer Clear 7\nend\nmemory\n" + awaitStatus("Trainer -> slot 7 cleared");
+                         "await status \"Trainer -> learned:\n" + awaitStrip("0: 3 examples") +
+                         "memory\nrepeat 450\nbroadcast @trazzleTrainer Hotkey 91\nbroadcast @trazzleTrainer Clear 7\nend\n" +
+                         awaitStatus("Trainer -> slot 7 cleared") + awaitStrip("0: 3 examples") + "memory\n";
     PluginSession s = runPlugin(kPlaced, script, {}, options);
     Lines memory = only(scriptPart(s.log), {"memory"});
     ASSERT_EQ(2u, memory.size()) << joinLines(memory);
     unsigned long long before = 0, now = 0;
     ASSERT_EQ(1, std::sscanf(memory[0].c_str(), "memory private=%llu", &before)) << memory[0];
     ASSERT_EQ(1, std::sscanf(memory[1].c_str(), "memory private=%llu", &now)) << memory[1];
-    EXPECT_LT(now, before + 512 * 1024) << before << " then " << now;
+    EXPECT_LT(now, before + 2 * 1024 * 1024) << before << " then " << now;
     EXPECT_EQ("status \"Trainer -> slot 7 cleared\"", only(scriptPart(s.log), {"status"}).back());
 }
 
