@@ -7,12 +7,11 @@
 
 #include <windowsx.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "contract/vantrel.h"
-#include "trainer/slot_list.h"
 #include "trainer/thumbnail.h"
+#include "trainer/thumbnail_drag.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
@@ -92,10 +91,7 @@ void drawStrip(HDC memory, RECT client, const void*) {
     DeleteObject(font);
 }
 
-// A drag of a thumbnail: from its press until the release, the strip has the mouse.
-constexpr int kDragDistance = 4;  // pixels the pointer moves before a press becomes a drag
-POINT dragFrom;
-bool dragging;
+ThumbnailDrag drag;
 
 // Selects the example under `at` (none when it is on no thumbnail) and says which.
 int selectAt(HWND window, POINT at) {
@@ -120,34 +116,15 @@ void showSelectedExample() {
 
 void onClick(HWND window, POINT at) {
     SetFocus(window);  // so Delete reaches the strip
-    dragging = false;
     if (selectAt(window, at) == kNoSelection) return;
     showSelectedExample();
-    dragFrom = at;
-    SetCapture(window);
-}
-
-// Once a drag, the slot row it would land on is framed.
-void onDragMove(HWND window, POINT at) {
-    if (GetCapture() != window) return;
-    if (!dragging) {
-        dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
-        if (!dragging) return;
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-    }
-    ClientToScreen(window, &at);
-    showDropTarget(slotRowAt(at));
+    pressThumbnail(drag, window, at);
 }
 
 // Dropped on a slot row: the example moves to that slot.
 void onDrop(HWND window, POINT at) {
-    bool dropped = dragging && GetCapture() == window;
-    dragging = false;
-    ReleaseCapture();
-    if (!dropped || trainer.selectedExample == kNoSelection) return;
-    ClientToScreen(window, &at);
-    int slot = slotRowAt(at);
-    if (slot != kNoSelection) notifyTrainer(window, kNoteMoveExample, slot);
+    int slot = dropThumbnail(drag, window, at);
+    if (slot != kNoSelection && trainer.selectedExample != kNoSelection) notifyTrainer(window, kNoteMoveExample, slot);
 }
 
 // The context menu of a thumbnail: Delete, and Move to slot with the 25 slots, its own greyed.
@@ -229,12 +206,9 @@ LRESULT CALLBACK examplesWindowProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_MOUSEMOVE: onDragMove(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: dragThumbnail(drag, window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: onDrop(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_CAPTURECHANGED:
-        dragging = false;
-        showDropTarget(kNoSelection);
-        return 0;
+    case WM_CAPTURECHANGED: endThumbnailDrag(drag); return 0;
     case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_VSCROLL: onScroll(window, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;

@@ -7,11 +7,10 @@
 
 #include <windowsx.h>
 
-#include <cstdlib>
 
 #include "contract/vantrel.h"
-#include "trainer/slot_list.h"
 #include "trainer/thumbnail.h"
+#include "trainer/thumbnail_drag.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_notes.h"
@@ -22,7 +21,6 @@ namespace {
 
 constexpr int kThumb = 48, kGap = 4, kPitch = kThumb + kGap;
 constexpr COLORREF kMarkColour = RGB(0xFF, 0x40, 0x40);
-constexpr int kDragDistance = 4;
 
 RECT thumbBox(int index) {
     int left = kGap + (index - trainer.historyFirst) * kPitch;
@@ -62,8 +60,7 @@ void drawStrip(HDC memory, RECT client, const void*) {
     DeleteObject(font);
 }
 
-POINT dragFrom;
-bool dragging;
+ThumbnailDrag drag;
 
 int selectAt(HWND window, POINT at) {
     trainer.selectedHistory = kNoSelection;
@@ -83,33 +80,14 @@ int selectAt(HWND window, POINT at) {
 
 void onClick(HWND window, POINT at) {
     SetFocus(window);
-    dragging = false;
     if (selectAt(window, at) == kNoSelection) return;
-    dragFrom = at;
-    SetCapture(window);
-}
-
-// Once a drag, the slot row it would land on is framed.
-void onDragMove(HWND window, POINT at) {
-    if (GetCapture() != window) return;
-    if (!dragging) {
-        dragging = std::abs(at.x - dragFrom.x) > kDragDistance || std::abs(at.y - dragFrom.y) > kDragDistance;
-        if (!dragging) return;
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-    }
-    ClientToScreen(window, &at);
-    showDropTarget(slotRowAt(at));
+    pressThumbnail(drag, window, at);
 }
 
 // Dropped on a slot row: the stroke becomes that slot's example.
 void onDrop(HWND window, POINT at) {
-    bool dropped = dragging && GetCapture() == window;
-    dragging = false;
-    ReleaseCapture();
-    if (!dropped || trainer.selectedHistory == kNoSelection) return;
-    ClientToScreen(window, &at);
-    int slot = slotRowAt(at);
-    if (slot != kNoSelection) notifyTrainer(window, kNoteAssignHistory, slot);
+    int slot = dropThumbnail(drag, window, at);
+    if (slot != kNoSelection && trainer.selectedHistory != kNoSelection) notifyTrainer(window, kNoteAssignHistory, slot);
 }
 
 void onContextMenu(HWND window, POINT screen) {
@@ -146,12 +124,9 @@ LRESULT CALLBACK historyWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_PAINT: paintThroughMemory(window, nullptr, drawStrip); return 0;
     case WM_LBUTTONDOWN: onClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_MOUSEMOVE: onDragMove(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: dragThumbnail(drag, window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: onDrop(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_CAPTURECHANGED:
-        dragging = false;
-        showDropTarget(kNoSelection);
-        return 0;
+    case WM_CAPTURECHANGED: endThumbnailDrag(drag); return 0;
     case WM_CONTEXTMENU: onContextMenu(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_MOUSEWHEEL: onWheel(window, static_cast<short>(HIWORD(wParam))); return 0;
     case WM_KEYDOWN:

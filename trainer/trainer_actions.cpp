@@ -256,7 +256,7 @@ void setSwitch(TrainerSwitch which, bool on) {
 void setFreeSlots(int count) {
     // The trainer's own key: Learn reads it from the file, so nothing of trazzle's changes.
     WriteInt(trainer.rcPath, kKeyTrainerFreeSlots, count);
-    loadTrazzleConfiguration();
+    loadFreeSlots();
     showSettings();
     if (trainer.freeSlots != count) return showNotStored("free slots");
     char status[kTrainerStatusSize];

@@ -21,8 +21,9 @@ void loadTrazzleConfiguration() {
     SettingsReader reader = hostSettingsReader(trainer.rcPath);
     readPluginSettings(reader, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), trainer.settings);
     readGestureSlots(reader, trainer.table);
-    trainer.freeSlots = readTrainerFreeSlots(reader);
 }
+
+void loadFreeSlots() { trainer.freeSlots = readTrainerFreeSlots(hostSettingsReader(trainer.rcPath)); }
 
 void showStatus(const char* text) {
     sendHostStatus(trainer.hostWindow, text);

@@ -15,6 +15,10 @@ bool locateTrainerFiles(HINSTANCE module);
 // Reads trazzle's settings and 25 slots through the host's functions.
 void loadTrazzleConfiguration();
 
+// The trainer's own key for the slots Learn keeps free, read through the host: not at every
+// setting trazzle's are read again for, only when the file may have changed it.
+void loadFreeSlots();
+
 // A status for the host's label and the trainer's own status line alike.
 void showStatus(const char* text);
 

@@ -23,6 +23,7 @@ int beginPlugin(HINSTANCE module) {
     trainer.hostWindow = GetVTWnd();
     if (!locateTrainerFiles(module)) return 1;
     loadTrazzleConfiguration();
+    loadFreeSlots();
     takeStyleSnapshotOf(trainer.style);
     if (!createTrainerWindow()) return 1;
     removeLeftoverTemporaries();

@@ -210,6 +210,7 @@ void onNote(TrainerNote note, LPARAM argument) {
 
 void onReconfigure() {
     loadTrazzleConfiguration();
+    loadFreeSlots();
     takeStyleSnapshotOf(trainer.style);
     applyControlFonts();
     refreshTrainer(kChangedEverySlot);
