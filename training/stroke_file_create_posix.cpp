@@ -1,5 +1,6 @@
-// Creating the next free stroke-NNN.txt in a folder, exclusively: nothing is overwritten, no planted link followed.
+// Stroke files made and named on POSIX systems: created exclusively, never through a planted link, renamed without replacing.
 #include "training/stroke_file_create.h"
+#include "training/stroke_file_create_system.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -21,38 +22,8 @@ FILE* createStrokeFileAt(const char* path, bool& taken) {
     return stroke;
 }
 
-FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full) {
-    if (full) *full = false;
-    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
-        strokeFileName(n, name);
-        char path[4096 + kStrokeNameSize];
-        std::snprintf(path, sizeof path, "%s%s", folder, name);
-        bool taken = false;
-        FILE* stroke = createStrokeFileAt(path, taken);
-        if (stroke || !taken) return stroke;
-    }
-    if (full) *full = true;
-    return nullptr;
-}
-
-FILE* createStrokeTemp(const char* folder, char (&name)[kStrokeTempNameSize]) {
-    static unsigned long long counter = 0;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        strokeTempName((static_cast<unsigned long long>(getpid()) << 40) ^ (static_cast<unsigned long long>(time(nullptr)) << 8) ^
-                           ++counter * 0x9E3779B97F4A7C15ull,
-                       name);
-        char path[4096 + kStrokeTempNameSize];
-        std::snprintf(path, sizeof path, "%s%s", folder, name);
-        int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            return nullptr;
-        }
-        FILE* stroke = fdopen(fd, "wb");
-        if (!stroke) close(fd);
-        return stroke;
-    }
-    return nullptr;
+unsigned long long strokeTempSeed() {
+    return (static_cast<unsigned long long>(getpid()) << 40) ^ (static_cast<unsigned long long>(time(nullptr)) << 8);
 }
 
 bool closeStrokeFileFlushed(FILE* file) {
@@ -61,15 +32,8 @@ bool closeStrokeFileFlushed(FILE* file) {
 }
 
 // renameat2's RENAME_NOREPLACE refuses a taken name in the same step as the rename.
-bool giveStrokeFileName(const char* from, const char* folder, char (&name)[kStrokeNameSize], bool* full) {
-    if (full) *full = false;
-    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
-        strokeFileName(n, name);
-        char path[4096 + kStrokeNameSize];
-        std::snprintf(path, sizeof path, "%s%s", folder, name);
-        if (renameat2(AT_FDCWD, from, AT_FDCWD, path, RENAME_NOREPLACE) == 0) return true;
-        if (errno != EEXIST) return false;
-    }
-    if (full) *full = true;
+bool renameWithoutReplacing(const char* from, const char* to, bool& taken) {
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+    taken = errno == EEXIST;
     return false;
 }
