@@ -160,8 +160,9 @@ TEST_F(Launch, ARealLaunchStartsTheCommandInTheGivenFolder) {
     intptr_t started = reinterpret_cast<intptr_t>(VTExecute(
         nullptr, "", "cmd.exe", "/c echo launched> marker.txt", folder.c_str(), SW_HIDE, 1));
     EXPECT_GT(started, 32);
-    // cmd.exe runs on its own; wait for its whole line, bounded so a failed start cannot hang.
-    for (int i = 0; i < 1000 && readFile(marker).find('\n') == std::string::npos; ++i) Sleep(10);
+    // cmd.exe runs on its own; wait for its whole line, up to a minute so a busy machine passes
+    // and a failed start cannot hang.
+    for (int i = 0; i < 6000 && readFile(marker).find('\n') == std::string::npos; ++i) Sleep(10);
     EXPECT_EQ("launched\r\n", readFile(marker));
 
     intptr_t failed = reinterpret_cast<intptr_t>(

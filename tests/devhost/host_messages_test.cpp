@@ -238,7 +238,7 @@ TEST_F(Menus, TablesAreBoundedAndAMenuCannotHoldItself) {
 // Presses keys in the popup menu once it is open, from a second thread, as a user would.
 DWORD WINAPI pickSecondItem(LPVOID) {
     HWND popup = nullptr;
-    for (int i = 0; i < 500 && !(popup && IsWindowVisible(popup)); ++i) {
+    for (int i = 0; i < 6000 && !(popup && IsWindowVisible(popup)); ++i) {  // up to a minute
         Sleep(10);
         popup = FindWindowA("#32768", nullptr);
     }
