@@ -34,6 +34,15 @@ PluginSession runPlugin(const char* rcText, const std::string& script,
                           "--no-launch --rc host.rc --log log.txt --log-omit MakeStyleGradient --script s.txt " + plugins,
                           options.limitMs);
     session.log = splitLines(session.run.log);
+    // A script that stopped short (an await that timed out, a refused line) would leave the
+    // lines a test compares merely missing; say where it stopped.
+    bool ended = false;
+    std::string stopped = "no script-end and no script-error in the log";
+    for (const std::string& line : session.log) {
+        ended = ended || line == "script-end";
+        if (line.compare(0, 13, "script-error ") == 0) stopped = line;
+    }
+    EXPECT_TRUE(ended) << stopped;
     return session;
 }
 

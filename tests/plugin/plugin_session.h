@@ -28,7 +28,8 @@ struct SessionOptions {
 };
 
 // Copies trazzle.dll into a fresh folder beside `rcText` as trazzle.rc (none when null) and
-// `files` (name, text pairs), runs the script with --no-launch and painting calls left out.
+// `files` (name, text pairs), runs the script with --no-launch and painting calls left out; the
+// test fails unless the script ran to its end.
 PluginSession runPlugin(const char* rcText, const std::string& script,
                         std::initializer_list<std::pair<const char*, std::string>> files = {},
                         const SessionOptions& options = SessionOptions());
