@@ -114,19 +114,11 @@ TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* te
     if (!failed.empty()) return {failed, kChangedNothing};
     char shown[kStrokeNameSize + 32], status[kTrainerStatusSize];
     std::snprintf(shown, sizeof shown, "trazzle-examples/%d/%s", slot, name);
-    // The shape's clash with another slot is said at once, while the person still draws it.
-    loadAllExamples();
-    std::vector<std::string> clashes = clashFindings(trainer.allExamples, slot);
-    recordStatus(trainer.table, slot, shown, text, clashes.empty() ? "" : clashes.front(), status);
+    recordStatus(trainer.table, slot, shown, text, status);
+    // The shape's clash with another slot is said as soon as the slot's reading, which reads
+    // every slot's examples off the window thread, has found it, while the person still draws.
+    trainer.clashToSay = slot;
     return {status, kChangedSelectedSlot};
-}
-
-void loadAllExamples() {
-    std::vector<UnreadableExample> unreadable;  // each slot's are listed when it is selected
-    std::vector<std::string> warnings;
-    std::string problem;
-    trainer.allExamples.clear();
-    readExampleFolders(trainer.examplesDir, trainer.allExamples, unreadable, warnings, problem);
 }
 
 void loadExamples() {

@@ -20,8 +20,6 @@ TrainerOutcome saveStroke(const std::vector<ScreenPoint>& points, const char* te
 void loadExamples();
 // The same for the selected slot alone: its count and files listed now, its strokes read.
 void loadSelectedExamples();
-// Reads every slot's examples (their texts) for the clash findings.
-void loadAllExamples();
 
 // Removes the selected example's file and unselects it; a link, a read-only file, or a slot
 // folder that is a link (slotFolderLink) is named and left alone, so nothing outside the

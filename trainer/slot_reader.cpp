@@ -89,6 +89,9 @@ void showRead(SlotReadJob& job) {
     char status[kTrainerStatusSize];
     if (trainer.sayUnreadable && unreadableStatus(slot, trainer.unreadable[slot], status)) showStatus(status);
     trainer.sayUnreadable = false;
+    if (trainer.clashToSay == slot && !trainer.clashLines.empty())
+        showStatus(("Trainer -> " + trainer.clashLines.front()).c_str());
+    trainer.clashToSay = kNoSelection;
     // Last, so whoever waits for the strip to say so finds everything above done.
     setStripText(slot, "", trainer.slotExamples.size());
 }

@@ -84,12 +84,11 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
     std::snprintf(status, sizeof status, "Trainer -> |%s| slot %d: %s", text, slot, commandFile(table, slot).c_str());
 }
 
-void recordStatus(const GestureTable& table, int slot, const char* file, const char* text, const std::string& clash,
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
                   char (&status)[kTrainerStatusSize]) {
     int chosen = findBestSlot(table, text);
     std::string line = textf("Trainer -> recorded %s", file);
     if (chosen != kNoSlot && !launchesAs(table, chosen, slot)) line += "; " + launchedFor(table, text, chosen);
-    if (!clash.empty()) line += "; " + clash;
     std::snprintf(status, sizeof status, "%s", line.c_str());
 }
 

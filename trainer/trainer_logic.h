@@ -23,9 +23,7 @@ void canvasStatus(const GestureTable& table, const char* text, char (&status)[kT
 // A stroke recorded for `slot` as the example `file` ("trazzle-examples/4/stroke-001.txt"):
 // "Trainer -> recorded FILE", and when trazzle would launch another slot for its `text`, that
 // slot too: "Trainer -> recorded FILE; |br| launches slot 0 cmd.exe".
-// With `clash` (a clash line naming the slot, or empty), that follows: "...; slots 1 and 4
-// share texts: ...; draw another shape for slot 4".
-void recordStatus(const GestureTable& table, int slot, const char* file, const char* text, const std::string& clash,
+void recordStatus(const GestureTable& table, int slot, const char* file, const char* text,
                   char (&status)[kTrainerStatusSize]);
 
 // The clash lines of every pair of slots `slot` is in, from every slot's examples `files`,

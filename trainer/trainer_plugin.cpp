@@ -20,6 +20,7 @@ int beginPlugin(HINSTANCE module) {
     trainer.selectedExample = kNoSelection;
     trainer.selectedHistory = kNoSelection;
     trainer.dropSlot = kNoSelection;
+    trainer.clashToSay = kNoSelection;
     trainer.hostWindow = GetVTWnd();
     if (!locateTrainerFiles(module)) return 1;
     loadTrazzleConfiguration();

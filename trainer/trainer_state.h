@@ -119,7 +119,6 @@ struct TrainerState {
     int exampleCounts[kGestureSlotCount];
     std::vector<UnreadableExample> unreadable[kGestureSlotCount];  // files that cannot be shown, and why
     std::vector<ExampleStroke> slotExamples;  // of examplesSlot: a reading of the selected slot replaces them when done
-    std::vector<Example> allExamples;  // every slot's, read for the clash findings
     int examplesSlot;
     std::vector<std::string> shapeLines;  // the shape findings on slotExamples
     std::vector<std::string> clashLines;  // the selected slot's clashes with the others, read with it
@@ -130,6 +129,7 @@ struct TrainerState {
     SlotReadJob* nextRead;
     unsigned readGeneration;
     bool sayUnreadable;   // a Select's status about files that cannot be shown is due when its reading ends
+    int clashToSay;       // the slot a Record was made in, whose clash status is due when its reading ends
     bool findingsOfSlot;  // the findings pane shows the selected slot's findings (not a Learn's report)
     int selectedExample;  // index into slotExamples, or kNoSelection
     int examplesTopRow;     // the strip's first row in view
