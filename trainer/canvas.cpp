@@ -12,6 +12,8 @@
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
+#include "settings/status_texts.h"
+#include "win32/low_level_hook.h"
 #include "win32/paint_frame.h"
 #include "win32/style_drawing.h"
 
@@ -163,8 +165,12 @@ void takeCanvasInput() {
 }
 
 void installCanvasHook() {
-    // The hook's module is the host's executable: the system keeps it loaded for it.
-    trainer.mouseHook = SetWindowsHookExA(WH_MOUSE_LL, canvasMouseHook, GetModuleHandleA(nullptr), 0);
+    trainer.mouseHook = installLowLevelHook(WH_MOUSE_LL, canvasMouseHook);
+    if (trainer.mouseHook) return;
+    char status[kHookStatusSize];
+    formatHookRefusedStatus("Trainer", "mouse", GetLastError(),
+                            "the canvas takes no strokes", status);
+    showStatus(status);
 }
 
 void removeCanvasHook() {

@@ -16,7 +16,7 @@ constexpr char kDrawV[] =
 
 struct RefusedHookCase {
     const char* hook;         // the value of TRAZZLE_TEST_REFUSED_HOOK in the host's process
-    const char* alsoLoad;     // the recorder beside trazzle, or null
+    const char* alsoLoad;     // the recorder or the trainer beside trazzle, or null
     const char* statuses;     // every status the host showed, a line each
 };
 
@@ -46,6 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "status \"trazzle-recorder -> the mouse hook was refused (error 87): this stroke holds only its press\"\n"
                         "status \"Trazzle -> the mouse hook was refused (error 87): this capture follows no pointer moves\"\n"
                         "status \"Trazzle -> ||\"\n"
-                        "status \"trazzle-recorder -> stroke-001.txt, 1 points\"\n"}));
+                        "status \"trazzle-recorder -> stroke-001.txt, 1 points\"\n"},
+        RefusedHookCase{"mouse", "trazzle-trainer.dll",
+                        "status \"Trainer -> the mouse hook was refused (error 87): the canvas takes no strokes\"\n"
+                        "status \"Trazzle -> the mouse hook was refused (error 87): this capture follows no pointer moves\"\n"
+                        "status \"Trazzle -> ||\"\n"}));
 
 }  // namespace
