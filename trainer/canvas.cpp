@@ -7,12 +7,12 @@
 #include <cstdio>
 
 #include "contract/vantrel.h"
+#include "settings/status_texts.h"
 #include "trainer/thumbnail.h"
 #include "trainer/trainer_host.h"
 #include "trainer/trainer_logic.h"
 #include "trainer/trainer_notes.h"
 #include "trainer/trainer_state.h"
-#include "settings/status_texts.h"
 #include "win32/low_level_hook.h"
 #include "win32/paint_frame.h"
 #include "win32/style_drawing.h"
@@ -168,8 +168,7 @@ void installCanvasHook() {
     trainer.mouseHook = installLowLevelHook(WH_MOUSE_LL, canvasMouseHook);
     if (trainer.mouseHook) return;
     char status[kHookStatusSize];
-    formatHookRefusedStatus("Trainer", "mouse", GetLastError(),
-                            "the canvas takes no strokes", status);
+    formatHookRefusedStatus("Trainer", "mouse", GetLastError(), "the canvas takes no strokes", status);
     showStatus(status);
 }
 

@@ -113,8 +113,8 @@ void showSettings() {
     check(w.padShowBox, trainer.settings.padShow);
     check(w.padTipsBox, trainer.settings.padTips);
     check(w.toolSquareBox, trainer.settings.toolSquareShow);
-    // Only a change is shown: under Wine every CB_SETCURSEL keeps some memory, and the row is
-    // shown again at each setting any broadcast writes.
+    // Only a change is shown: the row is shown again at every setting a broadcast writes, and
+    // a selection set anew repaints the list each time.
     if (settingsRowFreeSlots() != trainer.freeSlots)
         SendMessageA(w.freeSlotsBox, CB_SETCURSEL, static_cast<WPARAM>(trainer.freeSlots), 0);
 }

@@ -217,8 +217,6 @@ void onReconfigure() {
     InvalidateRect(trainer.windows.main, nullptr, TRUE);
 }
 
-// The wheel goes to the window with the focus, and on to its parents; over the strip it
-// scrolls the strip, whichever control has the focus.
 // A stroke trazzle kept since the last reading is told in the status line, where the person
 // looks: the program it launched may well cover the host's label.
 void onHistoryTimer() {
@@ -232,6 +230,8 @@ void onHistoryTimer() {
     setStatusLine(status);
 }
 
+// The wheel goes to the window with the focus, and on to its parents; over the strip it
+// scrolls the strip, whichever control has the focus.
 void onWheel(WPARAM wParam, LPARAM lParam) {
     POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT strip;
