@@ -157,12 +157,18 @@ TEST_F(Launch, NoLaunchOnlyLogsTheSevenArgumentsAndReportsSuccess) {
 TEST_F(Launch, ARealLaunchStartsTheCommandInTheGivenFolder) {
     hostState.noLaunch = false;
     std::string marker = folder + "marker.txt";
+    // cmd.exe runs on its own: the folder tells each change to its files, and the test reads the
+    // marker at each until it holds the whole line; a failed start ends the wait after a minute.
+    HANDLE changed = FindFirstChangeNotificationA(folder.c_str(), FALSE,
+                                                  FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
+                                                      FILE_NOTIFY_CHANGE_LAST_WRITE);
+    ASSERT_NE(INVALID_HANDLE_VALUE, changed);
     intptr_t started = reinterpret_cast<intptr_t>(VTExecute(
         nullptr, "", "cmd.exe", "/c echo launched> marker.txt", folder.c_str(), SW_HIDE, 1));
     EXPECT_GT(started, 32);
-    // cmd.exe runs on its own; wait for its whole line, up to a minute so a busy machine passes
-    // and a failed start cannot hang.
-    for (int i = 0; i < 6000 && readFile(marker).find('\n') == std::string::npos; ++i) Sleep(10);
+    while (readFile(marker).find('\n') == std::string::npos && WaitForSingleObject(changed, 60000) == WAIT_OBJECT_0)
+        FindNextChangeNotification(changed);
+    FindCloseChangeNotification(changed);
     EXPECT_EQ("launched\r\n", readFile(marker));
 
     intptr_t failed = reinterpret_cast<intptr_t>(

@@ -235,19 +235,23 @@ TEST_F(Menus, TablesAreBoundedAndAMenuCannotHoldItself) {
     EXPECT_NE(nullptr, MakeNamedMenu("again", "id", 0));
 }
 
-// Presses keys in the popup menu once it is open, from a second thread, as a user would.
-DWORD WINAPI pickSecondItem(LPVOID) {
-    HWND popup = nullptr;
-    for (int i = 0; i < 6000 && !(popup && IsWindowVisible(popup)); ++i) {  // up to a minute
-        Sleep(10);
-        popup = FindWindowA("#32768", nullptr);
+// Presses Down, Down and Enter in the popup menu the moment it is shown, as a user would: a
+// hook on the showing thread sees the popup's window become visible.
+bool keysPressed;
+
+LRESULT CALLBACK pickSecondItemOnceShown(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    char name[16] = "";
+    if (code >= 0 && !keysPressed && call->message == WM_WINDOWPOSCHANGED &&
+        (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_SHOWWINDOW) &&
+        GetClassNameA(call->hwnd, name, sizeof name) && lstrcmpA(name, "#32768") == 0) {
+        keysPressed = true;
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+            PostMessageA(call->hwnd, WM_KEYDOWN, key, 0);
+            PostMessageA(call->hwnd, WM_KEYUP, key, 0xC0000000);
+        }
     }
-    if (!popup) return 1;
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
-        PostMessageA(popup, WM_KEYDOWN, key, 0);
-        PostMessageA(popup, WM_KEYUP, key, 0xC0000000);
-    }
-    return 0;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST_F(Menus, WithoutAScriptARealPopupMenuOpensAndTheUsersChoiceIsBroadcast) {
@@ -258,13 +262,12 @@ TEST_F(Menus, WithoutAScriptARealPopupMenuOpensAndTheUsersChoiceIsBroadcast) {
     MakeMenuItem(main, "One", "@x one", FALSE);
     MakeMenuItem(main, "Two", "@x two", FALSE);
     skipLog();
-    HANDLE picker = CreateThread(nullptr, 0, pickSecondItem, nullptr, 0, nullptr);
+    keysPressed = false;
+    HHOOK watch = SetWindowsHookExA(WH_CALLWNDPROCRET, pickSecondItemOnceShown, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, watch);
     ShowMenu(main);
-    WaitForSingleObject(picker, INFINITE);
-    DWORD found = 1;
-    GetExitCodeThread(picker, &found);
-    CloseHandle(picker);
-    EXPECT_EQ(0u, found) << "no popup menu appeared";
+    UnhookWindowsHookEx(watch);
+    EXPECT_TRUE(keysPressed) << "no popup menu appeared";
     EXPECT_EQ((Lines{"A @x two"}), recorded());
     Lines log = newLog();
     ASSERT_GE(log.size(), 3u);
