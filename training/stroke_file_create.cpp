@@ -7,20 +7,33 @@ namespace {
 
 constexpr size_t kFolderPathSize = 4096;  // the longest folder either build is given
 
-}  // namespace
-
-FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full) {
+// Tries `take(path, taken)` on stroke-001.txt ... stroke-999.txt in `folder` in turn, its name in
+// `name`, until it succeeds or fails for another reason than a taken name; `*full` (when given)
+// is set when every name was taken.
+template <typename Take>
+bool takeFirstFreeName(const char* folder, char (&name)[kStrokeNameSize], bool* full, Take take) {
     if (full) *full = false;
     for (int n = 1; n <= kMaxStrokeFiles; ++n) {
         strokeFileName(n, name);
         char path[kFolderPathSize + kStrokeNameSize];
         std::snprintf(path, sizeof path, "%s%s", folder, name);
         bool taken = false;
-        FILE* stroke = createStrokeFileAt(path, taken);
-        if (stroke || !taken) return stroke;
+        if (take(path, taken)) return true;
+        if (!taken) return false;
     }
     if (full) *full = true;
-    return nullptr;
+    return false;
+}
+
+}  // namespace
+
+FILE* createNextStrokeFile(const char* folder, char (&name)[kStrokeNameSize], bool* full) {
+    FILE* stroke = nullptr;
+    takeFirstFreeName(folder, name, full, [&stroke](const char* path, bool& taken) {
+        stroke = createStrokeFileAt(path, taken);
+        return stroke != nullptr;
+    });
+    return stroke;
 }
 
 FILE* createStrokeTemp(const char* folder, char (&name)[kStrokeTempNameSize]) {
@@ -38,15 +51,6 @@ FILE* createStrokeTemp(const char* folder, char (&name)[kStrokeTempNameSize]) {
 }
 
 bool giveStrokeFileName(const char* from, const char* folder, char (&name)[kStrokeNameSize], bool* full) {
-    if (full) *full = false;
-    for (int n = 1; n <= kMaxStrokeFiles; ++n) {
-        strokeFileName(n, name);
-        char path[kFolderPathSize + kStrokeNameSize];
-        std::snprintf(path, sizeof path, "%s%s", folder, name);
-        bool taken = false;
-        if (renameWithoutReplacing(from, path, taken)) return true;
-        if (!taken) return false;
-    }
-    if (full) *full = true;
-    return false;
+    return takeFirstFreeName(folder, name, full,
+                             [from](const char* path, bool& taken) { return renameWithoutReplacing(from, path, taken); });
 }
