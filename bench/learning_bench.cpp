@@ -1,6 +1,6 @@
 // How well five gestures hold for people the learner never saw: 5 examples, then daily strokes kept and learned over the same rc file.
 //
-// learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--seed N]
+// learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--each] [--seed N]
 //
 // STROKES is a file (or a folder holding *.txt or *.txt.gz files) of real strokes, one a line:
 // "person speed shape number x,y x,y ..."; lines starting with # are skipped. For every person
@@ -13,7 +13,9 @@
 //
 // With --advised the five shapes are picked as a person following the learner's clash lines
 // would: a shape whose five examples clash with a slot already taught is drawn no further,
-// and the next shape is tried.
+// and the next shape is tried; when no shape is left that clashes with none, the one whose
+// lines count the fewest examples is kept. --each prints every set's shapes, its wrong
+// launches (meant->launched |text|) and the final slot texts.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -124,6 +126,7 @@ bool learnAndApply(const fs::path& dir, const fs::path& rcPath) {
 struct SetResult {
     Tally tally;
     int variants = 0;  // slots holding a variant at the end
+    std::string detail;  // for --each: the shapes, the wrong launches and the final texts
 };
 
 void judge(const fs::path& rcPath, const std::vector<std::vector<const Stroke*>>& judged, SetResult& out) {
@@ -136,9 +139,15 @@ void judge(const fs::path& rcPath, const std::vector<std::vector<const Stroke*>>
             int chosen = stroke->text.empty() ? kNoSlot : findBestSlot(rc.table, stroke->text.c_str());
             if (chosen == kNoSlot) ++out.tally.nothing;
             else if (launchesAs(rc.table, chosen, slot)) ++out.tally.right;
-            else ++out.tally.wrong;
+            else {
+                ++out.tally.wrong;
+                out.detail += "  " + std::to_string(slot) + "->" + std::to_string(chosen) + " |" + stroke->text + "|\n";
+            }
         }
     for (int slot = kGestures; slot < kGestureSlotCount; ++slot) out.variants += rc.table.gestures[slot][0] != '\0';
+    for (int slot = 0; slot < kGestureSlotCount; ++slot)
+        if (rc.table.gestures[slot][0])
+            out.detail += "  slot " + std::to_string(slot) + " " + rc.table.commands[slot] + " |" + rc.table.gestures[slot] + "|\n";
 }
 
 // The examples as the clash lines see them: each slot's strokes as drawn.
@@ -149,10 +158,16 @@ std::vector<LearnExample> drawnExamples(const std::vector<std::vector<const Stro
     return out;
 }
 
-bool clashesWith(const std::vector<std::vector<const Stroke*>>& examples, int slot) {
+std::vector<const Stroke*> firstExamples(const std::vector<const Stroke*>& strokes) {
+    return std::vector<const Stroke*>(strokes.begin(), strokes.begin() + kExamples);
+}
+
+// How many examples the clash lines naming `slot` count, both ways.
+int clashCount(const std::vector<std::vector<const Stroke*>>& examples, int slot) {
+    int count = 0;
     for (const ShapeClash& clash : shapeClashes(drawnExamples(examples)))
-        if (clash.a == slot || clash.b == slot) return true;
-    return false;
+        if (clash.a == slot || clash.b == slot) count += clash.aTaken + clash.bTaken;
+    return count;
 }
 
 bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt19937& random, bool advised,
@@ -172,18 +187,28 @@ bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt199
     std::vector<std::string> rejected;
     for (const std::string& name : names) {
         if (chosen.size() == size_t(kGestures)) break;
-        examples.push_back(std::vector<const Stroke*>(order[name].begin(), order[name].begin() + kExamples));
-        if (advised && clashesWith(examples, static_cast<int>(chosen.size()))) {
+        examples.push_back(firstExamples(order[name]));
+        if (advised && clashCount(examples, static_cast<int>(chosen.size())) > 0) {
             examples.pop_back();
             rejected.push_back(name);
             continue;
         }
         chosen.push_back(name);
     }
-    // Advice that rejects too many shapes still leaves five: the first rejected ones.
-    for (size_t i = 0; chosen.size() < size_t(kGestures) && i < rejected.size(); ++i) {
-        chosen.push_back(rejected[i]);
-        examples.push_back(std::vector<const Stroke*>(order[rejected[i]].begin(), order[rejected[i]].begin() + kExamples));
+    // When every shape left clashes somewhat, the person keeps, one slot at a time, the shape
+    // whose clash lines count the fewest examples against the slots already taught.
+    while (chosen.size() < size_t(kGestures) && !rejected.empty()) {
+        size_t best = 0;
+        int bestCount = 0;
+        for (size_t i = 0; i < rejected.size(); ++i) {
+            examples.push_back(firstExamples(order[rejected[i]]));
+            int count = clashCount(examples, static_cast<int>(chosen.size()));
+            examples.pop_back();
+            if (i == 0 || count < bestCount) bestCount = count, best = i;
+        }
+        chosen.push_back(rejected[best]);
+        examples.push_back(firstExamples(order[rejected[best]]));
+        rejected.erase(rejected.begin() + best);
     }
     if (chosen.size() < size_t(kGestures)) return false;
 
@@ -210,6 +235,9 @@ bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt199
         if (!learnAndApply(folders, rcPath)) return false;
     }
     judge(rcPath, judged, last);
+    std::string shapeNames;
+    for (const std::string& name : chosen) shapeNames += " " + name;
+    last.detail = shapeNames + "\n" + last.detail;
     return true;
 }
 
@@ -243,13 +271,13 @@ struct Summary {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--seed N]\n");
+        std::fprintf(stderr, "usage: learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--each] [--seed N]\n");
         return 2;
     }
     std::vector<int> persons;
     int sets = 20;
     unsigned seed = 1;
-    bool advised = false;
+    bool advised = false, each = false;
     for (int i = 2; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--persons") && i + 1 < argc) {
             std::istringstream list(argv[++i]);
@@ -261,6 +289,8 @@ int main(int argc, char** argv) {
             seed = static_cast<unsigned>(std::atoi(argv[++i]));
         } else if (!std::strcmp(argv[i], "--advised")) {
             advised = true;
+        } else if (!std::strcmp(argv[i], "--each")) {
+            each = true;
         }
     }
     Strokes strokes;
@@ -279,6 +309,8 @@ int main(int argc, char** argv) {
             SetResult a, b;
             if (!runSet(strokes[person], random, advised, dir, a, b)) continue;
             first.add(a), last.add(b), firstAll.add(a), lastAll.add(b);
+            if (each)
+                std::printf("person %d set %d: wrong %.1f%%%s", person, set, last.wrongShares.back(), b.detail.c_str());
         }
         std::string label = "person " + std::to_string(person);
         first.print((label + ", 5 examples").c_str());
