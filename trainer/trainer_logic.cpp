@@ -50,6 +50,11 @@ const char* rcFileName(const char* rcPath) {
     return name;
 }
 
+// Whether Learn's finding `note` is about `slot` and the taking slot still has the text it had then.
+bool stillHolds(const TakenNote& note, const GestureTable& table, int slot) {
+    return note.taken.slot == slot && note.byText == table.gestures[note.taken.by];
+}
+
 }  // namespace
 
 int tokenCount(const char* text) {
@@ -101,12 +106,15 @@ std::vector<std::string> clashFindings(const std::vector<Example>& files, int sl
     return lines;
 }
 
-std::vector<std::string> takenNowFindings(const GestureTable& table, int slot, const std::vector<std::string>& texts) {
+std::vector<std::string> takenNowFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot,
+                                          const std::vector<std::string>& texts) {
     int count[kGestureSlotCount] = {};
     for (const std::string& text : texts) {
         int chosen = findBestSlot(table, text.c_str());
         if (chosen != kNoSlot && !launchesAs(table, chosen, slot)) ++count[chosen];
     }
+    for (const TakenNote& note : notes)
+        if (stillHolds(note, table, slot)) count[note.taken.by] = 0;
     std::vector<std::string> lines;
     for (int by = 0; by < kGestureSlotCount; ++by)
         if (count[by])
@@ -245,8 +253,7 @@ std::string takenFinding(const TakenExamples& taken) {
 std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot) {
     std::vector<std::string> findings;
     for (const TakenNote& note : notes)
-        if (note.taken.slot == slot && note.byText == table.gestures[note.taken.by])
-            findings.push_back(takenFinding(note.taken));
+        if (stillHolds(note, table, slot)) findings.push_back(takenFinding(note.taken));
     return findings;
 }
 

@@ -30,10 +30,6 @@ void recordStatus(const GestureTable& table, int slot, const char* file, const c
 // each suggesting another shape for the slot of the two whose examples were written last.
 std::vector<std::string> clashFindings(const std::vector<Example>& files, int slot);
 
-// The slots that launch `slot`'s examples (their texts) under `table` as it stands, before any
-// Learn: "slot 0 cmd.exe takes 3 of slot 4's examples as the texts stand".
-std::vector<std::string> takenNowFindings(const GestureTable& table, int slot, const std::vector<std::string>& texts);
-
 // An example selected in the strip, named `name` ("0/stroke-002.txt"), and what trazzle would
 // launch for its text: "Trainer -> 0/stroke-002.txt |br| launches slot 0 cmd.exe" or
 // "Trainer -> 0/stroke-002.txt |tr| launches nothing".
@@ -102,6 +98,12 @@ struct TakenNote {
 };
 // The findings of `slot` among `notes` that still hold: the taking slot keeps the text it had.
 std::vector<std::string> takenFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot);
+
+// The slots that launch `slot`'s examples (their texts) under `table` as it stands, before any
+// Learn: "slot 0 cmd.exe takes 3 of slot 4's examples as the texts stand". A slot one of
+// `notes`' findings still names is left to that finding, which says the remedy too.
+std::vector<std::string> takenNowFindings(const std::vector<TakenNote>& notes, const GestureTable& table, int slot,
+                                          const std::vector<std::string>& texts);
 
 // Which slots have examples on disk, from the trainer's counts: what tells a variant from a taught slot.
 void slotsWithExamples(const int (&exampleCounts)[kGestureSlotCount], bool (&hasExamples)[kGestureSlotCount]);

@@ -62,7 +62,7 @@ void showSlotFindings() {
     for (const std::string& finding : takenFindings(trainer.taken, trainer.table, trainer.selected)) text += finding + "\r\n";
     std::vector<std::string> texts;
     for (const ExampleStroke& stroke : trainer.slotExamples) texts.push_back(stroke.text);
-    for (const std::string& finding : takenNowFindings(trainer.table, trainer.selected, texts)) text += finding + "\r\n";
+    for (const std::string& finding : takenNowFindings(trainer.taken, trainer.table, trainer.selected, texts)) text += finding + "\r\n";
     for (const std::string& finding : trainer.clashLines) text += finding + "\r\n";
     for (const std::string& finding : trainer.findings[trainer.selected]) text += finding + "\r\n";
     for (const UnreadableExample& file : trainer.unreadable[trainer.selected]) text += file.problem + "\r\n";

@@ -230,9 +230,12 @@ TEST(TrainerFindings, NameTheClashingSlotAndTheSlotTakingTheExamplesBeforeLearn)
               "slot 4; draw another shape for slot 4",
               clash[0]);
     EXPECT_TRUE(clashFindings(files, 2).empty());
-    std::vector<std::string> taken = takenNowFindings(twoSlots(), 1, {"br", "br tr", "br tr br", "rd"});
+    std::vector<std::string> taken = takenNowFindings({}, twoSlots(), 1, {"br", "br tr", "br tr br", "rd"});
     ASSERT_EQ(1u, taken.size());
     EXPECT_EQ("slot 0 edit.exe takes 2 of slot 1's examples as the texts stand", taken[0]);
+    // Once Learn has said so, with its remedy, the same slot is not named twice.
+    TakenNote learned = {{1, 0, 2}, twoSlots().gestures[0]};
+    EXPECT_TRUE(takenNowFindings({learned}, twoSlots(), 1, {"br", "br tr"}).empty());
 }
 
 // Slot 4 has examples and no text of its own: slots 3 and 6, which start its command, serve it,
