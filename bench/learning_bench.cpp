@@ -1,6 +1,6 @@
 // How well five gestures hold for people the learner never saw: 5 examples, then daily strokes kept and learned over the same rc file.
 //
-// learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--each] [--seed N]
+// learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--ceiling] [--each] [--seed N]
 //
 // STROKES is a file (or a folder holding *.txt or *.txt.gz files) of real strokes, one a line:
 // "person speed shape number x,y x,y ..."; lines starting with # are skipped. For every person
@@ -9,12 +9,15 @@
 // 0 to 4 commands. Learn and Apply run over the examples as trazzle-check --learn --apply does;
 // then each gesture gets 5 daily strokes, all kept as examples, and Learn and Apply run again
 // over the file the last Apply wrote, twice. The judged strokes are matched against the final
-// file: right, wrong, nothing, and the wrong share of the worst tenth of the sets.
+// file: right, wrong, nothing, and the wrong share of the worst tenth of the sets (with the share
+// at which that tenth begins).
 //
 // With --advised the five shapes are picked as a person following the learner's clash lines
 // would: a shape whose five examples clash with a slot already taught is drawn no further,
 // and the next shape is tried; when no shape is left that clashes with none, the one whose
-// lines count the fewest examples is kept. --each prints every set's shapes, its wrong
+// lines count the fewest examples is kept. With --ceiling the last Learn and Apply run over a
+// file holding only the commands, on every stroke of the set, the judged ones too: what the
+// learner's texts reach when they have seen the strokes they are judged on. --each prints every set's shapes, its wrong
 // launches (meant->launched |text|) and the final slot texts.
 #include <algorithm>
 #include <cstdio>
@@ -170,8 +173,14 @@ int clashCount(const std::vector<std::vector<const Stroke*>>& examples, int slot
     return count;
 }
 
+void writeCommands(const fs::path& rcPath) {
+    FILE* rc = std::fopen(rcPath.string().c_str(), "wb");
+    for (int slot = 0; slot < kGestures; ++slot) std::fprintf(rc, "trazzle.plugin.command%d: C:\\Apps\\app%d.exe\n", slot, slot);
+    std::fclose(rc);
+}
+
 bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt19937& random, bool advised,
-            const fs::path& dir, SetResult& first, SetResult& last) {
+            bool ceiling, const fs::path& dir, SetResult& first, SetResult& last) {
     std::vector<std::string> names;
     for (const auto& shape : shapes)
         if (shape.second.size() >= size_t(kExamples + kDaily + 1)) names.push_back(shape.first);
@@ -215,9 +224,7 @@ bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt199
     fs::remove_all(dir);
     fs::path folders = dir / "examples", rcPath = dir / "trazzle.rc";
     fs::create_directories(folders);
-    FILE* rc = std::fopen(rcPath.string().c_str(), "wb");
-    for (int slot = 0; slot < kGestures; ++slot) std::fprintf(rc, "trazzle.plugin.command%d: C:\\Apps\\app%d.exe\n", slot, slot);
-    std::fclose(rc);
+    writeCommands(rcPath);
     std::vector<std::vector<const Stroke*>> judged(kGestures);
     for (int slot = 0; slot < kGestures; ++slot) {
         const std::vector<const Stroke*>& all = order[chosen[slot]];
@@ -232,6 +239,13 @@ bool runSet(const std::map<std::string, std::vector<Stroke>>& shapes, std::mt199
                 int index = kExamples + round * kRound + i;
                 writeStroke(folders / std::to_string(slot), *order[chosen[slot]][index], index + 1);
             }
+        if (!learnAndApply(folders, rcPath)) return false;
+    }
+    if (ceiling) {
+        for (int slot = 0; slot < kGestures; ++slot)
+            for (size_t i = 0; i < judged[slot].size(); ++i)
+                writeStroke(folders / std::to_string(slot), *judged[slot][i], kExamples + kDaily + int(i) + 1);
+        writeCommands(rcPath);
         if (!learnAndApply(folders, rcPath)) return false;
     }
     judge(rcPath, judged, last);
@@ -261,9 +275,10 @@ struct Summary {
         size_t tenth = std::max<size_t>(1, shares.size() / 10);
         double worst = 0;
         for (size_t i = 0; i < tenth && i < shares.size(); ++i) worst += shares[i];
-        std::printf("%-34s %4d sets  right %5.1f%%  wrong %4.1f%%  nothing %4.1f%%  worst tenth wrong %4.1f%%  variants %.1f\n",
+        double edge = shares.empty() ? 0 : shares[std::min(tenth, shares.size()) - 1];
+        std::printf("%-34s %4d sets  right %5.1f%%  wrong %4.1f%%  nothing %4.1f%%  worst tenth wrong %4.1f%% (from %.1f%%)  variants %.1f\n",
                     label, sets, 100 * tally.right / all, 100 * tally.wrong / all, 100 * tally.nothing / all,
-                    worst / tenth, sets ? double(variants) / sets : 0);
+                    worst / tenth, edge, sets ? double(variants) / sets : 0);
     }
 };
 
@@ -271,13 +286,13 @@ struct Summary {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--each] [--seed N]\n");
+        std::fprintf(stderr, "usage: learning-bench STROKES [--persons 1,2,3] [--sets N] [--advised] [--ceiling] [--each] [--seed N]\n");
         return 2;
     }
     std::vector<int> persons;
     int sets = 20;
     unsigned seed = 1;
-    bool advised = false, each = false;
+    bool advised = false, ceiling = false, each = false;
     for (int i = 2; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--persons") && i + 1 < argc) {
             std::istringstream list(argv[++i]);
@@ -289,6 +304,8 @@ int main(int argc, char** argv) {
             seed = static_cast<unsigned>(std::atoi(argv[++i]));
         } else if (!std::strcmp(argv[i], "--advised")) {
             advised = true;
+        } else if (!std::strcmp(argv[i], "--ceiling")) {
+            ceiling = true;
         } else if (!std::strcmp(argv[i], "--each")) {
             each = true;
         }
@@ -302,23 +319,24 @@ int main(int argc, char** argv) {
         for (const auto& person : strokes) persons.push_back(person.first);
     fs::path dir = fs::temp_directory_path() / ("learning-bench-" + std::to_string(getpid()));
     Summary firstAll, lastAll;
+    const std::string lastLabel = ceiling ? ", +10 daily, judged ones learned" : ", +10 daily, chained";
     for (int person : persons) {
         std::mt19937 random(seed * 1000 + person);
         Summary first, last;
         for (int set = 0; set < sets; ++set) {
             SetResult a, b;
-            if (!runSet(strokes[person], random, advised, dir, a, b)) continue;
+            if (!runSet(strokes[person], random, advised, ceiling, dir, a, b)) continue;
             first.add(a), last.add(b), firstAll.add(a), lastAll.add(b);
             if (each)
                 std::printf("person %d set %d: wrong %.1f%%%s", person, set, last.wrongShares.back(), b.detail.c_str());
         }
         std::string label = "person " + std::to_string(person);
         first.print((label + ", 5 examples").c_str());
-        last.print((label + ", +10 daily, chained").c_str());
+        last.print((label + lastLabel).c_str());
         std::fflush(stdout);
     }
     firstAll.print("all, 5 examples");
-    lastAll.print("all, +10 daily, chained");
+    lastAll.print(("all" + lastLabel).c_str());
     fs::remove_all(dir);
     return 0;
 }
