@@ -17,8 +17,8 @@
 // and the next shape is tried; when no shape is left that clashes with none, the one whose
 // lines count the fewest examples is kept. With --ceiling the last Learn and Apply run over a
 // file holding only the commands, on every stroke of the set, the judged ones too: what the
-// learner's texts reach when they have seen the strokes they are judged on. --each prints every set's shapes, its wrong
-// launches (meant->launched |text|) and the final slot texts.
+// learner's texts reach when they have seen the strokes they are judged on. --each prints
+// every set's shapes, its wrong launches (meant->launched |text|) and the final slot texts.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
